@@ -1,0 +1,282 @@
+#include "driver.h"
+
+#include <vector>
+
+namespace tazkova::cli {
+
+using nlohmann::ordered_json;
+
+namespace {
+
+/// A command that cannot be run; its text becomes the error line.
+struct CommandError {
+    std::string reason;
+};
+
+std::vector<std::string_view> SplitWords(std::string_view line) {
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        const std::size_t start = i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+        if (i > start) words.push_back(line.substr(start, i - start));
+    }
+    return words;
+}
+
+/// Reads an integer argument within [low, high]; `what` names it in the error.
+int IntegerArgument(std::string_view text, std::string_view what, int low, int high) {
+    const std::optional<std::int32_t> value = ParseInt32(text);
+    if (!value)
+        throw CommandError{std::string(what) + ": '" + std::string(text) + "' is not an integer"};
+    if (*value < low || *value > high) {
+        throw CommandError{std::string(what) + ": " + std::to_string(*value) + " is out of range " +
+                           std::to_string(low) + ".." + std::to_string(high)};
+    }
+    return *value;
+}
+
+void ExpectArguments(const std::vector<std::string_view>& words, std::size_t count,
+                     std::string_view usage) {
+    if (words.size() - 1 < count)
+        throw CommandError{"missing argument; usage: " + std::string(usage)};
+    if (words.size() - 1 > count)
+        throw CommandError{"too many arguments; usage: " + std::string(usage)};
+}
+
+ordered_json SheetJson(const ResultsSheet& sheet) {
+    ordered_json faces = ordered_json::array();
+    for (int f = 0; f < kFaceCount; ++f) {
+        if (sheet.faces[f]) faces.push_back(FaceName(static_cast<Face>(f)));
+    }
+    return ordered_json{{"caption", sheet.caption},
+                        {"boxes", sheet.boxes},
+                        {"status", sheet.status},
+                        {"faces", std::move(faces)}};
+}
+
+ordered_json EventJson(const TableEvent& event) {
+    using Kind = TableEvent::Kind;
+    switch (event.kind) {
+        case Kind::Msg:
+            return {{"msg", event.text}};
+        case Kind::Counters:
+            return {{"counters", event.text}};
+        case Kind::Wait:
+            return {{"wait", event.number}};
+        case Kind::Play:
+            return {{"play", event.text}};
+        case Kind::Stop:
+            return {{"stop", event.text}};
+        case Kind::Results: {
+            ordered_json out{{"dialog", "results"}};
+            out.update(SheetJson(event.sheet));
+            return out;
+        }
+        case Kind::Message:
+            return {{"dialog", "message"}, {"text", event.text}};
+        case Kind::Options:
+            return {{"dialog", "options"}};
+        case Kind::MessageBox:
+            return {{"messagebox", event.text}};
+    }
+    return ordered_json::object();
+}
+
+ordered_json PileJson(const Pile& pile) {
+    ordered_json cards = ordered_json::array();
+    ordered_json slots = ordered_json::array();
+    for (int i = 1; i <= pile.Count && i <= kDeckSize; ++i) {
+        cards.push_back(pile.Cards[i]);
+        slots.push_back(pile.Slots[i]);
+    }
+    return ordered_json{{"Cards", std::move(cards)},
+                        {"Slots", std::move(slots)},
+                        {"Count", pile.Count},
+                        {"Label", pile.Label},
+                        {"HasHaya", pile.HasHaya},
+                        {"ScoringSuitCount", pile.ScoringSuitCount},
+                        {"SixSevenCount", pile.SixSevenCount},
+                        {"CardCount", pile.CardCount},
+                        {"SweepPoints", pile.SweepPoints},
+                        {"SevenCount", pile.SevenCount},
+                        {"LastCapturePlay", pile.LastCapturePlay},
+                        {"Score", pile.Score},
+                        {"X", pile.X},
+                        {"Y", pile.Y},
+                        {"RowLayout", pile.RowLayout}};
+}
+
+template <std::size_t N>
+ordered_json FromOne(const std::array<int, N>& values, std::size_t count) {
+    ordered_json out = ordered_json::array();
+    for (std::size_t i = 1; i <= count && i < N; ++i) out.push_back(values[i]);
+    return out;
+}
+
+}  // namespace
+
+void ScriptedOptions::ShowModal() {
+    table_.Record({TableEvent::Kind::Options, {}});
+    if (pending_.type) type_ = *pending_.type;
+    if (pending_.levelIndex) level_ = *pending_.levelIndex;
+    for (int i = 0; i < 4; ++i) {
+        if (pending_.checks[i])
+            checks_[i] = *pending_.checks[i] ? CheckState::Checked : CheckState::Unchecked;
+    }
+    pending_ = Pending{};
+}
+
+Driver::Driver() : game_(table_, table_, table_, table_), options_(table_) {}
+
+std::string Driver::Start(const SeedChoice& seed, std::uint32_t clockMs) {
+    game_.Startup(seed, clockMs);
+    game_.SoundOn = true;
+    ordered_json line{{"cmd", "start"}, {"banner", Game::Banner()}};
+    line["events"] = TakeEventsJson();
+    return DumpLine(line);
+}
+
+std::optional<std::string> Driver::Execute(std::string_view line) {
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+    const std::vector<std::string_view> words = SplitWords(line);
+    if (words.empty() || words[0].front() == '#') return std::nullopt;
+
+    ordered_json out{{"cmd", std::string(line)}};
+    try {
+        const std::string_view command = words[0];
+        if (command == "new") {
+            ExpectArguments(words, 0, "new");
+            game_.BitBtn2Click();
+        } else if (command == "click") {
+            ExpectArguments(words, 1, "click I");
+            const int image = IntegerArgument(words[1], "card index", 0, kDeckSize - 1);
+            const ImageState& state = table_.Images()[image];
+            if (state.visible && state.enabled) game_.DropCard(image, image);
+        } else if (command == "drag") {
+            ExpectArguments(words, 2, "drag S T");
+            const int source = IntegerArgument(words[1], "source index", 0, kDeckSize - 1);
+            const int target = IntegerArgument(words[2], "target index", 0, kDeckSize - 1);
+            const ImageState& s = table_.Images()[source];
+            const ImageState& t = table_.Images()[target];
+            if (s.visible && s.enabled && t.visible && t.enabled &&
+                Game::DragAccepts(source, target))
+                game_.DropCard(source, target);
+        } else if (command == "options") {
+            ScriptedOptions::Pending pending;
+            static constexpr std::array<std::string_view, 4> kCheckKeys{"dinari", "open",
+                                                                        "alternate", "reverse"};
+            for (std::size_t w = 1; w < words.size(); ++w) {
+                const std::string_view word = words[w];
+                const std::size_t eq = word.find('=');
+                if (eq == std::string_view::npos) {
+                    throw CommandError{"option '" + std::string(word) + "' is not KEY=VALUE"};
+                }
+                const std::string key(word.substr(0, eq));
+                const std::string_view value = word.substr(eq + 1);
+                if (key == "type") {
+                    pending.type = IntegerArgument(value, "option type", -1, 3);
+                } else if (key == "level") {
+                    pending.levelIndex = IntegerArgument(value, "option level", 1, 4) - 1;
+                } else {
+                    std::size_t c = 0;
+                    while (c < kCheckKeys.size() && kCheckKeys[c] != key) ++c;
+                    if (c == kCheckKeys.size())
+                        throw CommandError{"unknown option key '" + key + "'"};
+                    pending.checks[c] = IntegerArgument(value, "option " + key, 0, 1) == 1;
+                }
+            }
+            options_.SetPending(pending);
+            game_.cmdOptionsClick(options_);
+        } else if (command == "result") {
+            ExpectArguments(words, 0, "result");
+            game_.cmdResultClick();
+        } else if (command == "delay") {
+            ExpectArguments(words, 1, "delay N");
+            game_.DelayScrollChange(IntegerArgument(words[1], "delay", 0, 4000));
+        } else if (command == "sound") {
+            ExpectArguments(words, 0, "sound");
+            game_.SoundOn = !game_.SoundOn;
+        } else if (command == "state") {
+            ExpectArguments(words, 0, "state");
+            out["state"] = StateJson();
+            return DumpLine(out);
+        } else {
+            throw CommandError{"unknown command '" + std::string(command) + "'"};
+        }
+    } catch (const CommandError& error) {
+        out["error"] = error.reason;
+        return DumpLine(out);
+    }
+    out["events"] = TakeEventsJson();
+    return DumpLine(out);
+}
+
+ordered_json Driver::TakeEventsJson() {
+    ordered_json events = ordered_json::array();
+    for (const TableEvent& event : table_.TakeEvents()) events.push_back(EventJson(event));
+    return events;
+}
+
+ordered_json Driver::StateJson() const {
+    const Game& g = game_;
+    ordered_json picked = ordered_json::array();
+    for (std::size_t i = 0; i < g.PickedSet.size(); ++i) {
+        if (g.PickedSet.test(i)) picked.push_back(i);
+    }
+    ordered_json s;
+    s["RandSeed"] = g.Rng.State();
+    s["InputState"] = g.InputState;
+    s["SelectedSlot"] = g.SelectedSlot;
+    s["PlayCount"] = g.PlayCount;
+    s["RoundNo"] = g.RoundNo;
+    s["HandNumber"] = g.HandNumber;
+    s["MatchNumber"] = g.MatchNumber;
+    s["MeMatchWins"] = g.MeMatchWins;
+    s["YouMatchWins"] = g.YouMatchWins;
+    s["ComputerStarts"] = g.ComputerStarts;
+    s["GameActive"] = g.GameActive;
+    s["DeckPos"] = g.DeckPos;
+    s["Deck"] = FromOne(g.Deck, kDeckSize);
+    s["SeenRanks"] = FromOne(g.SeenRanks, 10);
+    s["DeclinedSweep"] = FromOne(g.DeclinedSweep, 10);
+    s["PickedSet"] = std::move(picked);
+    s["StatusText"] = g.StatusText;
+    s["Msg"] = table_.Msg();
+    s["Counters"] = table_.Counters();
+    s["Level"] = g.Level;
+    s["GameType"] = g.GameType;
+    s["TargetScore"] = g.TargetScore;
+    s["DinariRule"] = g.DinariRule;
+    s["OpenCards"] = g.OpenCards;
+    s["AlternateStart"] = g.AlternateStart;
+    s["ReverseGame"] = g.ReverseGame;
+    s["DelayTime"] = g.DelayTime;
+    s["SoundOn"] = g.SoundOn;
+    s["GameTitle"] = g.GameTitle;
+    s["MePile"] = PileJson(g.MePile);
+    s["YouPile"] = PileJson(g.YouPile);
+    s["FloorPile"] = PileJson(g.FloorPile);
+    ordered_json images = ordered_json::array();
+    for (const ImageState& i : table_.Images())
+        images.push_back({i.left, i.top, i.visible, i.enabled, i.tag});
+    s["Images"] = std::move(images);
+    ordered_json frames = ordered_json::array();
+    for (const FrameState& f : table_.Frames()) frames.push_back({f.left, f.top, f.visible});
+    s["Frames"] = std::move(frames);
+    s["DeckStack"] = table_.DeckStack();
+    ordered_json backs = ordered_json::array();
+    for (const MeBackState& b : table_.MeBacks()) backs.push_back({b.left, b.top, b.visible});
+    s["MeBacks"] = std::move(backs);
+    s["Kurtut"] = table_.Kurtut();
+    s["OfficeLogo"] = table_.OfficeLogo();
+    s["Results"] = SheetJson(g.Results);
+    return s;
+}
+
+std::string DumpLine(const ordered_json& value) {
+    return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+}  // namespace tazkova::cli

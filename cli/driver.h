@@ -1,0 +1,77 @@
+/// The headless driver: a game on a recording table, fed one command line at a time and
+/// answering each with one JSON line.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "game.h"
+#include "recording.h"
+
+namespace tazkova::cli {
+
+/// The options dialog's controls without a dialog: they keep their states between showings,
+/// as the dialog's controls do, and showing the dialog applies the values a command named.
+class ScriptedOptions : public OptionsControls {
+  public:
+    explicit ScriptedOptions(RecordingTable& table) : table_(table) {}
+
+    int GmTypeIndex() const override { return type_; }
+    void SetGmTypeIndex(int index) override { type_ = index; }
+    int GmLevelIndex() const override { return level_; }
+    void SetGmLevelIndex(int index) override { level_ = index; }
+    CheckState Dnry() const override { return checks_[0]; }
+    CheckState MakShoof() const override { return checks_[1]; }
+    CheckState Strt() const override { return checks_[2]; }
+    CheckState Rvrs() const override { return checks_[3]; }
+    void ShowModal() override;
+
+    /// Values to set while the dialog is shown next; absent ones leave their control alone.
+    struct Pending {
+        std::optional<int> type;
+        std::optional<int> levelIndex;
+        std::array<std::optional<bool>, 4> checks;  // dinari, open, alternate, reverse
+    };
+    void SetPending(const Pending& pending) { pending_ = pending; }
+
+  private:
+    RecordingTable& table_;
+    int type_ = 2;
+    int level_ = 3;
+    std::array<CheckState, 4> checks_{CheckState::Checked, CheckState::Unchecked,
+                                      CheckState::Unchecked, CheckState::Unchecked};
+    Pending pending_;
+};
+
+class Driver {
+  public:
+    Driver();
+
+    /// Runs the start-up and returns the first output line (without a line end).
+    std::string Start(const SeedChoice& seed, std::uint32_t clockMs);
+
+    /// Runs one input line; returns its output line, or nothing for a skipped line.
+    std::optional<std::string> Execute(std::string_view line);
+
+    Game& game() { return game_; }
+    RecordingTable& table() { return table_; }
+
+    /// The state object of the `state` command.
+    nlohmann::ordered_json StateJson() const;
+
+  private:
+    nlohmann::ordered_json TakeEventsJson();
+
+    RecordingTable table_;
+    Game game_;
+    ScriptedOptions options_;
+};
+
+/// Writes a JSON value as one line of UTF-8 text; invalid bytes are replaced, never fatal.
+std::string DumpLine(const nlohmann::ordered_json& value);
+
+}  // namespace tazkova::cli

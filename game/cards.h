@@ -1,0 +1,70 @@
+/// Cards, their ranks and names, and the pile record shared by both sides and the floor.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace tazkova {
+
+/// Number of cards in the deck; cards are numbered 1..40, 0 meaning no card.
+inline constexpr int kDeckSize = 40;
+/// Display positions of the floor that have a place of their own on the table.
+inline constexpr int kFloorPlaces = 12;
+/// The seven of the scoring suit, scored on its own.
+inline constexpr int kHayaCard = 17;
+
+/// Rank of a card: n mod 10, a remainder of 0 read as 10; 0 for no card.
+constexpr int CardRank(int n) {
+    if (n == 0) return 0;
+    const int r = n % 10;
+    return r == 0 ? 10 : r;
+}
+
+/// True for the cards of the scoring suit (diamonds, 11..20).
+constexpr bool IsScoringSuit(int n) {
+    return n >= 11 && n <= 20;
+}
+
+/// The short name of card n ("7d", "Qc", "Kh"): rank name then suit letter.
+std::string MakeCardName(int n);
+
+/// One side's hand and capture counters, or the floor. Arrays are indexed 1..40.
+struct Pile {
+    int X = 0;
+    int Y = 0;
+    std::array<int, kDeckSize + 1> Cards{};
+    std::array<int, kDeckSize + 1> Slots{};
+    int Count = 0;
+    std::string Label;
+    int HasHaya = 0;
+    int ScoringSuitCount = 0;
+    int SixSevenCount = 0;
+    int CardCount = 0;
+    int SweepPoints = 0;
+    int SevenCount = 0;
+    int LastCapturePlay = 0;
+    bool RowLayout = false;
+    int Score = 0;  // the side's points in the current match; survives InitPile
+};
+
+/// Resets a pile for a new hand; its match Score is kept.
+void InitPile(Pile& pile, const std::string& label, int x, int y, bool rowLayout);
+
+/// Gives the card just appended at index Count the lowest display position no other card
+/// of the pile holds. Returns false (and changes nothing) when all 40 are taken.
+bool AssignFreeSlot(Pile& pile);
+
+/// Removes entry `index` (1..Count) of a pile: later cards move down one index with their
+/// display positions, so none of them moves on the screen.
+void RemoveFromPile(Pile& pile, int index);
+
+/// Sum of the ranks of the cards of a pile.
+int RankSum(const Pile& pile);
+
+/// Where the floor's display positions 1..12 lie on the table.
+inline constexpr std::array<int, kFloorPlaces + 1> FloorSlotLeft{0,  92, 172, 92,  172, 252, 252,
+                                                                 12, 12, 332, 332, 412, 412};
+inline constexpr std::array<int, kFloorPlaces + 1> FloorSlotTop{0,   102, 102, 200, 200, 102, 200,
+                                                                102, 200, 102, 200, 102, 200};
+
+}  // namespace tazkova

@@ -1,0 +1,178 @@
+// Start-up, titles, the options routine, messages and sounds of the game table.
+#include "game.h"
+
+#include "texts.h"
+
+namespace tazkova {
+
+const char* WaveComponentName(Wave wave) {
+    switch (wave) {
+        case Wave::Shuffle:
+            return "waveShuffle";
+        case Wave::Hia:
+            return "waveHia";
+        case Wave::Card:
+            return "waveCard";
+        case Wave::Clap:
+            return "waveClap";
+        case Wave::PinkPanther:
+            return "wavePinkPanther";
+        case Wave::Horray:
+            return "waveHorray";
+        case Wave::Options:
+            return "waveOptions";
+    }
+    return "";
+}
+
+const char* FaceName(Face face) {
+    switch (face) {
+        case Face::mac1:
+            return "mac1";
+        case Face::MAC2:
+            return "MAC2";
+        case Face::MAC3:
+            return "MAC3";
+        case Face::Smily1:
+            return "Smily1";
+        case Face::Smily2:
+            return "Smily2";
+        case Face::Smily3:
+            return "Smily3";
+    }
+    return "";
+}
+
+void ResultsSheet::SetFaces(Face computer, Face human) {
+    faces.fill(false);
+    faces[static_cast<int>(computer)] = true;
+    faces[static_cast<int>(human)] = true;
+}
+
+Game::Game(TableDisplay& display, SoundBank& sounds, Pauser& pauser, GameDialogs& dialogs)
+    : display_(display), sounds_(sounds), pauser_(pauser), dialogs_(dialogs) {
+    Results.caption = std::string(texts::kResultsCaption);
+}
+
+const std::string& Game::Banner() {
+    static const std::string banner = "Tazkova 2000 - Qorvel";
+    return banner;
+}
+
+void Game::Startup(const SeedChoice& seed, std::uint32_t clockMs) {
+    Level = 4;
+    AlternateStart = false;
+    DinariRule = true;
+    ReverseGame = false;
+    GameType = 2;
+    TargetScore = 41;
+    display_.SetMsg(Banner());
+    switch (seed.kind) {
+        case SeedChoice::Kind::FromClock:
+            Rng.SetState(clockMs);
+            break;
+        case SeedChoice::Kind::Advance:
+            Rng.Advance(seed.count);
+            break;
+        case SeedChoice::Kind::Untouched:
+            break;
+    }
+    OpenCards = false;
+    DelayTime = 1500;
+    BuildGameTitle();
+    ComputerStarts = true;
+    InitCards();
+}
+
+void Game::InitCards() {
+    for (int n = 1; n <= kDeckSize; ++n) {
+        MovedCards[n] = 0;
+        Deck[n] = n;
+        CardNames[n] = MakeCardName(n);
+    }
+}
+
+void Game::BuildGameTitle() {
+    GameTitle = " : Tazkova ";
+    if (DinariRule) GameTitle += texts::kTitleDinari;
+    if (GameType >= 0 && GameType <= 3) GameTitle += texts::kTitleTypes[GameType];
+    if (ReverseGame) GameTitle += texts::kTitleReverse;
+}
+
+void Game::ShowMessage(const std::string& text) {
+    dialogs_.ShowMessageDialog(text + " ....");
+}
+
+void Game::PlayWave(Wave wave) {
+    if (!SoundOn) return;
+    try {
+        sounds_.Play(wave);
+    } catch (const EWaveError&) {
+        // A sound that cannot play leaves the game silent, never stopped.
+    }
+}
+
+void Game::StopWave(Wave wave) {
+    try {
+        sounds_.Stop(wave);
+    } catch (...) {
+        // Stopping is best effort: the game goes on whatever the sound service says.
+    }
+}
+
+void Game::RunOptions(OptionsControls& controls) {
+    BuildGameTitle();
+    display_.SetMsg(Banner());
+    controls.SetGmLevelIndex(Level - 1);
+    controls.SetGmTypeIndex(GameType);
+
+    const int oldType = controls.GmTypeIndex();
+    const CheckState oldDnry = controls.Dnry();
+    const CheckState oldStrt = controls.Strt();
+    const CheckState oldMakShoof = controls.MakShoof();
+    const CheckState oldRvrs = controls.Rvrs();
+    const int oldLevel = Level;
+
+    controls.ShowModal();
+    display_.RepaintMainWindow();
+
+    const int type = controls.GmTypeIndex();
+    static constexpr int kTargets[] = {21, 31, 41, 61};
+    if (type >= 0 && type <= 3) {
+        GameType = type;
+        TargetScore = kTargets[type];
+    } else {
+        dialogs_.ShowErrorBox("UnKnown Game Type ");
+    }
+    OpenCards = controls.MakShoof() == CheckState::Checked;
+    AlternateStart = controls.Strt() == CheckState::Checked;
+    DinariRule = controls.Dnry() == CheckState::Checked;
+    ReverseGame = controls.Rvrs() == CheckState::Checked;
+    BuildGameTitle();
+    // A level group left without a selection keeps the level it had.
+    const int levelIndex = controls.GmLevelIndex();
+    if (levelIndex >= 0 && levelIndex <= 3) Level = levelIndex + 1;
+
+    const bool changed = type != oldType || controls.Dnry() != oldDnry ||
+                         controls.Strt() != oldStrt || controls.MakShoof() != oldMakShoof ||
+                         controls.Rvrs() != oldRvrs || Level != oldLevel;
+    if (GameActive && changed) {
+        ShowMessage(std::string(texts::kNewGameRestart) + GameTitle);
+        for (int k = 1; k <= 3; ++k) display_.SetMeBackVisible(k, !OpenCards);
+        NewGame();
+    }
+}
+
+void Game::cmdOptionsClick(OptionsControls& controls) {
+    PlayWave(Wave::Options);
+    RunOptions(controls);
+    StopWave(Wave::Options);
+}
+
+void Game::cmdResultClick() {
+    PlayWave(Wave::PinkPanther);
+    dialogs_.ShowResults(Results);
+    StopWave(Wave::PinkPanther);
+}
+
+}  // namespace tazkova

@@ -1,0 +1,185 @@
+// The human's side of a play: what a clicked card means, the picked floor cards, and the
+// captures they make. Every click ends in one HumanPlay call.
+#include "game.h"
+
+namespace tazkova {
+
+void Game::HumanPlay(int cardIndex) {
+    MovedCount = 0;
+    MeBackToHide = 0;
+    if (cardIndex < 0 || cardIndex >= kDeckSize) return;
+    const int card = cardIndex + 1;
+
+    if (InputState == 1) {
+        SelectedSlot = 0;
+        for (int k = 1; k <= YouPile.Count; ++k) {
+            if (YouPile.Cards[k] == card) {
+                SelectedSlot = k;
+                SetCardFrame(cardIndex, false);
+                HumanPlayHandCard(cardIndex, k);
+                return;
+            }
+        }
+        // Picking ahead: a floor card clicked before any hand card.
+        if (!TogglePick(card)) return;
+        const int q = PickedSum();
+        int fits = 0, k = 0;
+        for (int i = 1; i <= YouPile.Count; ++i) {
+            if (CardRank(YouPile.Cards[i]) == q) {
+                ++fits;
+                k = i;
+            }
+        }
+        for (int f = 1; f <= FloorPile.Count; ++f) {
+            // An unpicked floor card of the sum's rank would be taken by that hand card instead.
+            if (CardRank(FloorPile.Cards[f]) == q && !PickedSet.test(f)) return;
+        }
+        if (fits != 1) return;
+        SelectedSlot = k;
+        HumanCapturePicked(k);
+        return;
+    }
+
+    if (InputState == 2) {
+        if (!TogglePick(card)) return;
+        if (SelectedSlot < 1 || SelectedSlot > YouPile.Count) return;
+        if (CardRank(YouPile.Cards[SelectedSlot]) != PickedSum()) return;
+        HumanCapturePicked(SelectedSlot);
+    }
+    // Before the first hand there is no card on the table: nothing to do.
+}
+
+void Game::HumanPlayHandCard(int cardIndex, int k) {
+    const int card = cardIndex + 1;
+    const int rank = CardRank(card);
+    const int floorCount = FloorPile.Count;
+    const int floorSum = RankSum(FloorPile);
+    Trace([&] { return "Sum is = " + std::to_string(floorSum); });
+
+    if (rank == floorSum) {
+        // The card's rank equals the whole floor: it sweeps every card there.
+        if (PlayCount < 35) YouPile.SweepPoints += SweepValue(floorCount, floorSum);
+        StatusText = YouPile.Label + " Play " + CardNames[card] + " and win ";
+        NoteSeen(card);
+        CaptureCard(YouPile, k, YouPile);
+        for (int n = 0; n < floorCount; ++n) {
+            StatusText += " " + CardNames[FloorPile.Cards[1]];
+            CaptureCard(FloorPile, 1, YouPile);
+        }
+        if (PlayCount < 35) {
+            PlayWave(Wave::Horray);
+            StatusText += " Tazkova!!";
+        }
+        ++PlayCount;
+        InputState = 1;
+        AfterHumanPlay();
+        return;
+    }
+    Trace([] { return std::string("not Tazkova.."); });
+
+    int equal = 0, at = 0;
+    for (int f = 1; f <= floorCount; ++f) {
+        if (CardRank(FloorPile.Cards[f]) == rank) {
+            ++equal;
+            at = f;
+        }
+    }
+    if (equal == 1) {
+        ClearPicks();
+        StatusText = YouPile.Label + " Play " + CardNames[card] + " and win " +
+                     CardNames[FloorPile.Cards[at]];
+        NoteSeen(card);
+        CaptureCard(YouPile, k, YouPile);
+        CaptureCard(FloorPile, at, YouPile);
+        ++PlayCount;
+        AfterHumanPlay();
+        return;
+    }
+
+    SumCaptureCount = 0;
+    if (AutoPlay(YouPile, k, k, true)) {
+        // Nothing to take: the card is laid on the floor.
+        ClearPicks();
+        SetCardFrame(cardIndex, true);
+        ++PlayCount;
+        StatusText = YouPile.Label + " Play " + CardNames[card];
+        NoteSeen(card);
+        const int before = RankSum(FloorPile);
+        // The human let a floor of this sum lie, so holds no card of that rank this round.
+        if (before >= 1 && before <= 10) DeclinedSweep[before] = 1;
+        MoveCard(k, YouPile, FloorPile);
+        AfterHumanPlay();
+        return;
+    }
+    if (SumCaptureCount == 1) {
+        // The one way of taking floor cards by sum is made for the human. Cards picked
+        // earlier and not taken lose their frames with the picks.
+        ClearPicks();
+        AutoPlay(YouPile, k, k, false);
+        NoteSeen(card);
+        ++PlayCount;
+        AfterHumanPlay();
+        return;
+    }
+    // A choice to make: the chosen card keeps its frame and waits for the floor cards.
+    ClearPicks();
+    InputState = 2;
+    PickedSet.reset();
+}
+
+void Game::HumanCapturePicked(int k) {
+    const int card = YouPile.Cards[k];
+    int takenCount = 0, takenSum = 0;
+    StatusText = YouPile.Label + " Play " + CardNames[card] + " and pick ";
+    NoteSeen(card);
+    CaptureCard(YouPile, k, YouPile);
+    for (int i = FloorPile.Count; i >= 1; --i) {
+        if (!PickedSet.test(i)) continue;
+        const int taken = FloorPile.Cards[i];
+        ++takenCount;
+        takenSum += CardRank(taken);
+        StatusText += " " + CardNames[taken];
+        CaptureCard(FloorPile, i, YouPile);
+    }
+    if (FloorPile.Count == 0) ScoreSweep(YouPile, takenCount, takenSum);
+    ++PlayCount;
+    InputState = 1;
+    PickedSet.reset();
+    AfterHumanPlay();
+}
+
+bool Game::TogglePick(int card) {
+    for (int f = 1; f <= FloorPile.Count; ++f) {
+        if (FloorPile.Cards[f] != card) continue;
+        if (PickedSet.test(f)) {
+            PickedSet.reset(f);
+            SetCardFrame(card - 1, true);
+            display_.SetMsg("Removed from Picked List ");
+        } else {
+            PickedSet.set(f);
+            SetCardFrame(card - 1, false);
+            display_.SetMsg("Added to Picked List ");
+        }
+        return true;
+    }
+    return false;
+}
+
+int Game::PickedSum() const {
+    int sum = 0;
+    for (int f = 1; f <= FloorPile.Count; ++f) {
+        if (PickedSet.test(f)) sum += CardRank(FloorPile.Cards[f]);
+    }
+    return sum;
+}
+
+void Game::DropCard(int source, int target) {
+    if (source != target && DragAccepts(source, target)) Card00Click(source);
+    Card00Click(target);
+}
+
+bool Game::DragAccepts(int sourceIndex, int targetIndex) {
+    return sourceIndex == targetIndex || CardRank(sourceIndex + 1) == CardRank(targetIndex + 1);
+}
+
+}  // namespace tazkova

@@ -1,0 +1,134 @@
+/// The boundary between the game logic and the outside: the table's display objects, the
+/// sounds, the pauses and the dialogs. The window, the sound module and the headless driver
+/// each provide their own implementation.
+#pragma once
+
+#include <array>
+#include <stdexcept>
+#include <string>
+
+namespace tazkova {
+
+/// The display objects of the table. Card images are indexed 0..39 (image i shows card
+/// i + 1), frames 1..40 (frame n belongs to card n), deck-stack images 1..6 and the
+/// computer's face-down cards 1..3. Positions are window client coordinates.
+class TableDisplay {
+  public:
+    virtual ~TableDisplay() = default;
+
+    virtual void SetImagePos(int image, int left, int top) = 0;
+    virtual int ImageLeft(int image) const = 0;
+    virtual int ImageTop(int image) const = 0;
+    virtual void SetImageVisible(int image, bool visible) = 0;
+    virtual void SetImageEnabled(int image, bool enabled) = 0;
+    virtual void SetImageTag(int image, int tag) = 0;
+    virtual int ImageTag(int image) const = 0;
+    virtual void RedrawImage(int image) = 0;
+
+    virtual void SetFramePos(int frame, int left, int top) = 0;
+    virtual void SetFrameVisible(int frame, bool visible) = 0;
+    virtual void RedrawFrame(int frame) = 0;
+
+    virtual void SetDeckStackVisible(int k, bool visible) = 0;
+    virtual bool DeckStackVisible(int k) const = 0;
+    virtual void RedrawDeckStack(int k) = 0;
+
+    virtual void SetMeBackPos(int k, int left, int top) = 0;
+    virtual void SetMeBackVisible(int k, bool visible) = 0;
+    virtual void RedrawMeBack(int k) = 0;
+
+    virtual void SetKurtutVisible(bool visible) = 0;
+    virtual void SetOfficeLogoVisible(bool visible) = 0;
+
+    /// The status line `Msg`.
+    virtual void SetMsg(const std::string& text) = 0;
+    virtual void RedrawMsg() = 0;
+    /// The match, hand and round label `Counters`.
+    virtual void SetCounters(const std::string& text) = 0;
+
+    virtual void SetHourglassCursor() = 0;
+    virtual void SetDefaultCursor() = 0;
+    /// Moves the keyboard focus to the results button.
+    virtual void FocusResultButton() = 0;
+    /// Repaints the main window after a modal dialog has closed.
+    virtual void RepaintMainWindow() = 0;
+};
+
+/// The seven sounds the main window carries.
+enum class Wave { Shuffle, Hia, Card, Clap, PinkPanther, Horray, Options };
+inline constexpr int kWaveCount = 7;
+
+/// The component name of a sound ("waveShuffle", ...).
+const char* WaveComponentName(Wave wave);
+
+/// Raised by a sound component that cannot play.
+class EWaveError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+/// The sound components. Play may raise EWaveError; Stop never fails.
+class SoundBank {
+  public:
+    virtual ~SoundBank() = default;
+    virtual void Play(Wave wave) = 0;
+    virtual void Stop(Wave wave) = 0;
+};
+
+/// The pause of the game: waits n units of 10^-8 day (0.864 ms).
+class Pauser {
+  public:
+    virtual ~Pauser() = default;
+    virtual void Wait(int n) = 0;
+};
+
+/// Faces of the results dialog, in the order the driver lists them.
+enum class Face { mac1, MAC2, MAC3, Smily1, Smily2, Smily3 };
+inline constexpr int kFaceCount = 6;
+const char* FaceName(Face face);
+
+/// The score sheet of the results dialog: caption, the 18 boxes Rslt0..Rslt17, the Status
+/// memo and which faces are visible. The dialog keeps it between showings.
+struct ResultsSheet {
+    std::string caption = "النتيجة";
+    std::array<std::string, 18> boxes{};
+    std::string status;
+    std::array<bool, kFaceCount> faces{true, true, true, true, true, true};
+
+    void ClearBoxes() { boxes.fill(std::string()); }
+    /// Shows exactly one computer face and one human face.
+    void SetFaces(Face computer, Face human);
+    bool operator==(const ResultsSheet&) const = default;
+};
+
+/// The modal dialogs the game logic opens.
+class GameDialogs {
+  public:
+    virtual ~GameDialogs() = default;
+    virtual void ShowResults(const ResultsSheet& sheet) = 0;
+    /// The message dialog, with its full text (already ending in " ....").
+    virtual void ShowMessageDialog(const std::string& text) = 0;
+    /// A message box with an error symbol and an OK button.
+    virtual void ShowErrorBox(const std::string& text) = 0;
+};
+
+/// Check state of a check box; a greyed box counts as off.
+enum class CheckState { Unchecked, Checked, Grayed };
+
+/// The controls of the options dialog, as the options routine reads and sets them.
+class OptionsControls {
+  public:
+    virtual ~OptionsControls() = default;
+    virtual int GmTypeIndex() const = 0;
+    virtual void SetGmTypeIndex(int index) = 0;
+    virtual int GmLevelIndex() const = 0;
+    virtual void SetGmLevelIndex(int index) = 0;
+    virtual CheckState Dnry() const = 0;
+    virtual CheckState MakShoof() const = 0;
+    virtual CheckState Strt() const = 0;
+    virtual CheckState Rvrs() const = 0;
+    /// Shows the dialog modally; returns when it is closed (OK or the close box).
+    virtual void ShowModal() = 0;
+};
+
+}  // namespace tazkova

@@ -1,0 +1,118 @@
+/// A table that draws nothing: it keeps what a window would show and records, in order,
+/// everything the player would see or hear. The headless driver and the tests run on it.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "ports.h"
+
+namespace tazkova {
+
+/// One thing that happened at the table, in the order it happened.
+struct TableEvent {
+    enum class Kind { Msg, Counters, Wait, Play, Stop, Results, Message, Options, MessageBox };
+    Kind kind;
+    std::string text;      // Msg, Counters, Message, MessageBox: the text; Play, Stop: component
+    int number = 0;        // Wait: the units waited
+    ResultsSheet sheet{};  // Results: the sheet as shown
+};
+
+/// Position, visibility and the rest of one card image as the window would hold them.
+struct ImageState {
+    int left = 8000;
+    int top = 1000;
+    bool visible = false;
+    bool enabled = true;
+    int tag = 0;
+};
+
+struct FrameState {
+    int left = 179;
+    int top = 25;
+    bool visible = false;
+};
+
+struct MeBackState {
+    int left = 0;
+    int top = 5;
+    bool visible = true;
+};
+
+/// Implements every port of the game without a screen, a sound device or a clock: dialogs
+/// return at once as if their button had been pressed, waits return at once.
+class RecordingTable : public TableDisplay, public SoundBank, public Pauser, public GameDialogs {
+  public:
+    RecordingTable();
+
+    // TableDisplay
+    void SetImagePos(int image, int left, int top) override;
+    int ImageLeft(int image) const override;
+    int ImageTop(int image) const override;
+    void SetImageVisible(int image, bool visible) override;
+    void SetImageEnabled(int image, bool enabled) override;
+    void SetImageTag(int image, int tag) override;
+    int ImageTag(int image) const override;
+    void RedrawImage(int) override {}
+    void SetFramePos(int frame, int left, int top) override;
+    void SetFrameVisible(int frame, bool visible) override;
+    void RedrawFrame(int) override {}
+    void SetDeckStackVisible(int k, bool visible) override;
+    bool DeckStackVisible(int k) const override;
+    void RedrawDeckStack(int) override {}
+    void SetMeBackPos(int k, int left, int top) override;
+    void SetMeBackVisible(int k, bool visible) override;
+    void RedrawMeBack(int) override {}
+    void SetKurtutVisible(bool visible) override { kurtut_ = visible; }
+    void SetOfficeLogoVisible(bool visible) override { officeLogo_ = visible; }
+    void SetMsg(const std::string& text) override;
+    void RedrawMsg() override {}
+    void SetCounters(const std::string& text) override;
+    void SetHourglassCursor() override {}
+    void SetDefaultCursor() override {}
+    void FocusResultButton() override {}
+    void RepaintMainWindow() override {}
+
+    // SoundBank
+    void Play(Wave wave) override;
+    void Stop(Wave wave) override;
+
+    // Pauser
+    void Wait(int n) override;
+
+    // GameDialogs
+    void ShowResults(const ResultsSheet& sheet) override;
+    void ShowMessageDialog(const std::string& text) override;
+    void ShowErrorBox(const std::string& text) override;
+
+    /// Records an event that happens outside the game's ports (the options dialog shown).
+    void Record(TableEvent event) { events_.push_back(std::move(event)); }
+
+    /// The events since the last call, which empties the log.
+    std::vector<TableEvent> TakeEvents();
+    const std::vector<TableEvent>& Events() const { return events_; }
+
+    // What the window would show now.
+    const std::array<ImageState, 40>& Images() const { return images_; }
+    const std::array<FrameState, 40>& Frames() const { return frames_; }
+    const std::array<bool, 6>& DeckStack() const { return deckStack_; }
+    const std::array<MeBackState, 3>& MeBacks() const { return meBacks_; }
+    bool Kurtut() const { return kurtut_; }
+    bool OfficeLogo() const { return officeLogo_; }
+    const std::string& Msg() const { return msg_; }
+    const std::string& Counters() const { return counters_; }
+
+  private:
+    std::array<ImageState, 40> images_{};
+    std::array<FrameState, 40> frames_{};
+    std::array<bool, 6> deckStack_{};
+    std::array<MeBackState, 3> meBacks_{};
+    bool kurtut_ = false;
+    bool officeLogo_ = true;
+    std::string msg_;
+    std::string counters_ = "Qorvel";
+    std::vector<TableEvent> events_;
+};
+
+}  // namespace tazkova

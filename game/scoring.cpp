@@ -1,0 +1,260 @@
+// The end of a hand: the floor's last cards to the side that captured last, the hand's
+// score sheet, and the match and game decisions that follow.
+#include "game.h"
+#include "texts.h"
+
+namespace tazkova {
+
+namespace {
+std::string Text(std::string_view text) {
+    return std::string(text);
+}
+}  // namespace
+
+void Game::GatherRest(Pile& taker, int step) {
+    display_.SetKurtutVisible(false);
+    MovedCount = 0;
+    while (FloorPile.Count > 0) CaptureCard(FloorPile, 1, taker);
+    StatusText = (taker.Label + " Gather the rest ....").substr(0, 25);
+    Pause(DelayTime);
+    for (int frame = 1; frame <= kDeckSize; ++frame) display_.SetFrameVisible(frame, false);
+    // The gathered cards slide 240 pixels towards their taker, repainted at every step.
+    for (int s = 0; s < 6; ++s) {
+        for (int i = 1; i <= MovedCount; ++i) {
+            const int image = MovedCards[i];
+            display_.SetImagePos(image, display_.ImageLeft(image), display_.ImageTop(image) + step);
+            display_.RedrawImage(image);
+        }
+    }
+    ShowPlay(DelayTime);
+    MovedCount = 0;
+}
+
+void Game::EndHand() {
+    const int meEntry = MePile.Score;
+    const int youEntry = YouPile.Score;
+    Results.status.clear();
+
+    if (MePile.LastCapturePlay > YouPile.LastCapturePlay)
+        GatherRest(MePile, -40);
+    else
+        GatherRest(YouPile, 40);
+
+    Results.caption = " " + std::to_string(MatchNumber) + "\\" + std::to_string(HandNumber) +
+                      Text(texts::kResultCaptionTail);
+    Results.ClearBoxes();
+
+    HandEndFlags flags;
+    if (DinariRule) {
+        ScoreDinari(MePile, YouPile, true, flags);
+        ScoreDinari(YouPile, MePile, false, flags);
+    }
+    if (flags.normalScoring) ScoreNormal();
+
+    Results.boxes[0] = std::to_string(MePile.ScoringSuitCount);
+    Results.boxes[1] = std::to_string(YouPile.ScoringSuitCount);
+    if (flags.normalScoring) {
+        Results.boxes[6] = std::to_string(MePile.CardCount);
+        Results.boxes[7] = std::to_string(YouPile.CardCount);
+    }
+    Results.boxes[16] = std::to_string(MePile.Score - meEntry);
+    Results.boxes[17] = std::to_string(YouPile.Score - youEntry);
+
+    if (!flags.closedBySuit) {
+        if (flags.meSweepsCount) {
+            MePile.Score += MePile.SweepPoints;
+            Results.boxes[8] = std::to_string(MePile.SweepPoints);
+            Results.boxes[10] = std::to_string(MePile.Score - meEntry);
+        }
+        if (flags.youSweepsCount) {
+            YouPile.Score += YouPile.SweepPoints;
+            Results.boxes[9] = std::to_string(YouPile.SweepPoints);
+            Results.boxes[11] = std::to_string(YouPile.Score - youEntry);
+        }
+    }
+
+    // The hand's verdict; in a reverse game the smaller gain wins.
+    int meGain = MePile.Score - meEntry;
+    int youGain = YouPile.Score - youEntry;
+    if (ReverseGame) std::swap(meGain, youGain);
+    std::string_view verdict = texts::kVerdictDraw;
+    Face computerFace = Face::MAC2;
+    Face humanFace = Face::Smily2;
+    if (meGain > youGain) {
+        verdict = texts::kVerdictMe;
+        humanFace = Face::Smily1;
+    } else if (youGain > meGain) {
+        verdict = texts::kVerdictYou;
+        computerFace = Face::mac1;
+    }
+    if (Results.status.empty()) Results.status = Text(verdict);
+    Results.SetFaces(computerFace, humanFace);
+
+    CloseHand(flags);
+}
+
+void Game::ScoreDinari(Pile& side, Pile& other, bool computer, HandEndFlags& flags) {
+    const int suit = side.ScoringSuitCount;
+    if (suit >= 8) {
+        side.Score += 10;
+        Results.status = Text(computer ? texts::kMe8 : texts::kYou8);
+        flags.normalScoring = false;
+    }
+    if (suit >= 9) {
+        // The other side loses its whole match total, and its sweeps of this hand.
+        other.Score = 0;
+        (computer ? flags.youSweepsCount : flags.meSweepsCount) = false;
+        Results.status = Text(computer ? texts::kMe9 : texts::kYou9);
+    }
+    if (suit == 10) {
+        ++(computer ? MeMatchWins : YouMatchWins);
+        flags.closedBySuit = true;
+        (computer ? flags.meTookAllTen : flags.youTookAllTen) = true;
+        Results.status = Text(computer ? texts::kMe10 : texts::kYou10);
+    }
+}
+
+void Game::ScoreNormal() {
+    if (MePile.ScoringSuitCount > 5) ++MePile.Score;
+    if (YouPile.ScoringSuitCount > 5) ++YouPile.Score;
+
+    if (MePile.HasHaya == 1) {
+        ++MePile.Score;
+        Results.boxes[4] = Text(texts::kYes);
+    }
+    if (YouPile.HasHaya == 1) {
+        ++YouPile.Score;
+        Results.boxes[5] = Text(texts::kYes);
+    }
+
+    // The sevens point: three sevens first, then five sixes and sevens together.
+    if (MePile.SevenCount >= 3) {
+        ++MePile.Score;
+        Results.boxes[2] = Text(texts::kYes);
+    } else if (YouPile.SevenCount >= 3) {
+        ++YouPile.Score;
+        Results.boxes[3] = Text(texts::kYes);
+    } else if (MePile.SixSevenCount >= 5) {
+        ++MePile.Score;
+        Results.boxes[2] = Text(texts::kYes);
+    } else if (YouPile.SixSevenCount >= 5) {
+        ++YouPile.Score;
+        Results.boxes[3] = Text(texts::kYes);
+    }
+
+    if (MePile.CardCount > YouPile.CardCount)
+        ++MePile.Score;
+    else if (YouPile.CardCount > MePile.CardCount)
+        ++YouPile.Score;
+}
+
+void Game::CloseHand(const HandEndFlags& flags) {
+    // The side ahead starts the next hand; a side that took all ten scoring cards does.
+    if (MePile.Score > YouPile.Score)
+        ComputerStarts = true;
+    else if (MePile.Score < YouPile.Score)
+        ComputerStarts = false;
+    if (flags.meTookAllTen) ComputerStarts = true;
+    if (flags.youTookAllTen) ComputerStarts = false;
+
+    auto showMatchWins = [this] {
+        Results.boxes[14] = std::to_string(MeMatchWins);
+        Results.boxes[15] = std::to_string(YouMatchWins);
+    };
+    Results.boxes[12] = std::to_string(MePile.Score);
+    Results.boxes[13] = std::to_string(YouPile.Score);
+    showMatchWins();
+    display_.SetMsg("Result:  Me =" + std::to_string(MePile.Score) +
+                    " You =" + std::to_string(YouPile.Score));
+
+    // Once both sides have passed the target the match runs on to ten more, never further.
+    int target = TargetScore;
+    if (MePile.Score >= TargetScore && YouPile.Score >= TargetScore) target = TargetScore + 10;
+    if (flags.meTookAllTen) {
+        MePile.Score = target;
+        YouPile.Score = 0;
+    }
+    if (flags.youTookAllTen) {
+        YouPile.Score = target;
+        MePile.Score = 0;
+    }
+
+    const bool matchOver =
+        flags.closedBySuit ||
+        ((MePile.Score >= target || YouPile.Score >= target) && MePile.Score != YouPile.Score);
+    if (!matchOver) {
+        PlayWave(Wave::PinkPanther);
+        dialogs_.ShowResults(Results);
+        display_.RepaintMainWindow();
+        StartHand();
+        return;
+    }
+
+    if (AlternateStart) ComputerStarts = !ComputerStarts;
+    const bool computerWon = MePile.Score > YouPile.Score;
+    std::string matchMessage;
+    auto announce = [&](std::string_view text) {
+        matchMessage = Text(text);
+        if (Results.status.empty()) Results.status = matchMessage;
+    };
+    if (!computerWon) {
+        if (!ReverseGame) {
+            if (!flags.closedBySuit) ++YouMatchWins;
+            Results.SetFaces(Face::mac1, Face::Smily3);
+        } else {
+            if (!flags.closedBySuit) {
+                ++YouMatchWins;
+                announce(texts::kYouWinMatch);
+            }
+            Results.SetFaces(Face::MAC3, Face::Smily1);
+        }
+        if (!AlternateStart) ComputerStarts = false;
+    } else {
+        if (!ReverseGame) {
+            if (!flags.closedBySuit) ++MeMatchWins;
+            announce(texts::kMeWinsMatch);
+            Results.SetFaces(Face::MAC3, Face::Smily1);
+        } else {
+            if (!flags.closedBySuit) ++MeMatchWins;
+            Results.SetFaces(Face::mac1, Face::Smily3);
+        }
+        if (!AlternateStart) ComputerStarts = true;
+    }
+    showMatchWins();
+
+    if (MeMatchWins >= 2 || YouMatchWins >= 2) {
+        if (MeMatchWins >= 2) {
+            StatusText = Text(ReverseGame ? texts::kYouHaveWon : texts::kBeatenYou);
+        } else {
+            StatusText = Text(ReverseGame ? texts::kBeatenYouShort : texts::kYouHaveWon);
+        }
+        if (Results.status.empty()) Results.status = StatusText;
+        display_.SetMsg("");
+        if (StatusText == texts::kYouHaveWon)
+            Results.SetFaces(Face::mac1, Face::Smily3);
+        else
+            Results.SetFaces(Face::MAC3, Face::Smily1);
+        dialogs_.ShowResults(Results);
+        PlayWave(Wave::Clap);
+        ShowMessage(Text(texts::kGameOver) + StatusText);
+        display_.RepaintMainWindow();
+        GameActive = false;
+        return;
+    }
+
+    PlayWave(Wave::PinkPanther);
+    if (!matchMessage.empty()) Results.status = matchMessage + " " + std::to_string(MatchNumber);
+    dialogs_.ShowResults(Results);
+    display_.RepaintMainWindow();
+    if (!matchMessage.empty()) {
+        ShowMessage(Results.status);
+        Results.status = matchMessage + " " + std::to_string(MatchNumber);
+    }
+    ++MatchNumber;
+    MePile.Score = 0;
+    YouPile.Score = 0;
+    HandNumber = 0;
+    StartHand();
+}
+
+}  // namespace tazkova

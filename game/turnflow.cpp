@@ -1,0 +1,70 @@
+// The flow of a hand: showing each play, the pauses, the card frames, and whose turn is next.
+#include "game.h"
+#include "texts.h"
+
+namespace tazkova {
+
+void Game::AfterHumanPlay() {
+    MeBackToHide = 0;
+    ShowPlay(DelayTime / 2);
+    PickedSet.reset();
+    if (PlayCount == 36) {
+        EndHand();
+        return;
+    }
+    if (PlayCount % 6 == 0) {
+        DealRound();
+        return;
+    }
+    if (MePile.Count > 0) {
+        ComputerTurn(MePile);
+        ++PlayCount;
+        ShowPlay(DelayTime);
+        if (PlayCount == 36) {
+            EndHand();
+        } else if (PlayCount % 6 == 0) {
+            DealRound();
+        }
+    }
+    InputState = 1;
+}
+
+void Game::ShowPlay(int n) {
+    display_.SetMsg(StatusText);
+    display_.SetCounters(" " + std::to_string(MatchNumber) + "-" + std::to_string(HandNumber) +
+                         "-" + std::to_string(RoundNo - 1) + std::string(texts::kGameWord));
+    if (!OpenCards && MeBackToHide >= 1 && MeBackToHide <= 3) {
+        display_.SetMeBackVisible(MeBackToHide, false);
+        display_.RedrawMeBack(MeBackToHide);
+        Pause(DelayTime / 20);
+    }
+    for (int i = 1; i <= MovedCount; ++i) {
+        display_.SetImageVisible(MovedCards[i], true);
+        display_.RedrawImage(MovedCards[i]);
+    }
+    Pause(n);
+    for (int i = 1; i <= MovedCount; ++i) {
+        const int image = MovedCards[i];
+        display_.SetImageVisible(image, display_.ImageTag(image) == 1);
+        display_.RedrawImage(image);
+        SetCardFrame(image, true);
+    }
+}
+
+void Game::Pause(int n) {
+    if (MovedCount <= 0) return;
+    display_.SetHourglassCursor();
+    Wait(n);
+    display_.SetDefaultCursor();
+}
+
+void Game::SetCardFrame(int image, bool hide) {
+    if (image < 0 || image >= kDeckSize) return;
+    const int frame = image + 1;
+    display_.SetFrameVisible(frame, !hide);
+    display_.RedrawFrame(frame);
+    display_.RedrawImage(image);
+    if (!hide) PlayWave(Wave::Card);
+}
+
+}  // namespace tazkova
