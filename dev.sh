@@ -1,0 +1,49 @@
+#!/bin/sh
+# Set-up, build, play and test Tazkova on Debian 12.
+#   ./dev.sh play   install what is missing, build, start the game
+#   ./dev.sh test   install what is missing, build, run every test (normal and sanitizer builds)
+set -eu
+cd "$(dirname "$0")"
+
+PACKAGES="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+nlohmann-json3-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+clang libclang-rt-14-dev clang-format fonts-dejavu-core"
+
+setup() {
+    missing=""
+    for p in $PACKAGES; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing"
+    if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q $missing
+}
+
+build() {  # build DIR [cmake options...]
+    dir=$1; shift
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" -j2
+}
+
+case "${1:-}" in
+    play)
+        setup
+        build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        if [ -x build/ui/tazkova ]; then exec build/ui/tazkova; else exec build/cli/tazkova-cli; fi
+        ;;
+    test)
+        setup
+        export QT_QPA_PLATFORM=offscreen
+        build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        ctest --test-dir build -j2 --output-on-failure
+        build build-asan -DCMAKE_BUILD_TYPE=Debug -DTAZKOVA_SANITIZE=ON
+        ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+            ctest --test-dir build-asan -j2 --output-on-failure
+        ;;
+    *)
+        echo "usage: $0 play|test" >&2
+        exit 2
+        ;;
+esac

@@ -1,0 +1,96 @@
+// A game on a recording table, with helpers to lay out a chosen position and read back
+// what the player saw and heard.
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "game.h"
+#include "recording.h"
+
+namespace tazkova::testing {
+
+/// Card numbers by name, for readable positions: suits c d h s, ranks 1..7, Q J K.
+inline int C(const std::string& name) {
+    for (int n = 1; n <= kDeckSize; ++n) {
+        if (MakeCardName(n) == name) return n;
+    }
+    return 0;
+}
+
+struct GameTable {
+    RecordingTable table;
+    Game game{table, table, table, table};
+
+    explicit GameTable(unsigned advance = 5) {
+        game.Startup({SeedChoice::Kind::Advance, advance}, 0);
+        game.SoundOn = true;
+        game.NewGame();
+        table.TakeEvents();
+    }
+
+    /// Replaces the hands and the floor with the given cards (mid-round, human to play).
+    void Arrange(const std::vector<int>& me, const std::vector<int>& you,
+                 const std::vector<int>& floor, int playCount = 1) {
+        for (int i = 0; i < kDeckSize; ++i) {
+            table.SetImageVisible(i, false);
+            table.SetImageEnabled(i, true);
+            table.SetImageTag(i, 0);
+        }
+        Fill(game.MePile, me);
+        Fill(game.YouPile, you);
+        Fill(game.FloorPile, floor);
+        game.PlayCount = playCount;
+        game.InputState = 1;
+        game.SelectedSlot = 0;
+        game.PickedSet.reset();
+        game.DeclinedSweep.fill(0);
+        game.OpenCards = true;
+        table.TakeEvents();
+    }
+
+    void Fill(Pile& pile, const std::vector<int>& cards) {
+        pile.Count = static_cast<int>(cards.size());
+        pile.Cards.fill(0);
+        pile.Slots.fill(0);
+        for (int i = 0; i < pile.Count; ++i) {
+            pile.Cards[i + 1] = cards[i];
+            pile.Slots[i + 1] = i + 1;
+            table.SetImageTag(cards[i] - 1, 1);
+        }
+        game.LayOutPile(pile, true);
+    }
+
+    std::vector<int> Cards(const Pile& pile) const {
+        return std::vector<int>(pile.Cards.begin() + 1, pile.Cards.begin() + 1 + pile.Count);
+    }
+
+    /// The texts given to the status line since the last TakeEvents.
+    std::vector<std::string> Msgs() const { return Texts(TableEvent::Kind::Msg); }
+
+    std::vector<std::string> Texts(TableEvent::Kind kind) const {
+        std::vector<std::string> out;
+        for (const TableEvent& e : table.Events()) {
+            if (e.kind == kind) out.push_back(e.text);
+        }
+        return out;
+    }
+
+    int Plays(Wave wave) const {
+        const std::vector<std::string> played = Texts(TableEvent::Kind::Play);
+        return static_cast<int>(std::count(played.begin(), played.end(), WaveComponentName(wave)));
+    }
+
+    /// The last showing of the results dialog, or an empty sheet.
+    ResultsSheet LastResults() const {
+        ResultsSheet sheet;
+        sheet.caption.clear();
+        for (const TableEvent& e : table.Events()) {
+            if (e.kind == TableEvent::Kind::Results) sheet = e.sheet;
+        }
+        return sheet;
+    }
+};
+
+}  // namespace tazkova::testing

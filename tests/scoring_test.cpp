@@ -1,0 +1,229 @@
+// The end of a hand: categories, the scoring-suit rule, sweeps, verdicts and match rules.
+#include <gtest/gtest.h>
+
+#include "fixture.h"
+#include "texts.h"
+
+namespace tazkova::testing {
+namespace {
+
+struct Counts {
+    int suit = 0;
+    int haya = 0;
+    int sixSeven = 0;
+    int seven = 0;
+    int cards = 0;
+    int sweeps = 0;
+};
+
+class EndHandTest : public ::testing::Test {
+protected:
+    /// Ends a hand whose 36 plays are made and whose floor is empty, with these captures.
+    ResultsSheet End(const Counts& me, const Counts& you) {
+        t.Arrange({}, {}, {}, 36);
+        Set(t.game.MePile, me);
+        Set(t.game.YouPile, you);
+        t.game.EndHand();
+        return t.LastResults();
+    }
+    static void Set(Pile& p, const Counts& c) {
+        p.ScoringSuitCount = c.suit;
+        p.HasHaya = c.haya;
+        p.SixSevenCount = c.sixSeven;
+        p.SevenCount = c.seven;
+        p.CardCount = c.cards;
+        p.SweepPoints = c.sweeps;
+    }
+    static std::string S(std::string_view text) { return std::string(text); }
+    GameTable t;
+};
+
+TEST_F(EndHandTest, OnePointPerCategoryAndSheetRows) {
+    t.game.MePile.Score = 3;
+    t.game.YouPile.Score = 4;
+    const ResultsSheet r = End({6, 1, 2, 1, 22, 5}, {4, 0, 5, 2, 18, 2});
+    // Computer: suit, haya, cards; human: the sixes and sevens.
+    EXPECT_EQ(r.boxes[0], "6");
+    EXPECT_EQ(r.boxes[1], "4");
+    EXPECT_EQ(r.boxes[2], "");
+    EXPECT_EQ(r.boxes[3], S(texts::kYes));
+    EXPECT_EQ(r.boxes[4], S(texts::kYes));
+    EXPECT_EQ(r.boxes[5], "");
+    EXPECT_EQ(r.boxes[6], "22");
+    EXPECT_EQ(r.boxes[7], "18");
+    EXPECT_EQ(r.boxes[16], "3");
+    EXPECT_EQ(r.boxes[17], "1");
+    EXPECT_EQ(r.boxes[8], "5");
+    EXPECT_EQ(r.boxes[9], "2");
+    EXPECT_EQ(r.boxes[10], "8");
+    EXPECT_EQ(r.boxes[11], "3");
+    EXPECT_EQ(r.boxes[12], "11");
+    EXPECT_EQ(r.boxes[13], "7");
+    EXPECT_EQ(r.status, S(texts::kVerdictMe));
+    EXPECT_EQ(r.caption, " 1\\1" + S(texts::kResultCaptionTail));
+    EXPECT_EQ(t.game.MePile.Score, 11);
+    EXPECT_TRUE(t.game.ComputerStarts);
+}
+
+TEST_F(EndHandTest, EvenSplitsGiveNoPoint) {
+    const ResultsSheet r = End({5, 0, 0, 0, 20, 0}, {5, 0, 0, 0, 20, 0});
+    EXPECT_EQ(r.boxes[16], "0");
+    EXPECT_EQ(r.boxes[17], "0");
+    EXPECT_EQ(r.status, S(texts::kVerdictDraw));
+    EXPECT_TRUE(r.faces[static_cast<int>(Face::MAC2)]);
+    EXPECT_TRUE(r.faces[static_cast<int>(Face::Smily2)]);
+}
+
+TEST_F(EndHandTest, ThreeSevensBeatFiveSixesAndSevensOfTheOtherSide) {
+    ResultsSheet r = End({0, 0, 3, 3, 0, 0}, {0, 0, 5, 1, 0, 0});
+    EXPECT_EQ(r.boxes[2], S(texts::kYes));
+    EXPECT_EQ(r.boxes[3], "");
+
+    t.game.MePile.Score = t.game.YouPile.Score = 0;
+    r = End({0, 0, 2, 2, 0, 0}, {0, 0, 5, 2, 0, 0});
+    EXPECT_EQ(r.boxes[2], "");
+    EXPECT_EQ(r.boxes[3], S(texts::kYes));
+}
+
+TEST_F(EndHandTest, EightScoringCardsReplaceNormalScoring) {
+    const ResultsSheet r = End({2, 1, 4, 3, 25, 4}, {8, 0, 1, 0, 15, 3});
+    EXPECT_EQ(r.status, S(texts::kYou8));
+    EXPECT_EQ(r.boxes[17], "10");
+    EXPECT_EQ(r.boxes[16], "0");
+    for (int b : {2, 3, 4, 5, 6, 7}) EXPECT_EQ(r.boxes[b], "") << b;
+    EXPECT_EQ(r.boxes[8], "4");
+    EXPECT_EQ(r.boxes[9], "3");
+    EXPECT_EQ(t.game.YouPile.Score, 13);
+    EXPECT_EQ(t.game.MePile.Score, 4);
+}
+
+TEST_F(EndHandTest, NineScoringCardsSendTheOtherSideToZeroAndCancelItsSweeps) {
+    t.game.YouPile.Score = 17;
+    t.game.MePile.Score = 5;
+    const ResultsSheet r = End({9, 0, 0, 0, 20, 2}, {1, 0, 0, 0, 20, 6});
+    EXPECT_EQ(r.status, S(texts::kMe9));
+    EXPECT_EQ(r.boxes[17], "-17");
+    EXPECT_EQ(r.boxes[9], "");
+    EXPECT_EQ(r.boxes[11], "");
+    EXPECT_EQ(r.boxes[8], "2");
+    EXPECT_EQ(r.boxes[10], "12");
+    EXPECT_EQ(r.boxes[12], "17");
+    EXPECT_EQ(r.boxes[13], "0");
+}
+
+TEST_F(EndHandTest, AllTenScoringCardsCloseTheMatchWithoutSweeps) {
+    t.game.MePile.Score = 30;
+    const ResultsSheet r = End({0, 0, 0, 0, 10, 9}, {10, 1, 0, 0, 30, 4});
+    EXPECT_EQ(t.game.YouMatchWins, 1);
+    EXPECT_EQ(r.boxes[15], "1");
+    for (int b : {8, 9, 10, 11}) EXPECT_EQ(r.boxes[b], "") << b;
+    EXPECT_EQ(r.status, S(texts::kYou10));
+    // The match is over: the next one starts from nothing with the human to start.
+    EXPECT_EQ(t.game.MatchNumber, 2);
+    EXPECT_EQ(t.game.HandNumber, 1);
+    EXPECT_FALSE(t.game.ComputerStarts);
+}
+
+TEST_F(EndHandTest, DinariRuleOffMakesNineCardsOnePoint) {
+    t.game.DinariRule = false;
+    const ResultsSheet r = End({9, 0, 0, 0, 20, 0}, {1, 0, 0, 0, 20, 0});
+    EXPECT_EQ(r.boxes[16], "1");
+    EXPECT_EQ(r.boxes[6], "20");
+    EXPECT_EQ(r.status, S(texts::kVerdictMe));
+}
+
+TEST_F(EndHandTest, ReverseGameGivesTheHandToTheSmallerGain) {
+    t.game.ReverseGame = true;
+    ResultsSheet r = End({6, 0, 0, 0, 22, 0}, {4, 0, 0, 0, 18, 0});
+    EXPECT_EQ(r.status, S(texts::kVerdictYou));
+    EXPECT_TRUE(r.faces[static_cast<int>(Face::mac1)]);
+    EXPECT_TRUE(r.faces[static_cast<int>(Face::Smily2)]);
+    r = End({0, 0, 0, 0, 20, 0}, {0, 0, 0, 0, 20, 0});
+    EXPECT_EQ(r.status, S(texts::kVerdictDraw));
+}
+
+TEST_F(EndHandTest, BothPastTheTargetPlayOnToTenMore) {
+    t.game.TargetScore = 21;
+    t.game.MePile.Score = 22;
+    t.game.YouPile.Score = 22;
+    End({0, 0, 0, 0, 22, 0}, {0, 0, 0, 0, 18, 0});  // 23 to 22: target is now 31
+    EXPECT_EQ(t.game.MatchNumber, 1);
+    EXPECT_EQ(t.game.MePile.Score, 23);
+    t.game.MePile.Score = 31;
+    t.game.YouPile.Score = 29;
+    End({0, 0, 0, 0, 20, 0}, {0, 0, 0, 0, 20, 0});
+    EXPECT_EQ(t.game.MeMatchWins, 1);
+    EXPECT_EQ(t.game.MatchNumber, 2);
+}
+
+TEST_F(EndHandTest, EqualTotalsPastTheTargetDoNotEndTheMatch) {
+    t.game.TargetScore = 21;
+    t.game.MePile.Score = 33;
+    t.game.YouPile.Score = 33;
+    End({}, {});
+    EXPECT_EQ(t.game.MatchNumber, 1);
+    EXPECT_EQ(t.game.MeMatchWins + t.game.YouMatchWins, 0);
+}
+
+TEST_F(EndHandTest, ComputerMatchWinIsAnnouncedWithTheMatchNumber) {
+    t.game.MePile.Score = 40;
+    End({6, 0, 0, 0, 22, 0}, {4, 0, 0, 0, 18, 0});
+    const std::string expected = S(texts::kMeWinsMatch) + " 1";
+    EXPECT_EQ(t.LastResults().status, expected);
+    EXPECT_EQ(t.Texts(TableEvent::Kind::Message), std::vector<std::string>{expected + " ...."});
+    EXPECT_TRUE(t.LastResults().faces[static_cast<int>(Face::MAC3)]);
+    EXPECT_EQ(t.game.MePile.Score, 0);
+}
+
+TEST_F(EndHandTest, HumanMatchWinHasNoMessageAndKeepsTheVerdict) {
+    t.game.YouPile.Score = 40;
+    End({4, 0, 0, 0, 18, 0}, {6, 0, 0, 0, 22, 0});
+    EXPECT_EQ(t.LastResults().status, S(texts::kVerdictYou));
+    EXPECT_TRUE(t.Texts(TableEvent::Kind::Message).empty());
+    EXPECT_TRUE(t.LastResults().faces[static_cast<int>(Face::Smily3)]);
+    EXPECT_EQ(t.game.YouMatchWins, 1);
+}
+
+TEST_F(EndHandTest, SecondMatchWinEndsTheGame) {
+    t.game.MeMatchWins = 1;
+    t.game.MePile.Score = 40;
+    const int handBefore = t.game.HandNumber;
+    End({6, 0, 0, 0, 22, 0}, {4, 0, 0, 0, 18, 0});
+    EXPECT_FALSE(t.game.GameActive);
+    EXPECT_EQ(t.game.HandNumber, handBefore);
+    EXPECT_EQ(t.game.StatusText, S(texts::kBeatenYou));
+    EXPECT_EQ(t.Texts(TableEvent::Kind::Message),
+              std::vector<std::string>{S(texts::kGameOver) + S(texts::kBeatenYou) + " ...."});
+    EXPECT_EQ(t.Plays(Wave::Clap), 1);
+    EXPECT_EQ(t.Msgs().back(), "");
+}
+
+TEST_F(EndHandTest, ReverseGameSecondHumanWinIsTheComputersTriumph) {
+    t.game.ReverseGame = true;
+    t.game.YouMatchWins = 1;
+    t.game.YouPile.Score = 40;
+    End({4, 0, 0, 0, 18, 0}, {6, 0, 0, 0, 22, 0});
+    EXPECT_FALSE(t.game.GameActive);
+    EXPECT_EQ(t.game.StatusText, S(texts::kBeatenYouShort));
+    const ResultsSheet r = t.LastResults();
+    EXPECT_TRUE(r.faces[static_cast<int>(Face::MAC3)]);
+    EXPECT_TRUE(r.faces[static_cast<int>(Face::Smily1)]);
+}
+
+TEST(GatherTest, LastCapturerTakesTheRestAndTiesGoToTheHuman) {
+    for (const bool computerLast : {true, false}) {
+        GameTable t;
+        t.Arrange({}, {}, {C("3c"), C("Kd")}, 36);
+        t.game.MePile.LastCapturePlay = computerLast ? 30 : 0;
+        t.game.YouPile.LastCapturePlay = 0;
+        t.game.EndHand();
+        const auto msgs = t.Msgs();
+        ASSERT_FALSE(msgs.empty());
+        EXPECT_EQ(msgs.front(), computerLast ? "  I Gather the rest ...." : "You Gather the rest ....");
+        EXPECT_EQ(t.LastResults().boxes[computerLast ? 0 : 1], "1");
+        EXPECT_EQ(t.LastResults().boxes[computerLast ? 6 : 7], "2");
+    }
+}
+
+}  // namespace
+}  // namespace tazkova::testing
