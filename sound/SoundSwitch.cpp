@@ -1,0 +1,57 @@
+#include "SoundSwitch.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QSettings>
+#include <cstdint>
+#include <limits>
+
+namespace tazkova {
+
+namespace {
+
+constexpr char kValueName[] = "SOUND";
+
+}  // namespace
+
+QString SoundSwitch::Key() {
+    return QStringLiteral("SOFTWARE/Qorvel/Tazkova/") + QLatin1String(kValueName);
+}
+
+bool SoundSwitch::ReadSoundOn() {
+    QSettings store(QStringLiteral("Qorvel"), QStringLiteral("Tazkova"));
+    const QVariant value = store.value(Key());
+    if (store.status() != QSettings::NoError) return false;
+    // A text store hands the number back as text; only a plain whole number will do.
+    const QMetaType::Type type = QMetaType::Type(value.typeId());
+    if (type != QMetaType::QString && type != QMetaType::Int && type != QMetaType::UInt &&
+        type != QMetaType::LongLong && type != QMetaType::ULongLong) {
+        return false;
+    }
+    bool ok = false;
+    const qlonglong number = value.toLongLong(&ok);
+    if (!ok || number < std::numeric_limits<std::int32_t>::min() ||
+        number > std::numeric_limits<std::uint32_t>::max()) {
+        return false;
+    }
+    return number != 0;
+}
+
+bool SoundSwitch::WriteSoundOn(bool soundOn) {
+    QSettings store(QStringLiteral("Qorvel"), QStringLiteral("Tazkova"));
+    store.setValue(Key(), soundOn ? 1 : 0);
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
+bool SoundSwitch::SpeedButton2Click(bool soundOn, QWidget* parent) {
+    soundOn = !soundOn;
+    if (!WriteSoundOn(soundOn)) {
+        QMessageBox::critical(
+            parent, QApplication::applicationDisplayName(),
+            QStringLiteral("Failed to set data for '%1'").arg(QLatin1String(kValueName)));
+    }
+    return soundOn;
+}
+
+}  // namespace tazkova
