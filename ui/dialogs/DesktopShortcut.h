@@ -1,0 +1,38 @@
+/// The shortcut to the game on the user's desktop: a desktop entry that starts the running
+/// program, written without any window so that it can be made and checked on its own.
+#pragma once
+
+#include <QString>
+
+namespace tazkova::ui {
+
+/// What became of a shortcut request.
+struct ShortcutResult {
+    bool ok = false;
+    QString path;    // the file written, when ok
+    QString reason;  // why nothing was written, otherwise (for the player to read)
+};
+
+/// The user's desktop folder as the desktop's user folders name it (XDG_DESKTOP_DIR in
+/// $XDG_CONFIG_HOME/user-dirs.dirs, else ~/Desktop); empty when that folder does not exist.
+QString UserDesktopFolder();
+
+/// The Exec value that starts `program` without arguments: quoted when the path holds a
+/// blank or another character the launcher would read as syntax, and escaped so that the
+/// launcher gets the path back exactly.
+QString DesktopExecValue(const QString& program);
+
+/// The whole desktop entry: an application called `name` that runs `program`, in
+/// `workingDirectory` when that is not empty.
+QString DesktopEntryText(const QString& name, const QString& program,
+                         const QString& workingDirectory);
+
+/// Writes "<name>.desktop" into `desktopFolder`, pointing at `program`, executable, in one
+/// step: an earlier shortcut of the same name is replaced whole, and a failed write leaves
+/// the folder as it was. An empty `name` means the program's file name. When asked to, the
+/// shortcut starts the program in its own folder. Nothing is written anywhere when the
+/// folder is empty, missing or not writable; the result then says why.
+ShortcutResult CreateShortcut(const QString& name, bool setWorkingDirectory,
+                              const QString& desktopFolder, const QString& program);
+
+}  // namespace tazkova::ui
