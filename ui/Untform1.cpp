@@ -477,8 +477,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
 // --- Dialogs ----------------------------------------------------------------------------
 
 void TForm1::ShowResults(const ResultsSheet& sheet) {
-    frmSmry_->Fill(sheet);
-    if (quitting_) return;
+    // The sheet keeps the last hand's contents even when the window is closing.
+    if (quitting_) {
+        frmSmry_->Fill(sheet);
+        return;
+    }
     SetDefaultCursor();
     frmSmry_->ShowSheet(sheet);
 }
