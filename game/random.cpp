@@ -1,5 +1,8 @@
 #include "random.h"
 
+#include <chrono>
+#include <ctime>
+
 namespace tazkova {
 
 void RandomSource::Advance(std::uint64_t steps) {
@@ -51,6 +54,18 @@ SeedChoice ParseSeedParameter(std::optional<std::string_view> first) {
     choice.kind = SeedChoice::Kind::Advance;
     choice.count = static_cast<std::uint32_t>(*n);
     return choice;
+}
+
+std::uint32_t MillisecondsSinceMidnight() {
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t t = std::chrono::system_clock::to_time_t(now);
+    std::tm local{};
+    localtime_r(&t, &local);
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() %
+        1000;
+    return static_cast<std::uint32_t>(
+        ((local.tm_hour * 60 + local.tm_min) * 60 + local.tm_sec) * 1000 + ms);
 }
 
 }  // namespace tazkova

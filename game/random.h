@@ -43,6 +43,9 @@ struct SeedChoice {
 /// is not a whole 32-bit integer seeds from the clock.
 SeedChoice ParseSeedParameter(std::optional<std::string_view> first);
 
+/// Milliseconds since local midnight: the clock the generator is seeded from.
+std::uint32_t MillisecondsSinceMidnight();
+
 /// Parses a whole text as a signed 32-bit integer (optional sign, ASCII digits only).
 std::optional<std::int32_t> ParseInt32(std::string_view text);
 

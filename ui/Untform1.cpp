@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTime>
 #include <QToolButton>
 
 #include "Artwork.h"
@@ -29,11 +28,6 @@ namespace {
 
 QString Utf8(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-/// Milliseconds since local midnight, the clock the generator is seeded from.
-std::uint32_t ClockMs() {
-    return static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay());
 }
 
 bool IsPlayerInput(QEvent::Type type) {
@@ -242,7 +236,7 @@ TForm1::TForm1(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds, QWidge
 
     game_->SoundOn = SoundSwitch::ReadSoundOn();
     ShowSoundState();
-    game_->Startup(seed, ClockMs());
+    game_->Startup(seed, MillisecondsSinceMidnight());
     DelayScroll_->setValue(game_->DelayTime);
     qApp->installEventFilter(this);
 }

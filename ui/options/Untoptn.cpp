@@ -5,14 +5,19 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "texts.h"
+
 namespace {
 
 // The dialog's own texts.
 const QString kCaption = QStringLiteral("إختيارات Tazkova");
 const QString kTypeHeading = QStringLiteral("نـوع اللعبة");
-const QStringList kTypeItems = {
-    QStringLiteral("Tazkova عـاديـة 21 "), QStringLiteral("Tazkova بالعـدد 31"),
-    QStringLiteral("Tazkova بعددها 41"), QStringLiteral("Tazkova بعددها 61")};
+const QStringList kTypeItems = [] {
+    QStringList items;
+    for (const std::string_view item : tazkova::texts::kGmTypeItems)
+        items << QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size()));
+    return items;
+}();
 const QString kLevelHeading = QStringLiteral("الـمـســتوى");
 const QStringList kLevelItems = {QStringLiteral("مستوى أول"), QStringLiteral("مستوى ثاني"),
                                  QStringLiteral("مستوى ثالث"), QStringLiteral("مستوى رابع")};
