@@ -2,12 +2,17 @@
 # Set-up, build, play and test Tazkova on Debian 12.
 #   ./dev.sh play   install what is missing, build, start the game
 #   ./dev.sh test   install what is missing, build, run every test (normal and sanitizer builds)
+#   ./dev.sh bench  the engine benchmarks and the window's start-up against GNOME's solitaire
 set -eu
 cd "$(dirname "$0")"
 
 PACKAGES="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
 nlohmann-json3-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
 clang libclang-rt-14-dev clang-format fonts-noto-core"
+
+# Only for ./dev.sh bench: a virtual display, window tools, /usr/bin/time and GNOME's
+# solitaire for the start-up comparison.
+BENCH_PACKAGES="xvfb xdotool x11-utils time aisleriot"
 
 setup() {
     missing=""
@@ -42,8 +47,15 @@ case "${1:-}" in
         ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
             ctest --test-dir build-asan -j2 --output-on-failure
         ;;
+    bench)  # ./dev.sh bench: engine benchmarks, then start-up time and memory against sol
+        PACKAGES="$PACKAGES $BENCH_PACKAGES"
+        setup
+        build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAZKOVA_BUILD_BENCH=ON
+        build/bench/tazkova_bench
+        sh bench/startup.sh build/ui/tazkova
+        ;;
     *)
-        echo "usage: $0 play|test" >&2
+        echo "usage: $0 play|test|bench" >&2
         exit 2
         ;;
 esac

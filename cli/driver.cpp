@@ -71,7 +71,7 @@ ordered_json EventJson(const TableEvent& event) {
             return {{"stop", event.text}};
         case Kind::Results: {
             ordered_json out{{"dialog", "results"}};
-            out.update(SheetJson(event.sheet));
+            out.update(SheetJson(event.sheet ? *event.sheet : ResultsSheet{}));
             return out;
         }
         case Kind::Message:

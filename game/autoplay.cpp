@@ -34,6 +34,7 @@ constexpr int kMaxTokensPerRow = 33;
 struct Token {
     std::array<int, kMaxTokenDigits> digits{};
     int length = 0;
+    unsigned ranks = 0;  // bit d set when a part is of rank d
 };
 
 struct PartitionRow {
@@ -54,6 +55,7 @@ const std::array<PartitionRow, 11>& Partitions() {
                     current = Token{};
                 } else if (current.length < kMaxTokenDigits) {
                     current.digits[current.length++] = ch - '0';
+                    current.ranks |= 1u << (ch - '0');
                 }
             }
         }
@@ -62,13 +64,14 @@ const std::array<PartitionRow, 11>& Partitions() {
     return rows;
 }
 
-/// One candidate move of the search.
+/// One candidate move of the search. Made with `Play{}`, all zero; the list of candidates
+/// is left uninitialised, as only the entries recorded are ever read.
 struct Play {
-    int handIndex = 0;
-    std::array<int, kMaxTokenDigits> picked{};  // card numbers of the floor cards taken
-    int pickedCount = 0;
-    int floorRest = 0;
-    int total = 0;
+    int handIndex;
+    std::array<int, kMaxTokenDigits> picked;  // card numbers of the floor cards taken
+    int pickedCount;
+    int floorRest;
+    int total;
 };
 
 // The most plays a search can find: three hand cards of rank 10, each with every token.
@@ -93,6 +96,21 @@ bool Game::AutoPlay(Pile& pile, int first, int last, bool probeOnly) {
     auto preferred = [this](int card) {
         return ReverseGame ? !IsScoringSuit(card) : IsScoringSuit(card);
     };
+    // The floor cards of each rank in the order a sum capture takes them: a part of a sum
+    // takes the first preferred card of its rank still there, otherwise the first card of
+    // its rank still there, so the n-th part of a rank takes the n-th card of this list.
+    std::array<std::array<int, kDeckSize>, 11> takeOrder;
+    std::array<int, 11> rankCount{};
+    for (const bool wanted : {true, false}) {
+        for (int f = 1; f <= floorCount; ++f) {
+            const int r = CardRank(floorSeq[f]);
+            if (preferred(floorSeq[f]) == wanted) takeOrder[r][rankCount[r]++] = floorSeq[f];
+        }
+    }
+    unsigned ranksOnFloor = 0;  // bit r set when the floor holds a card of rank r
+    for (int r = 1; r <= 10; ++r) {
+        if (rankCount[r] > 0) ranksOnFloor |= 1u << r;
+    }
 
     // State weights: whether the sevens point is still open and what a scoring-suit card is worth.
     int sevensOpen = 1;
@@ -170,7 +188,7 @@ bool Game::AutoPlay(Pile& pile, int first, int last, bool probeOnly) {
             if (preferred(floorSeq[f])) lastPreferred = floorSeq[f];
         }
         if (sameCount > 0) {
-            Play play;
+            Play play{};
             play.handIndex = i;
             play.picked[0] = lastPreferred != 0 ? lastPreferred : firstSame;
             play.pickedCount = 1;
@@ -186,24 +204,17 @@ bool Game::AutoPlay(Pile& pile, int first, int last, bool probeOnly) {
             const PartitionRow& row = Partitions()[rank];
             for (int t = 0; t < row.count; ++t) {
                 const Token& token = row.tokens[t];
-                std::array<int, kDeckSize + 1> rest = floorSeq;
-                int restCount = floorCount;
-                Play play;
+                // A sum with a part of a rank the floor lacks cannot be made.
+                if ((token.ranks & ~ranksOnFloor) != 0) continue;
+                std::array<int, 11> taken{};  // parts of each rank taken so far
+                Play play{};
                 int takenSum = 0;
                 for (int d = 0; d < token.length; ++d) {
+                    // A part whose rank has no card left is skipped: the sum then falls short.
                     const int digit = token.digits[d];
-                    int at = 0;
-                    for (int f = 1; f <= restCount && at == 0; ++f) {
-                        if (CardRank(rest[f]) == digit && preferred(rest[f])) at = f;
-                    }
-                    for (int f = 1; f <= restCount && at == 0; ++f) {
-                        if (CardRank(rest[f]) == digit) at = f;
-                    }
-                    if (at == 0) continue;
-                    play.picked[play.pickedCount++] = rest[at];
+                    if (taken[digit] == rankCount[digit]) continue;
+                    play.picked[play.pickedCount++] = takeOrder[digit][taken[digit]++];
                     takenSum += digit;
-                    for (int f = at; f < restCount; ++f) rest[f] = rest[f + 1];
-                    --restCount;
                 }
                 if (takenSum != rank) continue;
                 matched = true;
@@ -216,7 +227,7 @@ bool Game::AutoPlay(Pile& pile, int first, int last, bool probeOnly) {
         }
         if (!matched) {
             Trace([] { return std::string("Combinations=0"); });
-            Play play;
+            Play play{};
             play.handIndex = i;
             play.floorRest = floorSum + rank;
             if (!probeOnly) scoreLay(play, card);

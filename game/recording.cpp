@@ -94,7 +94,8 @@ void RecordingTable::Wait(int n) {
 }
 
 void RecordingTable::ShowResults(const ResultsSheet& sheet) {
-    events_.push_back({TableEvent::Kind::Results, {}, 0, sheet});
+    events_.push_back(
+        {TableEvent::Kind::Results, {}, 0, std::make_shared<const ResultsSheet>(sheet)});
 }
 
 void RecordingTable::ShowMessageDialog(const std::string& text) {
@@ -108,6 +109,9 @@ void RecordingTable::ShowErrorBox(const std::string& text) {
 std::vector<TableEvent> RecordingTable::TakeEvents() {
     std::vector<TableEvent> out;
     out.swap(events_);
+    // The next command makes about as many events: room for them now saves growing the log
+    // one step at a time.
+    events_.reserve(out.capacity());
     return out;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,11 @@ namespace tazkova {
 struct TableEvent {
     enum class Kind { Msg, Counters, Wait, Play, Stop, Results, Message, Options, MessageBox };
     Kind kind;
-    std::string text;      // Msg, Counters, Message, MessageBox: the text; Play, Stop: component
-    int number = 0;        // Wait: the units waited
-    ResultsSheet sheet{};  // Results: the sheet as shown
+    std::string text;  // Msg, Counters, Message, MessageBox: the text; Play, Stop: component
+    int number = 0;    // Wait: the units waited
+    // Results: the sheet as shown. Shared and never changed, so that the many events that
+    // are not results stay small and cheap to record.
+    std::shared_ptr<const ResultsSheet> sheet{};
 };
 
 /// Position, visibility and the rest of one card image as the window would hold them.

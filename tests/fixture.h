@@ -87,7 +87,7 @@ struct GameTable {
         ResultsSheet sheet;
         sheet.caption.clear();
         for (const TableEvent& e : table.Events()) {
-            if (e.kind == TableEvent::Kind::Results) sheet = e.sheet;
+            if (e.kind == TableEvent::Kind::Results && e.sheet) sheet = *e.sheet;
         }
         return sheet;
     }

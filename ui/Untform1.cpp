@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include "Artwork.h"
@@ -25,6 +26,9 @@ using namespace tazkova;
 using namespace tazkova::ui;
 
 namespace {
+
+/// When the card faces start being drawn, after the window opened.
+constexpr int kFacesAfterStartMs = 150;
 
 QString Utf8(const std::string& text) {
     return QString::fromStdString(text);
@@ -61,10 +65,18 @@ CardImage::CardImage(TForm1* form, int index) : QWidget(form), form_(form), inde
 
 void CardImage::SetPicture(const QPixmap& pixmap) {
     picture_ = pixmap;
+    hasPicture_ = true;
     update();
 }
 
+void CardImage::PrepareFace() {
+    if (hasPicture_) return;
+    picture_ = CardFace(index_ + 1, devicePixelRatioF());
+    hasPicture_ = true;
+}
+
 void CardImage::paintEvent(QPaintEvent*) {
+    PrepareFace();
     QPainter painter(this);
     painter.drawPixmap(rect(), picture_);
 }
@@ -200,10 +212,11 @@ TForm1::TForm1(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds, QWidge
     Counters_->setAlignment(Qt::AlignCenter);
     Counters_->setText(QStringLiteral("Qorvel"));
 
-    // The card images, then the deck stack, the computer's backs and the frames.
+    // The card images, then the deck stack, the computer's backs and the frames. The table
+    // opens with every card face down or away, so the faces are drawn after the window is
+    // up: one at a time while the table is idle, each in a few milliseconds.
     for (int i = 0; i < 40; ++i) {
         cards_[i] = new CardImage(this, i);
-        cards_[i]->SetPicture(CardFace(i + 1, dpr));
         cards_[i]->move(8000, 1000);
         cards_[i]->hide();
     }
@@ -229,16 +242,26 @@ TForm1::TForm1(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds, QWidge
     // The cards lie over the backs and the deck, so they are raised above them.
     for (CardImage* card : cards_) card->raise();
 
-    frmSmry_ = new TfrmSmry(this);
-    frmOptn_ = new TFrmOptn(this);
-    frmMsg_ = new TfrmMsg(this);
-    frmHelp_ = new TFrmHelp(*game_, this);
-
     game_->SoundOn = SoundSwitch::ReadSoundOn();
     ShowSoundState();
     game_->Startup(seed, MillisecondsSinceMidnight());
     DelayScroll_->setValue(game_->DelayTime);
     qApp->installEventFilter(this);
+
+    auto* faces = new QTimer(this);
+    faces->setInterval(0);
+    connect(faces, &QTimer::timeout, this, [this, faces] {
+        for (CardImage* card : cards_) {
+            if (!card->HasPicture()) {
+                card->PrepareFace();
+                return;
+            }
+        }
+        faces->stop();
+        faces->deleteLater();
+    });
+    // Shortly after start-up, when the window has been painted.
+    QTimer::singleShot(kFacesAfterStartMs, faces, qOverload<>(&QTimer::start));
 }
 
 TForm1::~TForm1() {
@@ -262,7 +285,7 @@ void TForm1::BitBtn2Click() {
 }
 
 void TForm1::cmdOptionsClick() {
-    RunGame([this] { game_->cmdOptionsClick(*frmOptn_); });
+    RunGame([this] { game_->cmdOptionsClick(*FrmOptn()); });
 }
 
 void TForm1::cmdResultClick() {
@@ -270,7 +293,7 @@ void TForm1::cmdResultClick() {
 }
 
 void TForm1::SpeedButton1Click() {
-    RunGame([this] { frmHelp_->exec(); });
+    RunGame([this] { frmHelp()->exec(); });
 }
 
 void TForm1::SpeedButton2Click() {
@@ -470,19 +493,39 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 // --- Dialogs ----------------------------------------------------------------------------
 
+TfrmSmry* TForm1::frmSmry() {
+    if (!frmSmry_) frmSmry_ = new TfrmSmry(this);
+    return frmSmry_;
+}
+
+TFrmOptn* TForm1::FrmOptn() {
+    if (!frmOptn_) frmOptn_ = new TFrmOptn(this);
+    return frmOptn_;
+}
+
+TfrmMsg* TForm1::frmMsg() {
+    if (!frmMsg_) frmMsg_ = new TfrmMsg(this);
+    return frmMsg_;
+}
+
+TFrmHelp* TForm1::frmHelp() {
+    if (!frmHelp_) frmHelp_ = new TFrmHelp(*game_, this);
+    return frmHelp_;
+}
+
 void TForm1::ShowResults(const ResultsSheet& sheet) {
     // The sheet keeps the last hand's contents even when the window is closing.
     if (quitting_) {
-        frmSmry_->Fill(sheet);
+        frmSmry()->Fill(sheet);
         return;
     }
     SetDefaultCursor();
-    frmSmry_->ShowSheet(sheet);
+    frmSmry()->ShowSheet(sheet);
 }
 
 void TForm1::ShowMessageDialog(const std::string& text) {
     if (quitting_) return;
-    frmMsg_->ShowModalText(Utf8(text));
+    frmMsg()->ShowModalText(Utf8(text));
 }
 
 void TForm1::ShowErrorBox(const std::string& text) {

@@ -29,13 +29,18 @@ class WaveBank;
 
 class TForm1;
 
-/// One card image. A press starts a drag at once; the window resolves it on release.
+/// One card image. A press starts a drag at once; the window resolves it on release. The
+/// face is drawn from the card art when it is first needed (its first paint, or while the
+/// table is idle after start-up), then kept.
 class CardImage : public QWidget {
     Q_OBJECT
   public:
     CardImage(TForm1* form, int index);
     int Index() const { return index_; }
     void SetPicture(const QPixmap& pixmap);
+    /// Draws the card's face now unless it has a picture already.
+    void PrepareFace();
+    bool HasPicture() const { return hasPicture_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,6 +52,7 @@ class CardImage : public QWidget {
     TForm1* form_;
     int index_;
     QPixmap picture_;
+    bool hasPicture_ = false;
 };
 
 /// The highlight of a chosen card: a thick rounded outline drawn behind the cards.
@@ -73,9 +79,12 @@ class TForm1 : public QWidget,
 
     tazkova::Game& game() { return *game_; }
     CardImage* Card(int index) const { return cards_[index]; }
-    TfrmSmry* frmSmry() const { return frmSmry_; }
-    TFrmOptn* FrmOptn() const { return frmOptn_; }
-    TfrmMsg* frmMsg() const { return frmMsg_; }
+    // The dialogs, each made at its first use: making them all at start-up would delay the
+    // opening of the table.
+    TfrmSmry* frmSmry();
+    TFrmOptn* FrmOptn();
+    TfrmMsg* frmMsg();
+    TFrmHelp* frmHelp();
     /// The pointer shape shown while a card is dragged over the table.
     Qt::CursorShape DragCursor() const { return dragCursor_; }
 

@@ -1,0 +1,215 @@
+// The table keeps answering while the game pauses: the event loop turns at least every
+// 20 ms during a pause, during a play with its pauses, and during the first deal right after
+// the window opened (when the card faces have not been drawn yet).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <vector>
+
+#include "Untform1.h"
+#include "recording.h"
+
+using namespace tazkova;
+
+namespace {
+
+/// The longest a turn of the event loop may take while the game pauses.
+constexpr qint64 kMaxGapMs = 20;
+/// Tries of a timed run: a run on a busy machine may lose the processor for a while, which
+/// says nothing of the program, but the same stall in every try is the program's own.
+constexpr int kTries = 3;
+
+qint64 ThreadCpuNs() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return static_cast<qint64>(ts.tv_sec) * 1'000'000'000 + ts.tv_nsec;
+}
+
+/// What a watched run gave: the turns of the event loop, the longest gap between two (in
+/// elapsed time, and in processor time of the window's thread), and the run's length.
+struct Turns {
+    int count = 0;
+    double maxGapMs = 0;
+    double maxCpuGapMs = 0;
+    double elapsedMs = 0;
+};
+
+/// Runs `action` with a zero-interval timer, which fires once at every turn of the event
+/// loop, and notes the gaps between the turns (the start and the end count as turns).
+template <class Action>
+Turns Watch(Action&& action) {
+    Turns turns;
+    QElapsedTimer clock;
+    qint64 lastNs = 0, lastCpuNs = ThreadCpuNs(), maxNs = 0, maxCpuNs = 0;
+    auto turn = [&] {
+        const qint64 now = clock.nsecsElapsed(), cpu = ThreadCpuNs();
+        maxNs = std::max(maxNs, now - lastNs);
+        maxCpuNs = std::max(maxCpuNs, cpu - lastCpuNs);
+        lastNs = now;
+        lastCpuNs = cpu;
+        ++turns.count;
+    };
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, turn);
+    clock.start();
+    timer.start();
+    action();
+    timer.stop();
+    turn();
+    turns.count -= 1;  // the end is not a turn of the loop
+    turns.maxGapMs = maxNs / 1e6;
+    turns.maxCpuGapMs = maxCpuNs / 1e6;
+    turns.elapsedMs = clock.nsecsElapsed() / 1e6;
+    return turns;
+}
+
+void Report(const char* what, const Turns& t) {
+    std::printf("%s: %d turns in %.0f ms, longest gap %.2f ms (%.2f ms of processor time)\n", what,
+                t.count, t.elapsedMs, t.maxGapMs, t.maxCpuGapMs);
+}
+
+class ResponsivenessTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
+
+    /// A new window, shown and painted once: the player sees the table before any click.
+    static std::unique_ptr<TForm1> MakeForm() {
+        auto f = std::make_unique<TForm1>(SeedChoice{SeedChoice::Kind::Advance, 5},
+                                          std::make_unique<RecordingTable>());
+        f->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+        f->repaint();
+        return f;
+    }
+
+    static void SetDelay(TForm1& form, int delay) {
+        form.findChild<QScrollBar*>(QStringLiteral("DelayScroll"))->setValue(delay);
+        ASSERT_EQ(form.game().DelayTime, delay);
+    }
+
+    /// Card number of a rank (1..10) in a suit (0 clubs, 1 diamonds, 2 hearts, 3 spades).
+    static int C(int rank, int suit) { return suit * 10 + rank; }
+
+    /// Lays out the hands and the floor with the given cards, the human to play.
+    static void Arrange(TForm1& form, const std::vector<int>& me, const std::vector<int>& you,
+                        const std::vector<int>& floor) {
+        Game& g = form.game();
+        for (int i = 0; i < kDeckSize; ++i) {
+            form.SetImageVisible(i, false);
+            form.SetImageEnabled(i, true);
+            form.SetImageTag(i, 0);
+        }
+        auto fill = [&](Pile& pile, const std::vector<int>& cards) {
+            pile.Count = static_cast<int>(cards.size());
+            for (int i = 0; i < pile.Count; ++i) {
+                pile.Cards[i + 1] = cards[i];
+                pile.Slots[i + 1] = i + 1;
+                form.SetImageTag(cards[i] - 1, 1);
+            }
+            g.LayOutPile(pile, true);
+        };
+        fill(g.MePile, me);
+        fill(g.YouPile, you);
+        fill(g.FloorPile, floor);
+        g.PlayCount = 1;
+        g.InputState = 1;
+        g.PickedSet.reset();
+    }
+
+    static void NewGame(TForm1& form) {
+        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+    }
+
+    /// Runs `attempt` (which makes its own table and returns the turns of one timed run) up
+    /// to kTries times until the longest gap is short enough; returns the best run. Every
+    /// run must keep the window's own work between two turns short, busy machine or not.
+    template <class Attempt>
+    Turns Best(const char* what, Attempt&& attempt) {
+        Turns best;
+        best.maxGapMs = 1e9;
+        for (int i = 0; i < kTries; ++i) {
+            const Turns t = attempt();
+            Report(what, t);
+            EXPECT_LT(t.maxCpuGapMs, kMaxGapMs) << what;
+            if (t.maxGapMs < best.maxGapMs) best = t;
+            if (best.maxGapMs < kMaxGapMs) break;
+        }
+        return best;
+    }
+};
+
+TEST_F(ResponsivenessTest, APauseKeepsTheEventLoopTurning) {
+    auto form = MakeForm();
+    const Turns t = Best("pause of 350 units", [&] {
+        // 350 units of 0.864 ms: a pause of 302 ms.
+        return Watch([&] { form->Wait(350); });
+    });
+    EXPECT_GE(t.elapsedMs, 302);
+    EXPECT_GE(t.count, 100);
+    EXPECT_LT(t.maxGapMs, kMaxGapMs);
+}
+
+TEST_F(ResponsivenessTest, APlayWithItsPausesKeepsTheEventLoopTurning) {
+    std::unique_ptr<TForm1> form;
+    int playsMade = 0;
+    const Turns t = Best("a human play and the computer's answer", [&] {
+        form = MakeForm();
+        SetDelay(*form, 0);
+        NewGame(*form);
+        // The human lays the king of hearts (it takes nothing), the computer takes it with
+        // the king of clubs; each play is shown for a while.
+        Arrange(*form, {C(10, 0), C(10, 3)}, {C(10, 2), C(1, 1)}, {C(2, 0), C(3, 3)});
+        SetDelay(*form, 300);
+        Game& g = form->game();
+        const int before = g.PlayCount;
+        const Turns run =
+            Watch([&] { QTest::mouseClick(form->Card(C(10, 2) - 1), Qt::LeftButton); });
+        playsMade = g.PlayCount - before;
+        EXPECT_EQ(g.MePile.CardCount, 2);
+        return run;
+    });
+    // The human's play and the computer's answer, with their pauses: half the delay, then
+    // the whole of it (300 units are 259 ms).
+    EXPECT_EQ(playsMade, 2);
+    EXPECT_GE(t.elapsedMs, 259);
+    EXPECT_GE(t.count, 100);
+    EXPECT_LT(t.maxGapMs, kMaxGapMs);
+}
+
+TEST_F(ResponsivenessTest, TheFirstDealRightAfterStartUpKeepsTheEventLoopTurning) {
+    std::unique_ptr<TForm1> form;
+    int facesBefore = 0;
+    const Turns t = Best("the first deal", [&] {
+        form = MakeForm();
+        SetDelay(*form, 300);
+        facesBefore = 0;
+        for (int i = 0; i < kDeckSize; ++i) facesBefore += form->Card(i)->HasPicture();
+        return Watch([&] {
+            NewGame(*form);
+            // The deal is on the table; the player looks at it for a moment.
+            form->Wait(120);
+        });
+    });
+    std::printf("card faces drawn before the deal: %d of 40\n", facesBefore);
+    EXPECT_TRUE(form->game().GameActive);
+    EXPECT_GE(t.count, 100);
+    EXPECT_LT(t.maxGapMs, kMaxGapMs);
+    // The faces of the cards in view were drawn.
+    for (const Pile* pile : {&form->game().YouPile, &form->game().FloorPile}) {
+        for (int i = 1; i <= pile->Count; ++i)
+            EXPECT_TRUE(form->Card(pile->Cards[i] - 1)->HasPicture()) << pile->Cards[i];
+    }
+}
+
+}  // namespace
