@@ -12,6 +12,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tazkova"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(tazkova::ui::kWindowCaption));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/cards/tazkova.svg")));
+    // Wayland shells match the window to the installed desktop entry (its name and icon)
+    // by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tazkova.Tazkova"));
 
     // The first parameter advances or leaves the generator; anything else seeds it.
     const QStringList args = QApplication::arguments();
