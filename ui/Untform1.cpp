@@ -378,7 +378,9 @@ int TForm1::ImageTop(int image) const {
     return InRange(image, 40) ? cards_[image]->y() : 0;
 }
 void TForm1::SetImageVisible(int image, bool visible) {
-    if (InRange(image, 40)) cards_[image]->setVisible(visible);
+    if (!InRange(image, 40)) return;
+    cards_[image]->setVisible(visible);
+    ShowFrameIfWanted(image);
 }
 void TForm1::SetImageEnabled(int image, bool enabled) {
     if (InRange(image, 40)) cards_[image]->setEnabled(enabled);
@@ -396,7 +398,14 @@ void TForm1::SetFramePos(int frame, int left, int top) {
     if (InRange(frame - 1, 40)) frames_[frame - 1]->move(left, top);
 }
 void TForm1::SetFrameVisible(int frame, bool visible) {
-    if (InRange(frame - 1, 40)) frames_[frame - 1]->setVisible(visible);
+    if (!InRange(frame - 1, 40)) return;
+    frameWanted_[frame - 1] = visible;
+    ShowFrameIfWanted(frame - 1);
+}
+void TForm1::ShowFrameIfWanted(int image) {
+    // A frame marks a card on the table. Around a hidden card (a picked or chosen card left
+    // in the deck when a game restarts in the middle of a pick) it would be a stray outline.
+    frames_[image]->setVisible(frameWanted_[image] && cards_[image]->isVisibleTo(this));
 }
 void TForm1::RedrawFrame(int frame) {
     if (InRange(frame - 1, 40)) frames_[frame - 1]->update();

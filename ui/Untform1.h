@@ -149,12 +149,14 @@ class TForm1 : public QWidget,
     /// The card image under a window point that would receive a drop, or -1.
     int DropTargetAt(const QPoint& pos) const;
     void ShowSoundState();
+    void ShowFrameIfWanted(int image);
 
     std::unique_ptr<tazkova::SoundBank> sounds_;
     std::unique_ptr<tazkova::Game> game_;
 
     std::array<CardImage*, 40> cards_{};
     std::array<int, 40> tags_{};
+    std::array<bool, 40> frameWanted_{};  // frames the game shows; drawn while their card is
     std::array<CardFrame*, 40> frames_{};
     std::array<QLabel*, 6> deckStack_{};
     std::array<QLabel*, 3> meBacks_{};

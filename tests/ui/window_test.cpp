@@ -173,6 +173,25 @@ TEST_F(WindowTest, ClickOnAHandCardPlaysItAndTheComputerAnswers) {
     EXPECT_TRUE(form->Card(C("Js") - 1)->isVisible());
 }
 
+TEST_F(WindowTest, ARestartInTheMiddleOfAChoiceLeavesNoStrayFrame) {
+    Arrange({C("Kc")}, {C("3h"), C("Kh")}, {C("3c"), C("3s"), C("5d")});
+    QTest::mouseClick(form->Card(C("3h") - 1), Qt::LeftButton);
+    ASSERT_EQ(form->game().InputState, 2);  // two threes to choose from: the three waits
+    auto shownFrames = [&] {
+        int shown = 0;
+        for (const CardFrame* frame : form->findChildren<CardFrame*>()) shown += frame->isVisible();
+        return shown;
+    };
+    EXPECT_EQ(shownFrames(), 1);
+
+    NewGame();
+    const Game& g = form->game();
+    bool chosenIsUndealt = false;
+    for (int pos = g.DeckPos; pos <= kDeckSize; ++pos) chosenIsUndealt |= g.Deck[pos] == C("3h");
+    ASSERT_TRUE(chosenIsUndealt) << "the chosen card was dealt again; pick another seed";
+    EXPECT_EQ(shownFrames(), 0);
+}
+
 TEST_F(WindowTest, AcceptedDragMakesBothClicks) {
     Arrange({C("Kc"), C("Ks")}, {C("7d"), C("1s")}, {C("7c"), C("7h"), C("2s")});
     QTest::mousePress(form->Card(C("7d") - 1), Qt::LeftButton);
