@@ -1,7 +1,8 @@
 // Cards, piles, the generator and the command-line number.
+#include "cards.h"
+
 #include <gtest/gtest.h>
 
-#include "cards.h"
 #include "random.h"
 
 namespace tazkova {

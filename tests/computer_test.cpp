@@ -10,10 +10,8 @@ namespace {
 using ::testing::ElementsAre;
 
 class ComputerTest : public ::testing::Test {
-protected:
-    void Turn() {
-        t.game.ComputerTurn(t.game.MePile);
-    }
+  protected:
+    void Turn() { t.game.ComputerTurn(t.game.MePile); }
     GameTable t;
 };
 

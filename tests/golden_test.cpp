@@ -28,7 +28,8 @@ std::vector<std::string> ReadLines(const std::string& path) {
 void ReplaceBanner(json& value, const std::string& ours) {
     if (value.is_string()) {
         std::string s = value.get<std::string>();
-        for (std::size_t at = s.find(ours); at != std::string::npos; at = s.find(ours, at + kTheirBanner.size()))
+        for (std::size_t at = s.find(ours); at != std::string::npos;
+             at = s.find(ours, at + kTheirBanner.size()))
             s.replace(at, ours.size(), kTheirBanner);
         value = s;
     } else if (value.is_structured()) {
@@ -41,7 +42,8 @@ void Mask(json& line, const json& mask) {
     if (line.contains("events")) {
         for (json& e : line["events"]) {
             if (e.contains("msg")) ReplaceBanner(e["msg"], Game::Banner());
-            if (e.value("dialog", "") == "results" && mask["status"].get<bool>()) e["status"] = kOpen;
+            if (e.value("dialog", "") == "results" && mask["status"].get<bool>())
+                e["status"] = kOpen;
         }
     }
     if (!line.contains("state")) return;
@@ -85,13 +87,15 @@ TEST_P(GoldenTest, MatchesTheRecordedTranscript) {
         json want = json::parse(expected[i]);
         json have = json::parse(got[i]);
         if (want.contains("error") || have.contains("error")) {
-            EXPECT_EQ(want.contains("error"), have.contains("error")) << "line " << i + 1 << ": " << got[i];
+            EXPECT_EQ(want.contains("error"), have.contains("error"))
+                << "line " << i + 1 << ": " << got[i];
             continue;
         }
         const json mask = json::parse(masks[std::min(i, masks.size() - 1)]);
         Mask(want, mask);
         Mask(have, mask);
-        ASSERT_EQ(want, have) << GetParam() << " line " << i + 1 << " (" << want.value("cmd", "") << ")\n"
+        ASSERT_EQ(want, have) << GetParam() << " line " << i + 1 << " (" << want.value("cmd", "")
+                              << ")\n"
                               << "diff: " << json::diff(want, have).dump();
     }
 }

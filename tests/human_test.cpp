@@ -10,7 +10,7 @@ namespace {
 using ::testing::ElementsAre;
 
 class HumanPlayTest : public ::testing::Test {
-protected:
+  protected:
     void Click(const std::string& card) { t.game.HumanPlay(C(card) - 1); }
     std::string FirstMsg() const {
         const auto msgs = t.Msgs();

@@ -17,7 +17,7 @@ struct Counts {
 };
 
 class EndHandTest : public ::testing::Test {
-protected:
+  protected:
     /// Ends a hand whose 36 plays are made and whose floor is empty, with these captures.
     ResultsSheet End(const Counts& me, const Counts& you) {
         t.Arrange({}, {}, {}, 36);
@@ -219,7 +219,8 @@ TEST(GatherTest, LastCapturerTakesTheRestAndTiesGoToTheHuman) {
         t.game.EndHand();
         const auto msgs = t.Msgs();
         ASSERT_FALSE(msgs.empty());
-        EXPECT_EQ(msgs.front(), computerLast ? "  I Gather the rest ...." : "You Gather the rest ....");
+        EXPECT_EQ(msgs.front(),
+                  computerLast ? "  I Gather the rest ...." : "You Gather the rest ....");
         EXPECT_EQ(t.LastResults().boxes[computerLast ? 0 : 1], "1");
         EXPECT_EQ(t.LastResults().boxes[computerLast ? 6 : 7], "2");
     }
