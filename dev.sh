@@ -1,7 +1,9 @@
 #!/bin/sh
 # Set-up, build, play and test Tazkova on Debian 12.
 #   ./dev.sh play   install what is missing, build, start the game
-#   ./dev.sh test   install what is missing, build, run every test (normal and sanitizer builds)
+#   ./dev.sh test   install what is missing, build, run every test (normal and sanitizer builds,
+#                   with a minute of fuzzing the driver)
+#   ./dev.sh fuzz [SECONDS]   fuzz the driver longer;  ./dev.sh soak [GAMES]   the long soak
 #   ./dev.sh bench  the engine benchmarks and the window's start-up against GNOME's solitaire
 set -eu
 cd "$(dirname "$0")"
@@ -32,6 +34,23 @@ build() {  # build DIR [cmake options...]
     cmake --build "$dir" -j2
 }
 
+fuzz() {  # fuzz SECONDS: the driver fuzzer (clang, sanitizers) from the seed corpus
+    build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DTAZKOVA_SANITIZE=ON -DTAZKOVA_FUZZ=ON -DTAZKOVA_BUILD_UI=OFF -DTAZKOVA_BUILD_TESTS=OFF \
+        -DTAZKOVA_BUILD_BENCH=OFF
+    mkdir -p build-fuzz/corpus build-fuzz/findings
+    echo "Fuzzing the driver for $1 s (log: build-fuzz/fuzz.log)"
+    if build-fuzz/tests/fuzz/tazkova_driver_fuzzer -max_total_time="$1" -timeout=10 \
+        -dict=tests/fuzz/driver.dict -artifact_prefix=build-fuzz/findings/ -print_final_stats=1 \
+        build-fuzz/corpus tests/fuzz/corpus >build-fuzz/fuzz.log 2>&1; then
+        grep -E '^(Done|stat::(number_of_executed_units|new_units_added|average_exec))' build-fuzz/fuzz.log
+    else
+        tail -n 60 build-fuzz/fuzz.log
+        echo "The fuzzer found a fault: the input is in build-fuzz/findings/" >&2
+        return 1
+    fi
+}
+
 case "${1:-}" in
     play)
         setup
@@ -41,11 +60,24 @@ case "${1:-}" in
     test)
         setup
         export QT_QPA_PLATFORM=offscreen
+        if git rev-parse --git-dir >/dev/null 2>&1; then  # the sources keep .clang-format's style
+            git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+        fi
         build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
         ctest --test-dir build -j2 --output-on-failure
+        fuzz 60
         build build-asan -DCMAKE_BUILD_TYPE=Debug -DTAZKOVA_SANITIZE=ON
-        ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 TAZKOVA_SOAK_GAMES=400 \
             ctest --test-dir build-asan -j2 --output-on-failure
+        ;;
+    fuzz)  # ./dev.sh fuzz [SECONDS]: a longer fuzzing run (default an hour)
+        setup
+        fuzz "${2:-3600}"
+        ;;
+    soak)  # ./dev.sh soak [GAMES]: the long soak (default a million games) on both cores
+        setup
+        build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        build/tests/soak/tazkova-soak --games "${2:-1000000}" --jobs 2
         ;;
     bench)  # ./dev.sh bench: engine benchmarks, then start-up time and memory against sol
         PACKAGES="$PACKAGES $BENCH_PACKAGES"
@@ -55,7 +87,7 @@ case "${1:-}" in
         sh bench/startup.sh build/ui/tazkova
         ;;
     *)
-        echo "usage: $0 play|test|bench" >&2
+        echo "usage: $0 play|test|fuzz [SECONDS]|soak [GAMES]|bench" >&2
         exit 2
         ;;
 esac

@@ -138,72 +138,27 @@ std::string Driver::Start(const SeedChoice& seed, std::uint32_t clockMs) {
     return DumpLine(line);
 }
 
-std::optional<std::string> Driver::Execute(std::string_view line) {
+namespace {
+
+/// The words of a line, or none for a line that is skipped (blank, or a comment).
+std::vector<std::string_view> CommandWords(std::string_view& line) {
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
-    const std::vector<std::string_view> words = SplitWords(line);
-    if (words.empty() || words[0].front() == '#') return std::nullopt;
+    std::vector<std::string_view> words = SplitWords(line);
+    if (!words.empty() && words[0].front() == '#') words.clear();
+    return words;
+}
+
+}  // namespace
+
+std::optional<std::string> Driver::Execute(std::string_view line) {
+    const std::vector<std::string_view> words = CommandWords(line);
+    if (words.empty()) return std::nullopt;
 
     ordered_json out{{"cmd", std::string(line)}};
     try {
-        const std::string_view command = words[0];
-        if (command == "new") {
-            ExpectArguments(words, 0, "new");
-            game_.BitBtn2Click();
-        } else if (command == "click") {
-            ExpectArguments(words, 1, "click I");
-            const int image = IntegerArgument(words[1], "card index", 0, kDeckSize - 1);
-            const ImageState& state = table_.Images()[image];
-            if (state.visible && state.enabled) game_.DropCard(image, image);
-        } else if (command == "drag") {
-            ExpectArguments(words, 2, "drag S T");
-            const int source = IntegerArgument(words[1], "source index", 0, kDeckSize - 1);
-            const int target = IntegerArgument(words[2], "target index", 0, kDeckSize - 1);
-            const ImageState& s = table_.Images()[source];
-            const ImageState& t = table_.Images()[target];
-            if (s.visible && s.enabled && t.visible && t.enabled &&
-                Game::DragAccepts(source, target))
-                game_.DropCard(source, target);
-        } else if (command == "options") {
-            ScriptedOptions::Pending pending;
-            static constexpr std::array<std::string_view, 4> kCheckKeys{"dinari", "open",
-                                                                        "alternate", "reverse"};
-            for (std::size_t w = 1; w < words.size(); ++w) {
-                const std::string_view word = words[w];
-                const std::size_t eq = word.find('=');
-                if (eq == std::string_view::npos) {
-                    throw CommandError{"option '" + std::string(word) + "' is not KEY=VALUE"};
-                }
-                const std::string key(word.substr(0, eq));
-                const std::string_view value = word.substr(eq + 1);
-                if (key == "type") {
-                    pending.type = IntegerArgument(value, "option type", -1, 3);
-                } else if (key == "level") {
-                    pending.levelIndex = IntegerArgument(value, "option level", 1, 4) - 1;
-                } else {
-                    std::size_t c = 0;
-                    while (c < kCheckKeys.size() && kCheckKeys[c] != key) ++c;
-                    if (c == kCheckKeys.size())
-                        throw CommandError{"unknown option key '" + key + "'"};
-                    pending.checks[c] = IntegerArgument(value, "option " + key, 0, 1) == 1;
-                }
-            }
-            options_.SetPending(pending);
-            game_.cmdOptionsClick(options_);
-        } else if (command == "result") {
-            ExpectArguments(words, 0, "result");
-            game_.cmdResultClick();
-        } else if (command == "delay") {
-            ExpectArguments(words, 1, "delay N");
-            game_.DelayScrollChange(IntegerArgument(words[1], "delay", 0, 4000));
-        } else if (command == "sound") {
-            ExpectArguments(words, 0, "sound");
-            game_.SoundOn = !game_.SoundOn;
-        } else if (command == "state") {
-            ExpectArguments(words, 0, "state");
+        if (RunCommand(words) == Answer::State) {
             out["state"] = StateJson();
             return DumpLine(out);
-        } else {
-            throw CommandError{"unknown command '" + std::string(command) + "'"};
         }
     } catch (const CommandError& error) {
         out["error"] = error.reason;
@@ -211,6 +166,81 @@ std::optional<std::string> Driver::Execute(std::string_view line) {
     }
     out["events"] = TakeEventsJson();
     return DumpLine(out);
+}
+
+bool Driver::Run(std::string_view line) {
+    const std::vector<std::string_view> words = CommandWords(line);
+    bool taken = true;
+    if (!words.empty()) {
+        try {
+            RunCommand(words);
+        } catch (const CommandError&) {
+            taken = false;
+        }
+    }
+    table_.TakeEvents();
+    return taken;
+}
+
+Driver::Answer Driver::RunCommand(const std::vector<std::string_view>& words) {
+    const std::string_view command = words[0];
+    if (command == "new") {
+        ExpectArguments(words, 0, "new");
+        game_.BitBtn2Click();
+    } else if (command == "click") {
+        ExpectArguments(words, 1, "click I");
+        const int image = IntegerArgument(words[1], "card index", 0, kDeckSize - 1);
+        const ImageState& state = table_.Images()[image];
+        if (state.visible && state.enabled) game_.DropCard(image, image);
+    } else if (command == "drag") {
+        ExpectArguments(words, 2, "drag S T");
+        const int source = IntegerArgument(words[1], "source index", 0, kDeckSize - 1);
+        const int target = IntegerArgument(words[2], "target index", 0, kDeckSize - 1);
+        const ImageState& s = table_.Images()[source];
+        const ImageState& t = table_.Images()[target];
+        if (s.visible && s.enabled && t.visible && t.enabled && Game::DragAccepts(source, target))
+            game_.DropCard(source, target);
+    } else if (command == "options") {
+        ScriptedOptions::Pending pending;
+        static constexpr std::array<std::string_view, 4> kCheckKeys{"dinari", "open", "alternate",
+                                                                    "reverse"};
+        for (std::size_t w = 1; w < words.size(); ++w) {
+            const std::string_view word = words[w];
+            const std::size_t eq = word.find('=');
+            if (eq == std::string_view::npos) {
+                throw CommandError{"option '" + std::string(word) + "' is not KEY=VALUE"};
+            }
+            const std::string key(word.substr(0, eq));
+            const std::string_view value = word.substr(eq + 1);
+            if (key == "type") {
+                pending.type = IntegerArgument(value, "option type", -1, 3);
+            } else if (key == "level") {
+                pending.levelIndex = IntegerArgument(value, "option level", 1, 4) - 1;
+            } else {
+                std::size_t c = 0;
+                while (c < kCheckKeys.size() && kCheckKeys[c] != key) ++c;
+                if (c == kCheckKeys.size()) throw CommandError{"unknown option key '" + key + "'"};
+                pending.checks[c] = IntegerArgument(value, "option " + key, 0, 1) == 1;
+            }
+        }
+        options_.SetPending(pending);
+        game_.cmdOptionsClick(options_);
+    } else if (command == "result") {
+        ExpectArguments(words, 0, "result");
+        game_.cmdResultClick();
+    } else if (command == "delay") {
+        ExpectArguments(words, 1, "delay N");
+        game_.DelayScrollChange(IntegerArgument(words[1], "delay", 0, 4000));
+    } else if (command == "sound") {
+        ExpectArguments(words, 0, "sound");
+        game_.SoundOn = !game_.SoundOn;
+    } else if (command == "state") {
+        ExpectArguments(words, 0, "state");
+        return Answer::State;
+    } else {
+        throw CommandError{"unknown command '" + std::string(command) + "'"};
+    }
+    return Answer::Events;
 }
 
 ordered_json Driver::TakeEventsJson() {

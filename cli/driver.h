@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "game.h"
 #include "recording.h"
@@ -57,6 +58,11 @@ class Driver {
     /// Runs one input line; returns its output line, or nothing for a skipped line.
     std::optional<std::string> Execute(std::string_view line);
 
+    /// Runs one input line as Execute does, without making its output line: what happened
+    /// at the table is dropped. For simulations that play many games. False for a line that
+    /// is not a command the driver takes (a skipped line is taken).
+    bool Run(std::string_view line);
+
     Game& game() { return game_; }
     RecordingTable& table() { return table_; }
 
@@ -64,6 +70,9 @@ class Driver {
     nlohmann::ordered_json StateJson() const;
 
   private:
+    enum class Answer { Events, State };
+    /// Carries out a parsed command line; throws the reason when it cannot be run.
+    Answer RunCommand(const std::vector<std::string_view>& words);
     nlohmann::ordered_json TakeEventsJson();
 
     RecordingTable table_;

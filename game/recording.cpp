@@ -91,6 +91,7 @@ void RecordingTable::Stop(Wave wave) {
 
 void RecordingTable::Wait(int n) {
     events_.push_back({TableEvent::Kind::Wait, {}, n});
+    if (pauseWatch_) pauseWatch_();
 }
 
 void RecordingTable::ShowResults(const ResultsSheet& sheet) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -89,6 +90,10 @@ class RecordingTable : public TableDisplay, public SoundBank, public Pauser, pub
     void ShowMessageDialog(const std::string& text) override;
     void ShowErrorBox(const std::string& text) override;
 
+    /// Calls `watch` at every pause, after recording it: the moments a player looks at the
+    /// table in the middle of a play. Empty by default.
+    void SetPauseWatch(std::function<void()> watch) { pauseWatch_ = std::move(watch); }
+
     /// Records an event that happens outside the game's ports (the options dialog shown).
     void Record(TableEvent event) { events_.push_back(std::move(event)); }
 
@@ -116,6 +121,7 @@ class RecordingTable : public TableDisplay, public SoundBank, public Pauser, pub
     std::string msg_;
     std::string counters_ = "Qorvel";
     std::vector<TableEvent> events_;
+    std::function<void()> pauseWatch_;
 };
 
 }  // namespace tazkova

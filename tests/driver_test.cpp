@@ -1,7 +1,7 @@
 // The headless driver's command lines: parsing, errors and the state object.
-#include <gtest/gtest.h>
-
 #include "driver.h"
+
+#include <gtest/gtest.h>
 
 namespace tazkova::cli {
 namespace {
@@ -9,7 +9,7 @@ namespace {
 using nlohmann::json;
 
 class DriverTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { start = json::parse(d.Start({SeedChoice::Kind::Advance, 83135}, 0)); }
     json Run(std::string_view line) {
         const auto out = d.Execute(line);
@@ -89,7 +89,8 @@ TEST_F(DriverTest, OptionsKeepControlStatesBetweenShowings) {
     const json out = Run("options type=-1");
     EXPECT_EQ(out["events"].back(), json::parse(R"({"stop":"waveOptions"})"));
     bool box = false;
-    for (const json& e : out["events"]) box |= e == json::parse(R"({"messagebox":"UnKnown Game Type "})");
+    for (const json& e : out["events"])
+        box |= e == json::parse(R"({"messagebox":"UnKnown Game Type "})");
     EXPECT_TRUE(box);
     EXPECT_EQ(d.game().GameType, 0);
 }
@@ -123,6 +124,34 @@ TEST(DriverEndToEndTest, UnparsableCommandInTheMiddleDoesNotStopTheDriver) {
     const auto out = d.Execute("new");
     ASSERT_TRUE(out);
     EXPECT_TRUE(json::parse(*out).contains("events"));
+}
+
+TEST(DriverEndToEndTest, RunPlaysAsExecuteDoesWithoutTheOutput) {
+    const std::vector<std::string> script{"options level=2 type=1",
+                                          "new",
+                                          "click 3",
+                                          "click 99",
+                                          "drag 1",
+                                          "# note",
+                                          "",
+                                          "click 17",
+                                          "state",
+                                          "result",
+                                          "sound",
+                                          "click 22"};
+    Driver shown, quiet;
+    shown.Start({SeedChoice::Kind::Advance, 83135}, 0);
+    quiet.Start({SeedChoice::Kind::Advance, 83135}, 0);
+    int refused = 0;
+    for (const std::string& line : script) {
+        const std::optional<std::string> out = shown.Execute(line);
+        const bool taken = quiet.Run(line);
+        EXPECT_EQ(taken, !out || !json::parse(*out).contains("error")) << line;
+        refused += taken ? 0 : 1;
+        EXPECT_TRUE(quiet.table().Events().empty()) << line;
+    }
+    EXPECT_EQ(refused, 2);
+    EXPECT_EQ(quiet.StateJson(), shown.StateJson());
 }
 
 }  // namespace

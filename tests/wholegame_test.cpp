@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <set>
 
 #include "driver.h"
+#include "table_checks.h"
 
 namespace tazkova::cli {
 namespace {
@@ -20,53 +20,14 @@ struct TableSetup {
     bool reverse;
 };
 
-/// Checks what must hold between any two commands; returns the first broken rule.
-std::string Broken(const Game& g, const RecordingTable& table) {
-    const Pile* piles[] = {&g.MePile, &g.YouPile, &g.FloorPile};
-    std::set<int> seen;
-    for (const Pile* p : piles) {
-        if (p->Count < 0 || p->Count > kDeckSize) return p->Label + " count out of range";
-        for (int i = 1; i <= p->Count; ++i) {
-            const int c = p->Cards[i];
-            if (c < 1 || c > kDeckSize || !seen.insert(c).second) return "card repeated or invalid";
-            const ImageState& image = table.Images()[c - 1];
-            const bool mustShow = p != &g.MePile || g.OpenCards;
-            if (!image.enabled) return "card on the table is disabled";
-            if (mustShow && !image.visible) return "card on the table is hidden";
-        }
-    }
-    for (int pos = g.DeckPos; pos <= kDeckSize; ++pos) {
-        if (!seen.insert(g.Deck[pos]).second) return "undealt card also on the table";
-    }
-    const int dealt = g.DeckPos - 1;
-    const int onTable = g.MePile.Count + g.YouPile.Count + g.FloorPile.Count;
-    const int captured = g.MePile.CardCount + g.YouPile.CardCount;
-    if (onTable + captured + (kDeckSize - dealt) != kDeckSize) return "cards not accounted for";
-    if (g.HandNumber >= 1 && g.GameActive) {
-        if (dealt - 4 - g.MePile.Count - g.YouPile.Count != g.PlayCount) return "play count disagrees";
-        if (g.RoundNo - 1 != (dealt - 4) / 6) return "round number disagrees";
-        if (g.PlayCount < 0 || g.PlayCount >= 36) return "play count out of range";
-    }
-    if (g.MePile.ScoringSuitCount + g.YouPile.ScoringSuitCount > 10) return "too many scoring cards";
-    if (g.MeMatchWins > 2 || g.YouMatchWins > 2) return "match wins past two";
-    if (g.MePile.Score < 0 || g.YouPile.Score < 0) return "negative total";
-    if (g.InputState < 0 || g.InputState > 2) return "input state";
-    for (std::size_t f = 0; f < g.PickedSet.size(); ++f) {
-        if (g.PickedSet.test(f) && (f < 1 || static_cast<int>(f) > g.FloorPile.Count)) return "pick off the floor";
-    }
-    for (int c = 1; c <= kDeckSize; ++c) {
-        if (!seen.count(c) && table.Images()[c - 1].visible) return "a card off the table is shown";
-    }
-    return {};
-}
-
 /// Plays one game to its end; returns the whole output, or fails the test.
 std::string PlayGame(unsigned advance, const TableSetup& s, unsigned scriptSeed) {
     Driver d;
     std::string transcript = d.Start({SeedChoice::Kind::Advance, advance}, 0) + "\n";
     auto run = [&](const std::string& line) {
         transcript += d.Execute(line).value_or("") + "\n";
-        const std::string broken = Broken(d.game(), d.table());
+        const std::string broken =
+            soak::BrokenRule(d.game(), d.table(), soak::Moment::BetweenCommands);
         EXPECT_EQ(broken, "") << "after '" << line << "' (seed " << advance << ")";
         return broken.empty();
     };
@@ -112,7 +73,8 @@ TEST(WholeGameTest, EveryLevelTypeAndOptionPlaysToTheEnd) {
     for (int level = 1; level <= 4; ++level) {
         for (int type = 0; type <= 3; ++type) {
             const unsigned mix = static_cast<unsigned>(level * 4 + type);
-            const TableSetup s{level, type, (mix & 1) != 0, (mix & 2) != 0, (mix & 4) != 0, (mix & 8) != 0};
+            const TableSetup s{level,          type,           (mix & 1) != 0,
+                               (mix & 2) != 0, (mix & 4) != 0, (mix & 8) != 0};
             PlayGame(1000 + mix * 37, s, mix);
             ++games;
             if (::testing::Test::HasFailure()) return;

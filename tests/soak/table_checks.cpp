@@ -1,0 +1,219 @@
+#include "table_checks.h"
+
+#include <array>
+#include <utility>
+
+namespace tazkova::soak {
+
+namespace {
+
+enum class Place { Captured, Me, You, Floor, Deck };
+
+std::string N(int value) {
+    return std::to_string(value);
+}
+
+bool InRange(int value, int low, int high) {
+    return value >= low && value <= high;
+}
+
+/// Where each card 1..40 is, or the reason the piles and the deck do not say it once.
+struct Places {
+    std::array<Place, kDeckSize + 1> of{};
+    std::string broken;
+};
+
+Places LocateCards(const Game& g) {
+    Places out;
+    std::array<bool, kDeckSize + 1> placed{};
+    auto put = [&](int card, Place place, const std::string& where) {
+        if (!out.broken.empty()) return;
+        if (!InRange(card, 1, kDeckSize)) {
+            out.broken = where + ": card number " + N(card) + " out of range";
+        } else if (placed[card]) {
+            out.broken = where + ": card " + MakeCardName(card) + " is in two places";
+        } else {
+            placed[card] = true;
+            out.of[card] = place;
+        }
+    };
+    const std::pair<const Pile*, Place> piles[] = {
+        {&g.MePile, Place::Me}, {&g.YouPile, Place::You}, {&g.FloorPile, Place::Floor}};
+    for (const auto& [pile, place] : piles) {
+        if (!InRange(pile->Count, 0, kDeckSize)) {
+            out.broken = pile->Label + ": count " + N(pile->Count) + " out of range";
+            return out;
+        }
+        std::array<bool, kDeckSize + 1> slotTaken{};
+        for (int i = 1; i <= pile->Count; ++i) {
+            put(pile->Cards[i], place, pile->Label);
+            const int slot = pile->Slots[i];
+            if (!InRange(slot, 1, kDeckSize)) {
+                out.broken = pile->Label + ": display position " + N(slot) + " out of range";
+            } else if (slotTaken[slot]) {
+                out.broken = pile->Label + ": two cards at display position " + N(slot);
+            } else {
+                slotTaken[slot] = true;
+            }
+            if (!out.broken.empty()) return out;
+        }
+        for (int i = pile->Count + 1; i <= kDeckSize; ++i) {
+            if (pile->Cards[i] != 0) {
+                out.broken = pile->Label + ": a card is left beyond the count";
+                return out;
+            }
+        }
+    }
+    if (!InRange(g.DeckPos, 1, kDeckSize + 1)) {
+        out.broken = "DeckPos " + N(g.DeckPos) + " out of range";
+        return out;
+    }
+    std::array<bool, kDeckSize + 1> inDeck{};
+    for (int pos = 1; pos <= kDeckSize; ++pos) {
+        const int card = g.Deck[pos];
+        if (!InRange(card, 1, kDeckSize) || inDeck[card]) {
+            out.broken = "the deck is not a permutation of the 40 cards";
+            return out;
+        }
+        inDeck[card] = true;
+    }
+    for (int pos = g.DeckPos; pos <= kDeckSize; ++pos) put(g.Deck[pos], Place::Deck, "deck");
+    return out;  // cards placed nowhere have been captured
+}
+
+/// The side counters against the captured cards: both sides together counted each captured
+/// card exactly once.
+std::string CounterRule(const Game& g, const Places& places) {
+    int captured = 0, suit = 0, sevens = 0, sixesAndSevens = 0, haya = 0;
+    for (int card = 1; card <= kDeckSize; ++card) {
+        if (places.of[card] != Place::Captured) continue;
+        const int rank = CardRank(card);
+        ++captured;
+        suit += IsScoringSuit(card) ? 1 : 0;
+        sevens += rank == 7 ? 1 : 0;
+        sixesAndSevens += rank == 6 || rank == 7 ? 1 : 0;
+        haya += card == kHayaCard ? 1 : 0;
+    }
+    const Pile& me = g.MePile;
+    const Pile& you = g.YouPile;
+    if (me.CardCount + you.CardCount != captured)
+        return "captured counts " + N(me.CardCount) + "+" + N(you.CardCount) + " but " +
+               N(captured) + " cards are off the table";
+    if (me.ScoringSuitCount + you.ScoringSuitCount != suit) return "scoring-suit counts disagree";
+    if (me.SevenCount + you.SevenCount != sevens) return "seven counts disagree";
+    if (me.SixSevenCount + you.SixSevenCount != sixesAndSevens) return "six-seven counts disagree";
+    if (!InRange(me.HasHaya, 0, 1) || !InRange(you.HasHaya, 0, 1) ||
+        me.HasHaya + you.HasHaya != haya)
+        return "the seven of the scoring suit is counted wrongly";
+    if (me.Score < 0 || you.Score < 0) return "a negative match total";
+    if (!InRange(g.MeMatchWins, 0, 2) || !InRange(g.YouMatchWins, 0, 2))
+        return "match wins out of range";
+    if (g.MatchNumber < 1 || g.HandNumber < 0) return "match or hand number out of range";
+    if (!InRange(g.PlayCount, 0, 36)) return "PlayCount " + N(g.PlayCount) + " out of range";
+    if (!InRange(g.RoundNo, 1, 7)) return "RoundNo " + N(g.RoundNo) + " out of range";
+    if (!InRange(g.InputState, 0, 2)) return "InputState " + N(g.InputState) + " out of range";
+    if (!InRange(g.MovedCount, 0, kDeckSize)) return "MovedCount out of range";
+    for (int i = 1; i <= g.MovedCount; ++i) {
+        if (!InRange(g.MovedCards[i], 0, kDeckSize - 1)) return "a moved card out of range";
+    }
+    if (!InRange(g.MeBackToHide, 0, 3)) return "MeBackToHide out of range";
+    for (int r = 1; r <= 10; ++r) {
+        if (!InRange(g.SeenRanks[r], 0, 4)) return "SeenRanks of rank " + N(r) + " out of range";
+        if (!InRange(g.DeclinedSweep[r], 0, 1)) return "DeclinedSweep out of range";
+    }
+    return {};
+}
+
+/// What the player sees against where the cards are. The cards of the play being shown in a
+/// pause are left out: they are on their way.
+std::string ImageRule(const Game& g, const RecordingTable& t, const Places& places, Moment moment) {
+    std::array<bool, kDeckSize> showing{};
+    if (moment == Moment::DuringPause) {
+        for (int i = 1; i <= g.MovedCount; ++i) showing[g.MovedCards[i]] = true;
+    }
+    for (int card = 1; card <= kDeckSize; ++card) {
+        const int image = card - 1;
+        if (showing[image]) continue;
+        const ImageState& im = t.Images()[image];
+        auto name = [card] { return MakeCardName(card); };
+        switch (places.of[card]) {
+            case Place::Captured:
+                if (im.visible || im.enabled || im.tag != 0)
+                    return "captured card " + name() + " is still shown, enabled or tagged";
+                break;
+            case Place::Deck:
+                if (im.visible) return "undealt card " + name() + " is shown";
+                break;
+            case Place::Floor:
+            case Place::You:
+                if (!im.visible || !im.enabled)
+                    return "card " + name() + " on the table is hidden or disabled";
+                break;
+            case Place::Me:
+                if (!im.enabled || im.visible != g.OpenCards)
+                    return "the computer's card " + name() + " is shown wrongly";
+                break;
+        }
+        // Frames mark the human's choice and picks. One may stay on a card that a new game
+        // put back in the deck, where the window draws no frame around a hidden card.
+        if (moment == Moment::BetweenCommands && t.Frames()[image].visible &&
+            (places.of[card] == Place::Captured || places.of[card] == Place::Me))
+            return "the frame of " + name() + " shows off the human's reach";
+    }
+    if (moment == Moment::BetweenCommands) {
+        // The last play shown: a laid card lies face up with the tag of a laid card.
+        for (int i = 1; i <= g.MovedCount; ++i) {
+            const int image = g.MovedCards[i];
+            const ImageState& im = t.Images()[image];
+            if (places.of[image + 1] == Place::Floor && (!im.visible || im.tag != 1))
+                return "laid card " + MakeCardName(image + 1) + " is not shown with tag 1";
+        }
+        for (int f = 1; f <= g.FloorPile.Count; ++f) {
+            if (g.PickedSet.test(f) && !t.Frames()[g.FloorPile.Cards[f] - 1].visible)
+                return "a picked floor card has no frame";
+        }
+    }
+    return {};
+}
+
+/// Between commands: the picks lie on the floor (a play may take the floor from under them,
+/// and drops them when it ends), and in a running hand the deal, the plays and the turn agree.
+std::string TurnRule(const Game& g) {
+    for (std::size_t f = 0; g.PickedSet.any() && f < g.PickedSet.size(); ++f) {
+        if (g.PickedSet.test(f) && !InRange(static_cast<int>(f), 1, g.FloorPile.Count))
+            return "a picked place " + N(static_cast<int>(f)) + " off the floor";
+    }
+    if (g.HandNumber < 1) return {};
+    const Pile& me = g.MePile;
+    const Pile& you = g.YouPile;
+    if (!g.GameActive) {
+        if (g.MeMatchWins < 2 && g.YouMatchWins < 2) return "the game stopped before it was won";
+        if (me.Count + you.Count + g.FloorPile.Count != 0) return "cards left after the game";
+        return {};
+    }
+    const int dealt = g.DeckPos - 1;
+    if (dealt != 4 + 6 * (g.RoundNo - 1))
+        return "RoundNo " + N(g.RoundNo) + " disagrees with DeckPos " + N(g.DeckPos);
+    if (g.PlayCount != dealt - 4 - me.Count - you.Count)
+        return "PlayCount " + N(g.PlayCount) + " disagrees with the cards dealt and held";
+    if (g.PlayCount >= 36) return "the hand did not end after its 36th play";
+    if (you.Count < 1) return "the human has no card to play: the table is stuck";
+    if (me.Count != you.Count && me.Count != you.Count - 1) return "the turn order is broken";
+    if (g.InputState != 1 && g.InputState != 2) return "a running hand takes no input";
+    if (g.InputState == 2 && !InRange(g.SelectedSlot, 1, you.Count))
+        return "the chosen hand card is not in the hand";
+    return {};
+}
+
+}  // namespace
+
+std::string BrokenRule(const Game& g, const RecordingTable& t, Moment moment) {
+    const Places places = LocateCards(g);
+    if (!places.broken.empty()) return places.broken;
+    std::string broken = CounterRule(g, places);
+    if (broken.empty()) broken = ImageRule(g, t, places, moment);
+    if (broken.empty() && moment == Moment::BetweenCommands) broken = TurnRule(g);
+    return broken;
+}
+
+}  // namespace tazkova::soak
