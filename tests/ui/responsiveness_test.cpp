@@ -18,6 +18,7 @@
 
 #include "Untform1.h"
 #include "recording.h"
+#include "table_setup.h"
 
 using namespace tazkova;
 
@@ -101,36 +102,6 @@ class ResponsivenessTest : public ::testing::Test {
     /// Card number of a rank (1..10) in a suit (0 clubs, 1 diamonds, 2 hearts, 3 spades).
     static int C(int rank, int suit) { return suit * 10 + rank; }
 
-    /// Lays out the hands and the floor with the given cards, the human to play.
-    static void Arrange(TForm1& form, const std::vector<int>& me, const std::vector<int>& you,
-                        const std::vector<int>& floor) {
-        Game& g = form.game();
-        for (int i = 0; i < kDeckSize; ++i) {
-            form.SetImageVisible(i, false);
-            form.SetImageEnabled(i, true);
-            form.SetImageTag(i, 0);
-        }
-        auto fill = [&](Pile& pile, const std::vector<int>& cards) {
-            pile.Count = static_cast<int>(cards.size());
-            for (int i = 0; i < pile.Count; ++i) {
-                pile.Cards[i + 1] = cards[i];
-                pile.Slots[i + 1] = i + 1;
-                form.SetImageTag(cards[i] - 1, 1);
-            }
-            g.LayOutPile(pile, true);
-        };
-        fill(g.MePile, me);
-        fill(g.YouPile, you);
-        fill(g.FloorPile, floor);
-        g.PlayCount = 1;
-        g.InputState = 1;
-        g.PickedSet.reset();
-    }
-
-    static void NewGame(TForm1& form) {
-        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
-    }
-
     /// Runs `attempt` (which makes its own table and returns the turns of one timed run) up
     /// to kTries times until the longest gap is short enough; returns the best run. Every
     /// run must keep the window's own work between two turns short, busy machine or not.
@@ -166,10 +137,11 @@ TEST_F(ResponsivenessTest, APlayWithItsPausesKeepsTheEventLoopTurning) {
     const Turns t = Best("a human play and the computer's answer", [&] {
         form = MakeForm();
         SetDelay(*form, 0);
-        NewGame(*form);
+        tazkova::testing::PressNewGame(*form);
         // The human lays the king of hearts (it takes nothing), the computer takes it with
         // the king of clubs; each play is shown for a while.
-        Arrange(*form, {C(10, 0), C(10, 3)}, {C(10, 2), C(1, 1)}, {C(2, 0), C(3, 3)});
+        tazkova::testing::ArrangeTable(*form, {C(10, 0), C(10, 3)}, {C(10, 2), C(1, 1)},
+                                       {C(2, 0), C(3, 3)});
         SetDelay(*form, 300);
         Game& g = form->game();
         const int before = g.PlayCount;
@@ -196,7 +168,7 @@ TEST_F(ResponsivenessTest, TheFirstDealRightAfterStartUpKeepsTheEventLoopTurning
         facesBefore = 0;
         for (int i = 0; i < kDeckSize; ++i) facesBefore += form->Card(i)->HasPicture();
         return Watch([&] {
-            NewGame(*form);
+            tazkova::testing::PressNewGame(*form);
             // The deal is on the table; the player looks at it for a moment.
             form->Wait(120);
         });

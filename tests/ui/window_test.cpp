@@ -15,6 +15,7 @@
 #include "Untform1.h"
 #include "Untsmry.h"
 #include "recording.h"
+#include "table_setup.h"
 
 using namespace tazkova;
 
@@ -66,35 +67,13 @@ class WindowTest : public ::testing::Test {
         return f;
     }
 
-    void NewGame() {
-        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
-    }
+    void NewGame() { tazkova::testing::PressNewGame(*form); }
 
-    /// Lays out the hands and the floor with the given cards, the human to play.
+    /// Deals, then lays out the hands and the floor with the given cards, the human to play.
     void Arrange(const std::vector<int>& me, const std::vector<int>& you,
                  const std::vector<int>& floor) {
         NewGame();
-        Game& g = form->game();
-        for (int i = 0; i < kDeckSize; ++i) {
-            form->SetImageVisible(i, false);
-            form->SetImageEnabled(i, true);
-            form->SetImageTag(i, 0);
-        }
-        auto fill = [&](Pile& pile, const std::vector<int>& cards) {
-            pile.Count = static_cast<int>(cards.size());
-            for (int i = 0; i < pile.Count; ++i) {
-                pile.Cards[i + 1] = cards[i];
-                pile.Slots[i + 1] = i + 1;
-                form->SetImageTag(cards[i] - 1, 1);
-            }
-            g.LayOutPile(pile, true);
-        };
-        fill(g.MePile, me);
-        fill(g.YouPile, you);
-        fill(g.FloorPile, floor);
-        g.PlayCount = 1;
-        g.InputState = 1;
-        g.PickedSet.reset();
+        tazkova::testing::ArrangeTable(*form, me, you, floor);
     }
 
     QPoint CentreOf(int card) const {
