@@ -67,7 +67,7 @@ case "${1:-}" in
         ctest --test-dir build -j2 --output-on-failure
         fuzz 60
         build build-asan -DCMAKE_BUILD_TYPE=Debug -DTAZKOVA_SANITIZE=ON
-        ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 TAZKOVA_SOAK_GAMES=400 \
+        ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
             ctest --test-dir build-asan -j2 --output-on-failure
         ;;
     fuzz)  # ./dev.sh fuzz [SECONDS]: a longer fuzzing run (default an hour)

@@ -110,7 +110,7 @@ TEST(TableChecksTest, ALaidCardMustCarryTheTagOfALaidCard) {
 /// Games to play in the bounded run; TAZKOVA_SOAK_GAMES sets another number.
 std::uint64_t SoakGames() {
     const char* text = std::getenv("TAZKOVA_SOAK_GAMES");
-    return text ? std::strtoull(text, nullptr, 10) : 120;
+    return text ? std::strtoull(text, nullptr, 10) : 1000;
 }
 
 TEST(SoakTest, RandomGamesKeepTheTableWhole) {
