@@ -25,6 +25,15 @@ std::vector<std::string_view> SplitWords(std::string_view line) {
     return words;
 }
 
+/// The words of a line, or none for a line that is skipped (blank, or a comment). The line
+/// loses its line ending.
+std::vector<std::string_view> CommandWords(std::string_view& line) {
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+    std::vector<std::string_view> words = SplitWords(line);
+    if (!words.empty() && words[0].front() == '#') words.clear();
+    return words;
+}
+
 /// Reads an integer argument within [low, high]; `what` names it in the error.
 int IntegerArgument(std::string_view text, std::string_view what, int low, int high) {
     const std::optional<std::int32_t> value = ParseInt32(text);
@@ -137,18 +146,6 @@ std::string Driver::Start(const SeedChoice& seed, std::uint32_t clockMs) {
     line["events"] = TakeEventsJson();
     return DumpLine(line);
 }
-
-namespace {
-
-/// The words of a line, or none for a line that is skipped (blank, or a comment).
-std::vector<std::string_view> CommandWords(std::string_view& line) {
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
-    std::vector<std::string_view> words = SplitWords(line);
-    if (!words.empty() && words[0].front() == '#') words.clear();
-    return words;
-}
-
-}  // namespace
 
 std::optional<std::string> Driver::Execute(std::string_view line) {
     const std::vector<std::string_view> words = CommandWords(line);
