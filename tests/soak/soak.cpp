@@ -63,9 +63,9 @@ class NonsenseLines {
                 return RandomText(" abcdeiklnoprstuvwxyz=0123456789-+#", 1 + rng_() % 24);
             case 2: {
                 std::string bytes(rng_() % 40, '\0');
-                for (char& b : bytes) b = static_cast<char>(rng_() % 256);
                 for (char& b : bytes) {
-                    if (b == '\n') b = ' ';
+                    b = static_cast<char>(rng_() % 256);
+                    if (b == '\n') b = ' ';  // one line stays one line
                 }
                 return bytes;
             }
