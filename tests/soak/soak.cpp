@@ -169,12 +169,14 @@ GameReport PlaySoakGame(std::uint64_t seed, std::uint64_t game) {
     RandomPlayer player(rng, rng() % 4 == 0);
     auto run = [&](const std::string& line) {
         report.script.push_back(line);
-        // Plays go without their output line, which costs more than the play; the output of
-        // the lines that might break the driver's answer is made and dropped.
-        if (line.rfind("click ", 0) == 0 || line.rfind("drag ", 0) == 0)
-            driver.Run(line);
-        else
+        // Plays go without their output line, which costs more than the play. The other
+        // lines have theirs made and dropped, and so does a click or drag the driver refuses
+        // (it changed nothing, so it is given again for its error line).
+        if (line.rfind("click ", 0) == 0 || line.rfind("drag ", 0) == 0) {
+            if (!driver.Run(line)) driver.Execute(line);
+        } else {
             driver.Execute(line);
+        }
         std::string broken = pauseFault.empty() ? BrokenRule(g, table, Moment::BetweenCommands)
                                                 : "in a pause: " + pauseFault;
         if (!broken.empty()) report.fault = broken + " (after '" + line + "')";
