@@ -35,8 +35,8 @@ build() {  # build DIR [cmake options...]
 }
 
 fuzz() {  # fuzz SECONDS: the driver fuzzer (clang, sanitizers) from the seed corpus
-    build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DTAZKOVA_SANITIZE=ON -DTAZKOVA_FUZZ=ON -DTAZKOVA_BUILD_UI=OFF -DTAZKOVA_BUILD_TESTS=OFF \
+    build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAZKOVA_WERROR=ON \
+        -DTAZKOVA_SANITIZE=ON -DTAZKOVA_FUZZ=ON -DTAZKOVA_BUILD_UI=OFF -DBUILD_TESTING=OFF \
         -DTAZKOVA_BUILD_BENCH=OFF
     mkdir -p build-fuzz/corpus build-fuzz/findings
     echo "Fuzzing the driver for $1 s (log: build-fuzz/fuzz.log)"
@@ -63,10 +63,11 @@ case "${1:-}" in
         if git rev-parse --git-dir >/dev/null 2>&1; then  # the sources keep .clang-format's style
             git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
         fi
-        build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        # CI builds treat every warning as an error.
+        build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAZKOVA_WERROR=ON
         ctest --test-dir build -j2 --output-on-failure
         fuzz 60
-        build build-asan -DCMAKE_BUILD_TYPE=Debug -DTAZKOVA_SANITIZE=ON
+        build build-asan -DCMAKE_BUILD_TYPE=Debug -DTAZKOVA_SANITIZE=ON -DTAZKOVA_WERROR=ON
         ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
             ctest --test-dir build-asan -j2 --output-on-failure
         ;;

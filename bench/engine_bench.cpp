@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "driver.h"
-#include "game.h"
-#include "recording.h"
+#include "cli/driver.h"
+#include "game/game.h"
+#include "game/recording.h"
 
-namespace tazkova {
+namespace tazkova::game {
 namespace {
 
 /// Draws of the random generator in one shuffle: 40 swaps, then 4000 rounds of three draws.
@@ -50,7 +50,7 @@ struct TableOf {
     explicit TableOf(std::uint32_t advance) {
         game.Startup({SeedChoice::Kind::Advance, advance}, 0);
         game.SoundOn = true;
-        game.DelayScrollChange(0);
+        game.DelayTime = 0;
     }
 };
 
@@ -116,7 +116,7 @@ bool HumanPlays(TableOf<TableType>& t, ScriptedHuman& human, std::int64_t& event
     const std::vector<int>& clicks = human.NextPlay(t.game);
     if (clicks.empty()) return false;
     for (const int image : clicks) {
-        t.game.Card00Click(image);
+        t.game.HumanPlay(image);
         // The driver hands the events on after every command; so does the benchmark.
         const std::vector<TableEvent> made = t.table.TakeEvents();
         events += static_cast<std::int64_t>(made.size());
@@ -360,14 +360,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
 };
 
 }  // namespace
-}  // namespace tazkova
+}  // namespace tazkova::game
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     const bool colour = isatty(STDOUT_FILENO) != 0;
-    tazkova::RatioReporter reporter(colour ? benchmark::ConsoleReporter::OO_ColorTabular
-                                           : benchmark::ConsoleReporter::OO_Tabular);
+    tazkova::game::RatioReporter reporter(colour ? benchmark::ConsoleReporter::OO_ColorTabular
+                                                 : benchmark::ConsoleReporter::OO_Tabular);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 

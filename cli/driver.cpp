@@ -1,8 +1,10 @@
-#include "driver.h"
+#include "cli/driver.h"
 
 #include <vector>
 
 namespace tazkova::cli {
+
+using namespace tazkova::game;
 
 using nlohmann::ordered_json;
 
@@ -183,7 +185,7 @@ Driver::Answer Driver::RunCommand(const std::vector<std::string_view>& words) {
     const std::string_view command = words[0];
     if (command == "new") {
         ExpectArguments(words, 0, "new");
-        game_.BitBtn2Click();
+        game_.NewGame();
     } else if (command == "click") {
         ExpectArguments(words, 1, "click I");
         const int image = IntegerArgument(words[1], "card index", 0, kDeckSize - 1);
@@ -221,13 +223,13 @@ Driver::Answer Driver::RunCommand(const std::vector<std::string_view>& words) {
             }
         }
         options_.SetPending(pending);
-        game_.cmdOptionsClick(options_);
+        game_.RunOptions(options_);
     } else if (command == "result") {
         ExpectArguments(words, 0, "result");
-        game_.cmdResultClick();
+        game_.ShowResultsSheet();
     } else if (command == "delay") {
         ExpectArguments(words, 1, "delay N");
-        game_.DelayScrollChange(IntegerArgument(words[1], "delay", 0, 4000));
+        game_.DelayTime = IntegerArgument(words[1], "delay", 0, 4000);
     } else if (command == "sound") {
         ExpectArguments(words, 0, "sound");
         game_.SoundOn = !game_.SoundOn;
@@ -296,7 +298,7 @@ ordered_json Driver::StateJson() const {
     ordered_json backs = ordered_json::array();
     for (const MeBackState& b : table_.MeBacks()) backs.push_back({b.left, b.top, b.visible});
     s["MeBacks"] = std::move(backs);
-    s["Kurtut"] = table_.Kurtut();
+    s["Kurtut"] = table_.LastRoundMarker();
     s["OfficeLogo"] = table_.OfficeLogo();
     s["Results"] = SheetJson(g.Results);
     return s;

@@ -10,10 +10,16 @@
 #include <string_view>
 #include <vector>
 
-#include "game.h"
-#include "recording.h"
+#include "game/game.h"
+#include "game/recording.h"
 
 namespace tazkova::cli {
+
+using game::CheckState;
+using game::Game;
+using game::OptionsControls;
+using game::RecordingTable;
+using game::SeedChoice;
 
 /// The options dialog's controls without a dialog: they keep their states between showings,
 /// as the dialog's controls do, and showing the dialog applies the values a command named.
@@ -21,14 +27,14 @@ class ScriptedOptions : public OptionsControls {
   public:
     explicit ScriptedOptions(RecordingTable& table) : table_(table) {}
 
-    int GmTypeIndex() const override { return type_; }
-    void SetGmTypeIndex(int index) override { type_ = index; }
-    int GmLevelIndex() const override { return level_; }
-    void SetGmLevelIndex(int index) override { level_ = index; }
-    CheckState Dnry() const override { return checks_[0]; }
-    CheckState MakShoof() const override { return checks_[1]; }
-    CheckState Strt() const override { return checks_[2]; }
-    CheckState Rvrs() const override { return checks_[3]; }
+    int GameTypeIndex() const override { return type_; }
+    void SetGameTypeIndex(int index) override { type_ = index; }
+    int LevelIndex() const override { return level_; }
+    void SetLevelIndex(int index) override { level_ = index; }
+    CheckState DinariRule() const override { return checks_[0]; }
+    CheckState OpenCards() const override { return checks_[1]; }
+    CheckState AlternateStart() const override { return checks_[2]; }
+    CheckState ReverseGame() const override { return checks_[3]; }
     void ShowModal() override;
 
     /// Values to set while the dialog is shown next; absent ones leave their control alone.

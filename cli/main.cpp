@@ -3,15 +3,15 @@
 #include <optional>
 #include <string>
 
-#include "driver.h"
+#include "cli/driver.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::optional<std::string_view> first =
         argc > 1 ? std::optional<std::string_view>(argv[1]) : std::nullopt;
     tazkova::cli::Driver driver;
-    std::cout << driver.Start(tazkova::ParseSeedParameter(first),
-                              tazkova::MillisecondsSinceMidnight())
+    std::cout << driver.Start(tazkova::game::ParseSeedParameter(first),
+                              tazkova::game::MillisecondsSinceMidnight())
               << '\n'
               << std::flush;
     std::string line;

@@ -27,8 +27,8 @@ set(root "${STAGE}/usr")
 
 # Exactly these files, nothing missing and nothing stray.
 set(expected
-  bin/tazkova
-  bin/tazkova-cli
+  games/tazkova
+  games/tazkova-cli
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
   share/icons/hicolor/scalable/apps/${APP_ID}.svg
@@ -99,7 +99,7 @@ if(EXISTS "${desktop}")
       set(icon "${CMAKE_MATCH_1}")
     endif()
   endforeach()
-  if(exec STREQUAL "" OR NOT EXISTS "${root}/bin/${exec}")
+  if(exec STREQUAL "" OR NOT EXISTS "${root}/games/${exec}")
     fail("desktop entry Exec '${exec}' is not an installed program")
   endif()
   if(icon STREQUAL "" OR NOT EXISTS "${root}/share/icons/hicolor/scalable/apps/${icon}.svg")
@@ -126,7 +126,7 @@ if(EXISTS "${metainfo}")
   if(xml MATCHES "<binary>([^<]*)</binary>")
     set(binary "${CMAKE_MATCH_1}")
   endif()
-  if(binary STREQUAL "" OR NOT EXISTS "${root}/bin/${binary}")
+  if(binary STREQUAL "" OR NOT EXISTS "${root}/games/${binary}")
     fail("metainfo provided binary '${binary}' is not installed")
   endif()
   string(REPLACE "." "\\." version_re "${VERSION}")
@@ -173,10 +173,10 @@ endif()
 
 # The installed window program starts and keeps running (no display needed, no settings
 # written to the user's home); it is stopped after a few seconds.
-if(EXISTS "${root}/bin/tazkova")
+if(EXISTS "${root}/games/tazkova")
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen "HOME=${STAGE}/home"
-            "XDG_CONFIG_HOME=${STAGE}/home/.config" "${root}/bin/tazkova"
+            "XDG_CONFIG_HOME=${STAGE}/home/.config" "${root}/games/tazkova"
     TIMEOUT 3 RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
   if(NOT rc MATCHES "timeout")
     fail("installed tazkova ended on its own (${rc}) instead of showing its window:\n${out}")

@@ -4,9 +4,9 @@
 #include <array>
 #include <string_view>
 
-#include "game.h"
+#include "game/game.h"
 
-namespace tazkova {
+namespace tazkova::game {
 
 namespace {
 
@@ -286,12 +286,8 @@ bool Game::AutoPlay(Pile& pile, int first, int last, bool probeOnly) {
         StatusText += " " + CardNames[c];
         CaptureCard(FloorPile, at, pile);
     }
-    if (FloorPile.Count == 0 && PlayCount < 35) {
-        pile.SweepPoints += sweepValue;
-        PlayWave(Wave::Horray);
-        StatusText += " Tazkova!!";
-    }
+    if (FloorPile.Count == 0) ScoreSweep(pile, floorCount, floorSum);
     return false;
 }
 
-}  // namespace tazkova
+}  // namespace tazkova::game

@@ -1,7 +1,7 @@
 // Taking one card into a side's captured cards, the picked floor cards, and sweeps.
-#include "game.h"
+#include "game/game.h"
 
-namespace tazkova {
+namespace tazkova::game {
 
 void Game::CaptureCard(Pile& pile, int index, Pile& taker) {
     if (index < 1 || index > pile.Count) return;
@@ -20,7 +20,7 @@ void Game::CaptureCard(Pile& pile, int index, Pile& taker) {
 void Game::CountCapture(Pile& taker, int card) {
     if (card == kHayaCard) {
         taker.HasHaya = 1;
-        PlayWave(Wave::Hia);
+        PlayWave(Wave::Haya);
     }
     if (IsScoringSuit(card)) ++taker.ScoringSuitCount;
     const int rank = CardRank(card);
@@ -48,8 +48,8 @@ void Game::ScoreSweep(Pile& taker, int n, int s) {
     // The 36th and last play of the hand takes the cards but scores no sweep.
     if (PlayCount >= 35) return;
     taker.SweepPoints += SweepValue(n, s);
-    PlayWave(Wave::Horray);
+    PlayWave(Wave::Sweep);
     StatusText += " Tazkova!!";
 }
 
-}  // namespace tazkova
+}  // namespace tazkova::game

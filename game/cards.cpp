@@ -1,6 +1,6 @@
-#include "cards.h"
+#include "game/cards.h"
 
-namespace tazkova {
+namespace tazkova::game {
 
 std::string MakeCardName(int n) {
     if (n < 1 || n > kDeckSize) return "";
@@ -62,4 +62,4 @@ int RankSum(const Pile& pile) {
     return sum;
 }
 
-}  // namespace tazkova
+}  // namespace tazkova::game

@@ -4,12 +4,10 @@
 #include <array>
 #include <string>
 
-namespace tazkova {
+namespace tazkova::game {
 
 /// Number of cards in the deck; cards are numbered 1..40, 0 meaning no card.
 inline constexpr int kDeckSize = 40;
-/// Display positions of the floor that have a place of their own on the table.
-inline constexpr int kFloorPlaces = 12;
 /// The seven of the scoring suit, scored on its own.
 inline constexpr int kHayaCard = 17;
 
@@ -61,10 +59,4 @@ void RemoveFromPile(Pile& pile, int index);
 /// Sum of the ranks of the cards of a pile.
 int RankSum(const Pile& pile);
 
-/// Where the floor's display positions 1..12 lie on the table.
-inline constexpr std::array<int, kFloorPlaces + 1> FloorSlotLeft{0,  92, 172, 92,  172, 252, 252,
-                                                                 12, 12, 332, 332, 412, 412};
-inline constexpr std::array<int, kFloorPlaces + 1> FloorSlotTop{0,   102, 102, 200, 200, 102, 200,
-                                                                102, 200, 102, 200, 102, 200};
-
-}  // namespace tazkova
+}  // namespace tazkova::game

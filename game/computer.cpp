@@ -1,7 +1,7 @@
 // The computer's turn, and laying a hand card on the floor (for either side).
-#include "game.h"
+#include "game/game.h"
 
-namespace tazkova {
+namespace tazkova::game {
 
 void Game::ComputerTurn(Pile& pile) {
     if (pile.Count < 1) return;
@@ -32,4 +32,4 @@ void Game::MoveCard(int index, Pile& source, Pile& destination) {
     RemoveFromPile(source, index);
 }
 
-}  // namespace tazkova
+}  // namespace tazkova::game

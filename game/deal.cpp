@@ -1,8 +1,8 @@
 // New games and hands: the shuffle, dealing a card, placing it, and the six rounds.
-#include "game.h"
-#include "texts.h"
+#include "game/game.h"
+#include "game/texts.h"
 
-namespace tazkova {
+namespace tazkova::game {
 
 namespace {
 // Where the images of floor cards beyond the twelfth display position are drawn: over the
@@ -23,7 +23,7 @@ void FloorPlace(int slot, int& left, int& top) {
 void Game::NewGame() {
     BuildGameTitle();
     Results.ClearBoxes();
-    Results.SetFaces(Face::mac1, Face::Smily1);
+    Results.SetFaces(Face::ComputerDispleased, Face::HumanDispleased);
     InputState = 0;
     ComputerStarts = Random(2) == 0;
     MePile.Score = 0;
@@ -44,8 +44,8 @@ void Game::StartHand() {
     Shuffle();
     RoundNo = 1;
     DeckPos = 1;
-    InitPile(MePile, "  I", 50, 2, true);
-    InitPile(YouPile, "You", 50, 300, true);
+    InitPile(MePile, "  I", kHandRowLeft, kComputerRowTop, true);
+    InitPile(YouPile, "You", kHandRowLeft, kHumanRowTop, true);
     InitPile(FloorPile, "Flr", 0, 0, false);
     display_.SetCounters(" " + std::to_string(MatchNumber) + "-" + std::to_string(HandNumber) +
                          "-" + std::to_string(RoundNo) + std::string(texts::kGameWord));
@@ -60,17 +60,17 @@ void Game::StartHand() {
 }
 
 void Game::Shuffle() {
-    display_.SetKurtutVisible(false);
+    display_.SetLastRoundMarkerVisible(false);
     display_.SetHourglassCursor();
     for (int i = 0; i < kDeckSize; ++i) {
         display_.SetImageVisible(i, false);
         display_.SetImageEnabled(i, true);
         display_.SetImageTag(i, 0);
-        display_.SetImagePos(i, 8000, 1000);
+        display_.SetImagePos(i, kOffTableLeft, kOffTableTop);
     }
     display_.SetMsg(std::string(texts::kMomentText));
     display_.RedrawMsg();
-    for (int k = 1; k <= 3; ++k) display_.SetMeBackVisible(k, false);
+    for (int k = 1; k <= kMeBackCount; ++k) display_.SetMeBackVisible(k, false);
 
     // The swap partner is the card number found at a random place, used as a place:
     // the deck is always a permutation of 1..40, so it is always valid.
@@ -86,11 +86,11 @@ void Game::Shuffle() {
         const int t = Random(4) + 1;
         if (i % 200 == 0) {
             display_.SetDeckStackVisible(t + 1, !display_.DeckStackVisible(t + 1));
-            for (int k = 1; k <= 6; ++k) display_.RedrawDeckStack(k);
+            for (int k = 1; k <= kDeckStackCount; ++k) display_.RedrawDeckStack(k);
         }
         std::swap(Deck[a], Deck[b]);
     }
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= kDeckStackCount; ++k) {
         display_.SetDeckStackVisible(k, true);
         display_.RedrawDeckStack(k);
         PlayWave(Wave::Shuffle);
@@ -118,14 +118,14 @@ void Game::PlaceCard(Pile& pile, int k, bool visible) {
     int left = 0, top = 0;
     if (pile.RowLayout) {
         top = pile.Y;
-        left = pile.X + (pile.Slots[k] - 1) * 80;
+        left = pile.X + (pile.Slots[k] - 1) * kHandSlotStep;
     } else {
         FloorPlace(pile.Slots[k], left, top);
     }
     display_.SetImagePos(image, left, top);
     display_.SetImageVisible(image, visible);
     display_.RedrawImage(image);
-    display_.SetFramePos(card, left + 2, top);
+    display_.SetFramePos(card, left + kFrameShift, top);
     display_.SetFrameVisible(card, false);
 }
 
@@ -142,7 +142,7 @@ void Game::DealRound() {
     for (int i = 1; i <= 3; ++i) {
         if (i == 3 && RoundNo >= 1 && RoundNo <= 6)
             display_.SetDeckStackVisible(7 - RoundNo, false);
-        if (RoundNo == 6) display_.SetKurtutVisible(true);
+        if (RoundNo == 6) display_.SetLastRoundMarkerVisible(true);
         if (ComputerStarts) {
             DealCard(MePile, OpenCards, true);
             DealCard(YouPile, true, false);
@@ -152,7 +152,7 @@ void Game::DealRound() {
         }
         YouPile.Slots[i] = i;
         MePile.Slots[i] = i;
-        display_.SetMeBackPos(i, MePile.X + (i - 1) * 80, MePile.Y);
+        display_.SetMeBackPos(i, MePile.X + (i - 1) * kHandSlotStep, MePile.Y);
         display_.SetMeBackVisible(i, !OpenCards);
         if (!OpenCards) display_.RedrawMeBack(i);
         Pause(DelayTime / 200);
@@ -169,4 +169,4 @@ void Game::DealRound() {
     }
 }
 
-}  // namespace tazkova
+}  // namespace tazkova::game

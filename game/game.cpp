@@ -1,23 +1,23 @@
 // Start-up, titles, the options routine, messages and sounds of the game table.
-#include "game.h"
+#include "game/game.h"
 
-#include "texts.h"
+#include "game/texts.h"
 
-namespace tazkova {
+namespace tazkova::game {
 
 const char* WaveComponentName(Wave wave) {
     switch (wave) {
         case Wave::Shuffle:
             return "waveShuffle";
-        case Wave::Hia:
+        case Wave::Haya:
             return "waveHia";
         case Wave::Card:
             return "waveCard";
-        case Wave::Clap:
+        case Wave::Applause:
             return "waveClap";
-        case Wave::PinkPanther:
+        case Wave::ResultsTune:
             return "wavePinkPanther";
-        case Wave::Horray:
+        case Wave::Sweep:
             return "waveHorray";
         case Wave::Options:
             return "waveOptions";
@@ -27,17 +27,17 @@ const char* WaveComponentName(Wave wave) {
 
 const char* FaceName(Face face) {
     switch (face) {
-        case Face::mac1:
+        case Face::ComputerDispleased:
             return "mac1";
-        case Face::MAC2:
+        case Face::ComputerSmiling:
             return "MAC2";
-        case Face::MAC3:
+        case Face::ComputerTriumphant:
             return "MAC3";
-        case Face::Smily1:
+        case Face::HumanDispleased:
             return "Smily1";
-        case Face::Smily2:
+        case Face::HumanSmiling:
             return "Smily2";
-        case Face::Smily3:
+        case Face::HumanTriumphant:
             return "Smily3";
     }
     return "";
@@ -107,7 +107,7 @@ void Game::PlayWave(Wave wave) {
     if (!SoundOn) return;
     try {
         sounds_.Play(wave);
-    } catch (const EWaveError&) {
+    } catch (const WaveError&) {
         // A sound that cannot play leaves the game silent, never stopped.
     }
 }
@@ -121,22 +121,34 @@ void Game::StopWave(Wave wave) {
 }
 
 void Game::RunOptions(OptionsControls& controls) {
+    PlayWave(Wave::Options);
+    ApplyOptions(controls);
+    StopWave(Wave::Options);
+}
+
+void Game::ShowResultsSheet() {
+    PlayWave(Wave::ResultsTune);
+    dialogs_.ShowResults(Results);
+    StopWave(Wave::ResultsTune);
+}
+
+void Game::ApplyOptions(OptionsControls& controls) {
     BuildGameTitle();
     display_.SetMsg(Banner());
-    controls.SetGmLevelIndex(Level - 1);
-    controls.SetGmTypeIndex(GameType);
+    controls.SetLevelIndex(Level - 1);
+    controls.SetGameTypeIndex(GameType);
 
-    const int oldType = controls.GmTypeIndex();
-    const CheckState oldDnry = controls.Dnry();
-    const CheckState oldStrt = controls.Strt();
-    const CheckState oldMakShoof = controls.MakShoof();
-    const CheckState oldRvrs = controls.Rvrs();
+    const int oldType = controls.GameTypeIndex();
+    const CheckState oldDinari = controls.DinariRule();
+    const CheckState oldAlternate = controls.AlternateStart();
+    const CheckState oldOpen = controls.OpenCards();
+    const CheckState oldReverse = controls.ReverseGame();
     const int oldLevel = Level;
 
     controls.ShowModal();
     display_.RepaintMainWindow();
 
-    const int type = controls.GmTypeIndex();
+    const int type = controls.GameTypeIndex();
     static constexpr int kTargets[] = {21, 31, 41, 61};
     if (type >= 0 && type <= 3) {
         GameType = type;
@@ -144,35 +156,24 @@ void Game::RunOptions(OptionsControls& controls) {
     } else {
         dialogs_.ShowErrorBox("UnKnown Game Type ");
     }
-    OpenCards = controls.MakShoof() == CheckState::Checked;
-    AlternateStart = controls.Strt() == CheckState::Checked;
-    DinariRule = controls.Dnry() == CheckState::Checked;
-    ReverseGame = controls.Rvrs() == CheckState::Checked;
+    OpenCards = controls.OpenCards() == CheckState::Checked;
+    AlternateStart = controls.AlternateStart() == CheckState::Checked;
+    DinariRule = controls.DinariRule() == CheckState::Checked;
+    ReverseGame = controls.ReverseGame() == CheckState::Checked;
     BuildGameTitle();
     // A level group left without a selection keeps the level it had.
-    const int levelIndex = controls.GmLevelIndex();
+    const int levelIndex = controls.LevelIndex();
     if (levelIndex >= 0 && levelIndex <= 3) Level = levelIndex + 1;
 
-    const bool changed = type != oldType || controls.Dnry() != oldDnry ||
-                         controls.Strt() != oldStrt || controls.MakShoof() != oldMakShoof ||
-                         controls.Rvrs() != oldRvrs || Level != oldLevel;
+    const bool changed = type != oldType || controls.DinariRule() != oldDinari ||
+                         controls.AlternateStart() != oldAlternate ||
+                         controls.OpenCards() != oldOpen || controls.ReverseGame() != oldReverse ||
+                         Level != oldLevel;
     if (GameActive && changed) {
         ShowMessage(std::string(texts::kNewGameRestart) + GameTitle);
-        for (int k = 1; k <= 3; ++k) display_.SetMeBackVisible(k, !OpenCards);
+        for (int k = 1; k <= kMeBackCount; ++k) display_.SetMeBackVisible(k, !OpenCards);
         NewGame();
     }
 }
 
-void Game::cmdOptionsClick(OptionsControls& controls) {
-    PlayWave(Wave::Options);
-    RunOptions(controls);
-    StopWave(Wave::Options);
-}
-
-void Game::cmdResultClick() {
-    PlayWave(Wave::PinkPanther);
-    dialogs_.ShowResults(Results);
-    StopWave(Wave::PinkPanther);
-}
-
-}  // namespace tazkova
+}  // namespace tazkova::game

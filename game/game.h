@@ -7,11 +7,12 @@
 #include <functional>
 #include <string>
 
-#include "cards.h"
-#include "ports.h"
-#include "random.h"
+#include "game/cards.h"
+#include "game/ports.h"
+#include "game/random.h"
+#include "game/table_geometry.h"
 
-namespace tazkova {
+namespace tazkova::game {
 
 /// Everything a game is made of: the deck, the three piles, the counters, the computer's
 /// memory, the options and the score sheet, with the routines of the deal, the turn flow,
@@ -57,8 +58,10 @@ class Game {
     void MoveCard(int index, Pile& source, Pile& destination);
 
     // --- The human player -----------------------------------------------------------------
+    /// A click on card image `cardIndex` (0..39): the human's play, pick or choice.
     void HumanPlay(int cardIndex);
-    void Card00Click(int cardIndex) { HumanPlay(cardIndex); }
+    /// The end of a drag of image `source` onto image `target` (the same image for a plain
+    /// click): one or two clicks.
     void DropCard(int source, int target);
     /// Whether a card image accepts the drop of another: the same card, or an equal rank.
     static bool DragAccepts(int sourceIndex, int targetIndex);
@@ -68,18 +71,15 @@ class Game {
 
     // --- Options, titles, messages, sounds ------------------------------------------------
     void BuildGameTitle();
-    /// The options routine, run against the dialog's controls.
+    /// The options button: the options sound, the options routine run against the dialog's
+    /// controls (which may restart the game), then the sound stopped.
     void RunOptions(OptionsControls& controls);
+    /// The results button: the score sheet shown with its tune, the tune stopped after.
+    void ShowResultsSheet();
     /// The message dialog: the text followed by " ....".
     void ShowMessage(const std::string& text);
     void PlayWave(Wave wave);
     void StopWave(Wave wave);
-
-    // --- Main window handlers that belong to the game -------------------------------------
-    void BitBtn2Click() { NewGame(); }
-    void cmdOptionsClick(OptionsControls& controls);
-    void cmdResultClick();
-    void DelayScrollChange(int position) { DelayTime = position; }
 
     /// The maker's banner shown in the status line at start-up and by the options routine.
     static const std::string& Banner();
@@ -150,6 +150,7 @@ class Game {
     void ScoreDinari(Pile& side, Pile& other, bool computer, HandEndFlags& flags);
     void ScoreNormal();
     void CloseHand(const HandEndFlags& flags);
+    void ApplyOptions(OptionsControls& controls);
     void HumanPlayHandCard(int cardIndex, int k);
     void HumanCapturePicked(int k);
     /// Toggles card P in the picked floor cards; false when P is not on the floor.
@@ -168,4 +169,4 @@ class Game {
     std::function<void(const std::string&)> traceSink_;
 };
 
-}  // namespace tazkova
+}  // namespace tazkova::game

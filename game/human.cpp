@@ -1,8 +1,8 @@
 // The human's side of a play: what a clicked card means, the picked floor cards, and the
 // captures they make. Every click ends in one HumanPlay call.
-#include "game.h"
+#include "game/game.h"
 
-namespace tazkova {
+namespace tazkova::game {
 
 void Game::HumanPlay(int cardIndex) {
     MovedCount = 0;
@@ -58,7 +58,6 @@ void Game::HumanPlayHandCard(int cardIndex, int k) {
 
     if (rank == floorSum) {
         // The card's rank equals the whole floor: it sweeps every card there.
-        if (PlayCount < 35) YouPile.SweepPoints += SweepValue(floorCount, floorSum);
         StatusText = YouPile.Label + " Play " + CardNames[card] + " and win ";
         NoteSeen(card);
         CaptureCard(YouPile, k, YouPile);
@@ -66,10 +65,7 @@ void Game::HumanPlayHandCard(int cardIndex, int k) {
             StatusText += " " + CardNames[FloorPile.Cards[1]];
             CaptureCard(FloorPile, 1, YouPile);
         }
-        if (PlayCount < 35) {
-            PlayWave(Wave::Horray);
-            StatusText += " Tazkova!!";
-        }
+        ScoreSweep(YouPile, floorCount, floorSum);
         ++PlayCount;
         InputState = 1;
         AfterHumanPlay();
@@ -174,12 +170,12 @@ int Game::PickedSum() const {
 }
 
 void Game::DropCard(int source, int target) {
-    if (source != target && DragAccepts(source, target)) Card00Click(source);
-    Card00Click(target);
+    if (source != target && DragAccepts(source, target)) HumanPlay(source);
+    HumanPlay(target);
 }
 
 bool Game::DragAccepts(int sourceIndex, int targetIndex) {
     return sourceIndex == targetIndex || CardRank(sourceIndex + 1) == CardRank(targetIndex + 1);
 }
 
-}  // namespace tazkova
+}  // namespace tazkova::game

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace tazkova {
+namespace tazkova::game {
 
 /// The display objects of the table. Card images are indexed 0..39 (image i shows card
 /// i + 1), frames 1..40 (frame n belongs to card n), deck-stack images 1..6 and the
@@ -37,7 +37,8 @@ class TableDisplay {
     virtual void SetMeBackVisible(int k, bool visible) = 0;
     virtual void RedrawMeBack(int k) = 0;
 
-    virtual void SetKurtutVisible(bool visible) = 0;
+    /// The last-round marker (`Kurtut`), shown while round 6 is dealt and played.
+    virtual void SetLastRoundMarkerVisible(bool visible) = 0;
     virtual void SetOfficeLogoVisible(bool visible) = 0;
 
     /// The status line `Msg`.
@@ -54,20 +55,22 @@ class TableDisplay {
     virtual void RepaintMainWindow() = 0;
 };
 
-/// The seven sounds the main window carries.
-enum class Wave { Shuffle, Hia, Card, Clap, PinkPanther, Horray, Options };
+/// The seven sounds the main window carries: the shuffle, the catch of the seven of the
+/// scoring suit, a card, the applause, the looping tune of the score sheet, a sweep and the
+/// options dialog.
+enum class Wave { Shuffle, Haya, Card, Applause, ResultsTune, Sweep, Options };
 inline constexpr int kWaveCount = 7;
 
 /// The component name of a sound ("waveShuffle", ...).
 const char* WaveComponentName(Wave wave);
 
 /// Raised by a sound component that cannot play.
-class EWaveError : public std::runtime_error {
+class WaveError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
 
-/// The sound components. Play may raise EWaveError; Stop never fails.
+/// The sound components. Play may raise WaveError; Stop never fails.
 class SoundBank {
   public:
     virtual ~SoundBank() = default;
@@ -82,9 +85,18 @@ class Pauser {
     virtual void Wait(int n) = 0;
 };
 
-/// Faces of the results dialog, in the order the driver lists them.
-enum class Face { mac1, MAC2, MAC3, Smily1, Smily2, Smily3 };
+/// Faces of the results dialog, in the order the driver lists them: the computer's three
+/// moods, then the human's.
+enum class Face {
+    ComputerDispleased,
+    ComputerSmiling,
+    ComputerTriumphant,
+    HumanDispleased,
+    HumanSmiling,
+    HumanTriumphant
+};
 inline constexpr int kFaceCount = 6;
+/// The picture's component name ("mac1", "MAC2", "MAC3", "Smily1", "Smily2", "Smily3").
 const char* FaceName(Face face);
 
 /// The score sheet of the results dialog: caption, the 18 boxes Rslt0..Rslt17, the Status
@@ -115,20 +127,22 @@ class GameDialogs {
 /// Check state of a check box; a greyed box counts as off.
 enum class CheckState { Unchecked, Checked, Grayed };
 
-/// The controls of the options dialog, as the options routine reads and sets them.
+/// The controls of the options dialog, as the options routine reads and sets them: the
+/// game-type group (item index, -1 for none), the level group (item index 0..3 for levels
+/// 1..4) and the four check boxes.
 class OptionsControls {
   public:
     virtual ~OptionsControls() = default;
-    virtual int GmTypeIndex() const = 0;
-    virtual void SetGmTypeIndex(int index) = 0;
-    virtual int GmLevelIndex() const = 0;
-    virtual void SetGmLevelIndex(int index) = 0;
-    virtual CheckState Dnry() const = 0;
-    virtual CheckState MakShoof() const = 0;
-    virtual CheckState Strt() const = 0;
-    virtual CheckState Rvrs() const = 0;
+    virtual int GameTypeIndex() const = 0;
+    virtual void SetGameTypeIndex(int index) = 0;
+    virtual int LevelIndex() const = 0;
+    virtual void SetLevelIndex(int index) = 0;
+    virtual CheckState DinariRule() const = 0;
+    virtual CheckState OpenCards() const = 0;
+    virtual CheckState AlternateStart() const = 0;
+    virtual CheckState ReverseGame() const = 0;
     /// Shows the dialog modally; returns when it is closed (OK or the close box).
     virtual void ShowModal() = 0;
 };
 
-}  // namespace tazkova
+}  // namespace tazkova::game

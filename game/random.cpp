@@ -1,9 +1,9 @@
-#include "random.h"
+#include "game/random.h"
 
 #include <chrono>
 #include <ctime>
 
-namespace tazkova {
+namespace tazkova::game {
 
 void RandomSource::Advance(std::uint64_t steps) {
     // Compose the affine step x -> a*x + c with itself by repeated squaring:
@@ -68,4 +68,4 @@ std::uint32_t MillisecondsSinceMidnight() {
         ((local.tm_hour * 60 + local.tm_min) * 60 + local.tm_sec) * 1000 + ms);
 }
 
-}  // namespace tazkova
+}  // namespace tazkova::game

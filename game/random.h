@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-namespace tazkova {
+namespace tazkova::game {
 
 /// state := state * 134775813 + 1 (mod 2^32) at every draw; Random(n) = (state * n) div 2^32.
 class RandomSource {
@@ -49,4 +49,4 @@ std::uint32_t MillisecondsSinceMidnight();
 /// Parses a whole text as a signed 32-bit integer (optional sign, ASCII digits only).
 std::optional<std::int32_t> ParseInt32(std::string_view text);
 
-}  // namespace tazkova
+}  // namespace tazkova::game

@@ -1,74 +1,69 @@
-#include "recording.h"
+#include "game/recording.h"
 
-namespace tazkova {
+#include "game/cards.h"
 
-namespace {
-constexpr bool InRange(int i, int size) {
-    return i >= 0 && i < size;
-}
-}  // namespace
+namespace tazkova::game {
 
 RecordingTable::RecordingTable() {
     deckStack_.fill(true);
-    constexpr std::array<int, 3> kBackLefts{60, 143, 224};
-    for (int k = 0; k < 3; ++k) meBacks_[k].left = kBackLefts[k];
+    for (int k = 0; k < kMeBackCount; ++k) meBacks_[k].left = kMeBackHomeLefts[k];
 }
 
 void RecordingTable::SetImagePos(int image, int left, int top) {
-    if (!InRange(image, 40)) return;
+    if (!InRange(image, 0, kDeckSize)) return;
     images_[image].left = left;
     images_[image].top = top;
 }
 
 int RecordingTable::ImageLeft(int image) const {
-    return InRange(image, 40) ? images_[image].left : 0;
+    return InRange(image, 0, kDeckSize) ? images_[image].left : 0;
 }
 int RecordingTable::ImageTop(int image) const {
-    return InRange(image, 40) ? images_[image].top : 0;
+    return InRange(image, 0, kDeckSize) ? images_[image].top : 0;
 }
 
 void RecordingTable::SetImageVisible(int image, bool visible) {
-    if (InRange(image, 40)) images_[image].visible = visible;
+    if (InRange(image, 0, kDeckSize)) images_[image].visible = visible;
 }
 
 void RecordingTable::SetImageEnabled(int image, bool enabled) {
-    if (InRange(image, 40)) images_[image].enabled = enabled;
+    if (InRange(image, 0, kDeckSize)) images_[image].enabled = enabled;
 }
 
 void RecordingTable::SetImageTag(int image, int tag) {
-    if (InRange(image, 40)) images_[image].tag = tag;
+    if (InRange(image, 0, kDeckSize)) images_[image].tag = tag;
 }
 
 int RecordingTable::ImageTag(int image) const {
-    return InRange(image, 40) ? images_[image].tag : 0;
+    return InRange(image, 0, kDeckSize) ? images_[image].tag : 0;
 }
 
 void RecordingTable::SetFramePos(int frame, int left, int top) {
-    if (!InRange(frame - 1, 40)) return;
+    if (!InRange(frame, 1, kDeckSize)) return;
     frames_[frame - 1].left = left;
     frames_[frame - 1].top = top;
 }
 
 void RecordingTable::SetFrameVisible(int frame, bool visible) {
-    if (InRange(frame - 1, 40)) frames_[frame - 1].visible = visible;
+    if (InRange(frame, 1, kDeckSize)) frames_[frame - 1].visible = visible;
 }
 
 void RecordingTable::SetDeckStackVisible(int k, bool visible) {
-    if (InRange(k - 1, 6)) deckStack_[k - 1] = visible;
+    if (InRange(k, 1, kDeckStackCount)) deckStack_[k - 1] = visible;
 }
 
 bool RecordingTable::DeckStackVisible(int k) const {
-    return InRange(k - 1, 6) && deckStack_[k - 1];
+    return InRange(k, 1, kDeckStackCount) && deckStack_[k - 1];
 }
 
 void RecordingTable::SetMeBackPos(int k, int left, int top) {
-    if (!InRange(k - 1, 3)) return;
+    if (!InRange(k, 1, kMeBackCount)) return;
     meBacks_[k - 1].left = left;
     meBacks_[k - 1].top = top;
 }
 
 void RecordingTable::SetMeBackVisible(int k, bool visible) {
-    if (InRange(k - 1, 3)) meBacks_[k - 1].visible = visible;
+    if (InRange(k, 1, kMeBackCount)) meBacks_[k - 1].visible = visible;
 }
 
 void RecordingTable::SetMsg(const std::string& text) {
@@ -116,4 +111,4 @@ std::vector<TableEvent> RecordingTable::TakeEvents() {
     return out;
 }
 
-}  // namespace tazkova
+}  // namespace tazkova::game

@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "ports.h"
+#include "game/ports.h"
+#include "game/table_geometry.h"
 
-namespace tazkova {
+namespace tazkova::game {
 
 /// One thing that happened at the table, in the order it happened.
 struct TableEvent {
@@ -25,22 +26,22 @@ struct TableEvent {
 
 /// Position, visibility and the rest of one card image as the window would hold them.
 struct ImageState {
-    int left = 8000;
-    int top = 1000;
+    int left = kOffTableLeft;
+    int top = kOffTableTop;
     bool visible = false;
     bool enabled = true;
     int tag = 0;
 };
 
 struct FrameState {
-    int left = 179;
-    int top = 25;
+    int left = kFrameHomeLeft;
+    int top = kFrameHomeTop;
     bool visible = false;
 };
 
 struct MeBackState {
     int left = 0;
-    int top = 5;
+    int top = kMeBackHomeTop;
     bool visible = true;
 };
 
@@ -68,7 +69,7 @@ class RecordingTable : public TableDisplay, public SoundBank, public Pauser, pub
     void SetMeBackPos(int k, int left, int top) override;
     void SetMeBackVisible(int k, bool visible) override;
     void RedrawMeBack(int) override {}
-    void SetKurtutVisible(bool visible) override { kurtut_ = visible; }
+    void SetLastRoundMarkerVisible(bool visible) override { lastRoundMarker_ = visible; }
     void SetOfficeLogoVisible(bool visible) override { officeLogo_ = visible; }
     void SetMsg(const std::string& text) override;
     void RedrawMsg() override {}
@@ -104,9 +105,9 @@ class RecordingTable : public TableDisplay, public SoundBank, public Pauser, pub
     // What the window would show now.
     const std::array<ImageState, 40>& Images() const { return images_; }
     const std::array<FrameState, 40>& Frames() const { return frames_; }
-    const std::array<bool, 6>& DeckStack() const { return deckStack_; }
-    const std::array<MeBackState, 3>& MeBacks() const { return meBacks_; }
-    bool Kurtut() const { return kurtut_; }
+    const std::array<bool, kDeckStackCount>& DeckStack() const { return deckStack_; }
+    const std::array<MeBackState, kMeBackCount>& MeBacks() const { return meBacks_; }
+    bool LastRoundMarker() const { return lastRoundMarker_; }
     bool OfficeLogo() const { return officeLogo_; }
     const std::string& Msg() const { return msg_; }
     const std::string& Counters() const { return counters_; }
@@ -114,9 +115,9 @@ class RecordingTable : public TableDisplay, public SoundBank, public Pauser, pub
   private:
     std::array<ImageState, 40> images_{};
     std::array<FrameState, 40> frames_{};
-    std::array<bool, 6> deckStack_{};
-    std::array<MeBackState, 3> meBacks_{};
-    bool kurtut_ = false;
+    std::array<bool, kDeckStackCount> deckStack_{};
+    std::array<MeBackState, kMeBackCount> meBacks_{};
+    bool lastRoundMarker_ = false;
     bool officeLogo_ = true;
     std::string msg_;
     std::string counters_ = "Qorvel";
@@ -124,4 +125,4 @@ class RecordingTable : public TableDisplay, public SoundBank, public Pauser, pub
     std::function<void()> pauseWatch_;
 };
 
-}  // namespace tazkova
+}  // namespace tazkova::game

@@ -1,9 +1,9 @@
 // The end of a hand: the floor's last cards to the side that captured last, the hand's
 // score sheet, and the match and game decisions that follow.
-#include "game.h"
-#include "texts.h"
+#include "game/game.h"
+#include "game/texts.h"
 
-namespace tazkova {
+namespace tazkova::game {
 
 namespace {
 std::string Text(std::string_view text) {
@@ -12,7 +12,7 @@ std::string Text(std::string_view text) {
 }  // namespace
 
 void Game::GatherRest(Pile& taker, int step) {
-    display_.SetKurtutVisible(false);
+    display_.SetLastRoundMarkerVisible(false);
     MovedCount = 0;
     while (FloorPile.Count > 0) CaptureCard(FloorPile, 1, taker);
     StatusText = (taker.Label + " Gather the rest ....").substr(0, 25);
@@ -78,14 +78,14 @@ void Game::EndHand() {
     int youGain = YouPile.Score - youEntry;
     if (ReverseGame) std::swap(meGain, youGain);
     std::string_view verdict = texts::kVerdictDraw;
-    Face computerFace = Face::MAC2;
-    Face humanFace = Face::Smily2;
+    Face computerFace = Face::ComputerSmiling;
+    Face humanFace = Face::HumanSmiling;
     if (meGain > youGain) {
         verdict = texts::kVerdictMe;
-        humanFace = Face::Smily1;
+        humanFace = Face::HumanDispleased;
     } else if (youGain > meGain) {
         verdict = texts::kVerdictYou;
-        computerFace = Face::mac1;
+        computerFace = Face::ComputerDispleased;
     }
     if (Results.status.empty()) Results.status = Text(verdict);
     Results.SetFaces(computerFace, humanFace);
@@ -183,7 +183,7 @@ void Game::CloseHand(const HandEndFlags& flags) {
         flags.closedBySuit ||
         ((MePile.Score >= target || YouPile.Score >= target) && MePile.Score != YouPile.Score);
     if (!matchOver) {
-        PlayWave(Wave::PinkPanther);
+        PlayWave(Wave::ResultsTune);
         dialogs_.ShowResults(Results);
         display_.RepaintMainWindow();
         StartHand();
@@ -200,23 +200,23 @@ void Game::CloseHand(const HandEndFlags& flags) {
     if (!computerWon) {
         if (!ReverseGame) {
             if (!flags.closedBySuit) ++YouMatchWins;
-            Results.SetFaces(Face::mac1, Face::Smily3);
+            Results.SetFaces(Face::ComputerDispleased, Face::HumanTriumphant);
         } else {
             if (!flags.closedBySuit) {
                 ++YouMatchWins;
                 announce(texts::kYouWinMatch);
             }
-            Results.SetFaces(Face::MAC3, Face::Smily1);
+            Results.SetFaces(Face::ComputerTriumphant, Face::HumanDispleased);
         }
         if (!AlternateStart) ComputerStarts = false;
     } else {
         if (!ReverseGame) {
             if (!flags.closedBySuit) ++MeMatchWins;
             announce(texts::kMeWinsMatch);
-            Results.SetFaces(Face::MAC3, Face::Smily1);
+            Results.SetFaces(Face::ComputerTriumphant, Face::HumanDispleased);
         } else {
             if (!flags.closedBySuit) ++MeMatchWins;
-            Results.SetFaces(Face::mac1, Face::Smily3);
+            Results.SetFaces(Face::ComputerDispleased, Face::HumanTriumphant);
         }
         if (!AlternateStart) ComputerStarts = true;
     }
@@ -231,18 +231,18 @@ void Game::CloseHand(const HandEndFlags& flags) {
         if (Results.status.empty()) Results.status = StatusText;
         display_.SetMsg("");
         if (StatusText == texts::kYouHaveWon)
-            Results.SetFaces(Face::mac1, Face::Smily3);
+            Results.SetFaces(Face::ComputerDispleased, Face::HumanTriumphant);
         else
-            Results.SetFaces(Face::MAC3, Face::Smily1);
+            Results.SetFaces(Face::ComputerTriumphant, Face::HumanDispleased);
         dialogs_.ShowResults(Results);
-        PlayWave(Wave::Clap);
+        PlayWave(Wave::Applause);
         ShowMessage(Text(texts::kGameOver) + StatusText);
         display_.RepaintMainWindow();
         GameActive = false;
         return;
     }
 
-    PlayWave(Wave::PinkPanther);
+    PlayWave(Wave::ResultsTune);
     if (!matchMessage.empty()) Results.status = matchMessage + " " + std::to_string(MatchNumber);
     dialogs_.ShowResults(Results);
     display_.RepaintMainWindow();
@@ -257,4 +257,4 @@ void Game::CloseHand(const HandEndFlags& flags) {
     StartHand();
 }
 
-}  // namespace tazkova
+}  // namespace tazkova::game

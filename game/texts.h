@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-namespace tazkova::texts {
+namespace tazkova::game::texts {
 
 inline constexpr std::string_view kMomentText = ".... لـحـظــة ";
 inline constexpr std::string_view kStartOfNewGame = "بداية لعبة جديدة : ";
@@ -37,4 +37,4 @@ inline constexpr std::array<std::string_view, 4> kTitleTypes{"عادية 21 ", "
 inline constexpr std::array<std::string_view, 4> kGmTypeItems{
     "Tazkova عـاديـة 21 ", "Tazkova بالعـدد 31", "Tazkova بعددها 41", "Tazkova بعددها 61"};
 
-}  // namespace tazkova::texts
+}  // namespace tazkova::game::texts

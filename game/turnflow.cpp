@@ -1,8 +1,8 @@
 // The flow of a hand: showing each play, the pauses, the card frames, and whose turn is next.
-#include "game.h"
-#include "texts.h"
+#include "game/game.h"
+#include "game/texts.h"
 
-namespace tazkova {
+namespace tazkova::game {
 
 void Game::AfterHumanPlay() {
     MeBackToHide = 0;
@@ -67,4 +67,4 @@ void Game::SetCardFrame(int image, bool hide) {
     if (!hide) PlayWave(Wave::Card);
 }
 
-}  // namespace tazkova
+}  // namespace tazkova::game

@@ -1,11 +1,11 @@
 // Cards, piles, the generator and the command-line number.
-#include "cards.h"
+#include "game/cards.h"
 
 #include <gtest/gtest.h>
 
-#include "random.h"
+#include "game/random.h"
 
-namespace tazkova {
+namespace tazkova::game {
 namespace {
 
 TEST(CardsTest, RanksAndNames) {
@@ -103,4 +103,4 @@ TEST(SeedParameterTest, Int32Limits) {
 }
 
 }  // namespace
-}  // namespace tazkova
+}  // namespace tazkova::game

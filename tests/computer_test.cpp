@@ -2,9 +2,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "fixture.h"
+#include "tests/fixture.h"
 
 namespace tazkova::testing {
+
+using namespace tazkova::game;
 namespace {
 
 using ::testing::ElementsAre;
@@ -29,7 +31,7 @@ TEST_F(ComputerTest, SweepsTheFloorAndScoresIt) {
     EXPECT_EQ(t.game.FloorPile.Count, 0);
     EXPECT_EQ(t.game.MePile.SweepPoints, 5);
     EXPECT_EQ(t.game.StatusText, "  I Play 5h and win  4c 1s Tazkova!!");
-    EXPECT_EQ(t.Plays(Wave::Horray), 1);
+    EXPECT_EQ(t.Plays(Wave::Sweep), 1);
 }
 
 TEST_F(ComputerTest, NoSweepPointsOnTheLastPlayOfTheHand) {
@@ -37,7 +39,7 @@ TEST_F(ComputerTest, NoSweepPointsOnTheLastPlayOfTheHand) {
     Turn();
     EXPECT_EQ(t.game.FloorPile.Count, 0);
     EXPECT_EQ(t.game.MePile.SweepPoints, 0);
-    EXPECT_EQ(t.Plays(Wave::Horray), 0);
+    EXPECT_EQ(t.Plays(Wave::Sweep), 0);
 }
 
 TEST_F(ComputerTest, LaysTheCheapestCardWhenNothingCanBeTaken) {

@@ -1,9 +1,11 @@
 // The headless driver's command lines: parsing, errors and the state object.
-#include "driver.h"
+#include "cli/driver.h"
 
 #include <gtest/gtest.h>
 
 namespace tazkova::cli {
+
+using namespace tazkova::game;
 namespace {
 
 using nlohmann::json;

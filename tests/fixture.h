@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "game.h"
-#include "recording.h"
+#include "game/game.h"
+#include "game/recording.h"
 
 namespace tazkova::testing {
+
+using namespace tazkova::game;
 
 /// Card numbers by name, for readable positions: suits c d h s, ranks 1..7, Q J K.
 inline int C(const std::string& name) {

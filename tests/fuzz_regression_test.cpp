@@ -6,9 +6,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "fuzz_input.h"
+#include "tests/fuzz/fuzz_input.h"
 
 namespace tazkova::fuzz {
+
 namespace {
 
 namespace fs = std::filesystem;

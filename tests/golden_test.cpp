@@ -7,9 +7,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "driver.h"
+#include "cli/driver.h"
 
 namespace tazkova::cli {
+
+using namespace tazkova::game;
 namespace {
 
 using nlohmann::json;

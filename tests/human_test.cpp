@@ -2,9 +2,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "fixture.h"
+#include "tests/fixture.h"
 
 namespace tazkova::testing {
+
+using namespace tazkova::game;
 namespace {
 
 using ::testing::ElementsAre;
@@ -27,7 +29,7 @@ TEST_F(HumanPlayTest, RankEqualToFloorSumSweepsWholeFloorValuedByGameType) {
     EXPECT_EQ(t.game.FloorPile.Count, 0);
     EXPECT_EQ(t.game.YouPile.CardCount, 3);
     EXPECT_EQ(FirstMsg(), "You Play 7d and win  3c 4h Tazkova!!");
-    EXPECT_EQ(t.Plays(Wave::Horray), 1);
+    EXPECT_EQ(t.Plays(Wave::Sweep), 1);
 
     GameTable u;
     u.game.GameType = 2;
@@ -47,7 +49,7 @@ TEST_F(HumanPlayTest, SweepWithTheLastPlayOfTheHandScoresNothing) {
     t.Arrange({}, {C("7d")}, {C("3c"), C("4h")}, 35);
     Click("7d");
     EXPECT_EQ(FirstMsg(), "You Play 7d and win  3c 4h");
-    EXPECT_EQ(t.Plays(Wave::Horray), 0);
+    EXPECT_EQ(t.Plays(Wave::Sweep), 0);
     // The hand ended at once: the sweep added nothing to the human's total.
     EXPECT_EQ(t.LastResults().boxes[9], "0");
 }
@@ -155,7 +157,7 @@ TEST_F(HumanPlayTest, PickingAheadTheWholeFloorScoresASweep) {
     Click("4h");
     EXPECT_EQ(t.game.FloorPile.Count, 0);
     EXPECT_EQ(t.game.YouPile.SweepPoints, 7);
-    EXPECT_EQ(t.Plays(Wave::Horray), 1);
+    EXPECT_EQ(t.Plays(Wave::Sweep), 1);
 }
 
 TEST_F(HumanPlayTest, PickingAheadWaitsWhileAnEqualFloorCardIsUnpicked) {

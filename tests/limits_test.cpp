@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <chrono>
 
-#include "fixture.h"
+#include "tests/fixture.h"
 
 namespace tazkova::testing {
+
+using namespace tazkova::game;
 namespace {
 
 using ::testing::HasSubstr;

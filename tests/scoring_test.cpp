@@ -1,10 +1,12 @@
 // The end of a hand: categories, the scoring-suit rule, sweeps, verdicts and match rules.
 #include <gtest/gtest.h>
 
-#include "fixture.h"
-#include "texts.h"
+#include "game/texts.h"
+#include "tests/fixture.h"
 
 namespace tazkova::testing {
+
+using namespace tazkova::game;
 namespace {
 
 struct Counts {
@@ -70,8 +72,8 @@ TEST_F(EndHandTest, EvenSplitsGiveNoPoint) {
     EXPECT_EQ(r.boxes[16], "0");
     EXPECT_EQ(r.boxes[17], "0");
     EXPECT_EQ(r.status, S(texts::kVerdictDraw));
-    EXPECT_TRUE(r.faces[static_cast<int>(Face::MAC2)]);
-    EXPECT_TRUE(r.faces[static_cast<int>(Face::Smily2)]);
+    EXPECT_TRUE(r.faces[static_cast<int>(Face::ComputerSmiling)]);
+    EXPECT_TRUE(r.faces[static_cast<int>(Face::HumanSmiling)]);
 }
 
 TEST_F(EndHandTest, ThreeSevensBeatFiveSixesAndSevensOfTheOtherSide) {
@@ -136,8 +138,8 @@ TEST_F(EndHandTest, ReverseGameGivesTheHandToTheSmallerGain) {
     t.game.ReverseGame = true;
     ResultsSheet r = End({6, 0, 0, 0, 22, 0}, {4, 0, 0, 0, 18, 0});
     EXPECT_EQ(r.status, S(texts::kVerdictYou));
-    EXPECT_TRUE(r.faces[static_cast<int>(Face::mac1)]);
-    EXPECT_TRUE(r.faces[static_cast<int>(Face::Smily2)]);
+    EXPECT_TRUE(r.faces[static_cast<int>(Face::ComputerDispleased)]);
+    EXPECT_TRUE(r.faces[static_cast<int>(Face::HumanSmiling)]);
     r = End({0, 0, 0, 0, 20, 0}, {0, 0, 0, 0, 20, 0});
     EXPECT_EQ(r.status, S(texts::kVerdictDraw));
 }
@@ -171,7 +173,7 @@ TEST_F(EndHandTest, ComputerMatchWinIsAnnouncedWithTheMatchNumber) {
     const std::string expected = S(texts::kMeWinsMatch) + " 1";
     EXPECT_EQ(t.LastResults().status, expected);
     EXPECT_EQ(t.Texts(TableEvent::Kind::Message), std::vector<std::string>{expected + " ...."});
-    EXPECT_TRUE(t.LastResults().faces[static_cast<int>(Face::MAC3)]);
+    EXPECT_TRUE(t.LastResults().faces[static_cast<int>(Face::ComputerTriumphant)]);
     EXPECT_EQ(t.game.MePile.Score, 0);
 }
 
@@ -180,7 +182,7 @@ TEST_F(EndHandTest, HumanMatchWinHasNoMessageAndKeepsTheVerdict) {
     End({4, 0, 0, 0, 18, 0}, {6, 0, 0, 0, 22, 0});
     EXPECT_EQ(t.LastResults().status, S(texts::kVerdictYou));
     EXPECT_TRUE(t.Texts(TableEvent::Kind::Message).empty());
-    EXPECT_TRUE(t.LastResults().faces[static_cast<int>(Face::Smily3)]);
+    EXPECT_TRUE(t.LastResults().faces[static_cast<int>(Face::HumanTriumphant)]);
     EXPECT_EQ(t.game.YouMatchWins, 1);
 }
 
@@ -194,7 +196,7 @@ TEST_F(EndHandTest, SecondMatchWinEndsTheGame) {
     EXPECT_EQ(t.game.StatusText, S(texts::kBeatenYou));
     EXPECT_EQ(t.Texts(TableEvent::Kind::Message),
               std::vector<std::string>{S(texts::kGameOver) + S(texts::kBeatenYou) + " ...."});
-    EXPECT_EQ(t.Plays(Wave::Clap), 1);
+    EXPECT_EQ(t.Plays(Wave::Applause), 1);
     EXPECT_EQ(t.Msgs().back(), "");
 }
 
@@ -206,8 +208,8 @@ TEST_F(EndHandTest, ReverseGameSecondHumanWinIsTheComputersTriumph) {
     EXPECT_FALSE(t.game.GameActive);
     EXPECT_EQ(t.game.StatusText, S(texts::kBeatenYouShort));
     const ResultsSheet r = t.LastResults();
-    EXPECT_TRUE(r.faces[static_cast<int>(Face::MAC3)]);
-    EXPECT_TRUE(r.faces[static_cast<int>(Face::Smily1)]);
+    EXPECT_TRUE(r.faces[static_cast<int>(Face::ComputerTriumphant)]);
+    EXPECT_TRUE(r.faces[static_cast<int>(Face::HumanDispleased)]);
 }
 
 TEST(GatherTest, LastCapturerTakesTheRestAndTiesGoToTheHuman) {

@@ -1,6 +1,6 @@
 // The random-game soak in a bounded run, and the table checks it relies on: each check must
 // notice the fault it is there for.
-#include "soak.h"
+#include "tests/soak/soak.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -9,10 +9,12 @@
 #include <functional>
 #include <sstream>
 
-#include "driver.h"
-#include "table_checks.h"
+#include "cli/driver.h"
+#include "tests/soak/table_checks.h"
 
 namespace tazkova::soak {
+
+using namespace tazkova::game;
 namespace {
 
 using ::testing::HasSubstr;

@@ -5,10 +5,12 @@
 
 #include <random>
 
-#include "driver.h"
-#include "table_checks.h"
+#include "cli/driver.h"
+#include "tests/soak/table_checks.h"
 
 namespace tazkova::cli {
+
+using namespace tazkova::game;
 namespace {
 
 struct TableSetup {

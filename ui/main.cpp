@@ -2,16 +2,15 @@
 #include <QApplication>
 #include <optional>
 
-#include "Untform1.h"
-#include "random.h"
-#include "uitexts.h"
+#include "game/random.h"
+#include "ui/main_window.h"
+#include "ui/ui_texts.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Qorvel"));
     QApplication::setApplicationName(QStringLiteral("Tazkova"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(tazkova::ui::kWindowCaption));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/cards/tazkova.svg")));
     // Wayland shells match the window to the installed desktop entry (its name and icon)
     // by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tazkova.Tazkova"));
@@ -20,10 +19,12 @@ int main(int argc, char** argv) {
     const QStringList args = QApplication::arguments();
     std::optional<std::string> first;
     if (args.size() > 1) first = args.at(1).toStdString();
-    const tazkova::SeedChoice seed =
-        tazkova::ParseSeedParameter(first ? std::optional<std::string_view>(*first) : std::nullopt);
+    const tazkova::game::SeedChoice seed = tazkova::game::ParseSeedParameter(
+        first ? std::optional<std::string_view>(*first) : std::nullopt);
 
-    TForm1 form(seed);
-    form.show();
+    tazkova::ui::MainWindow window(seed);
+    // The table's pictures are registered once the window has drawn its first one.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/cards/tazkova.svg")));
+    window.show();
     return app.exec();
 }

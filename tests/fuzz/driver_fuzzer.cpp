@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "fuzz_input.h"
+#include "tests/fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string fault =

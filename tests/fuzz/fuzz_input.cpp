@@ -1,12 +1,14 @@
-#include "fuzz_input.h"
+#include "tests/fuzz/fuzz_input.h"
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
-#include "driver.h"
-#include "table_checks.h"
+#include "cli/driver.h"
+#include "tests/soak/table_checks.h"
 
 namespace tazkova::fuzz {
+
+using namespace tazkova::game;
 
 namespace {
 

@@ -1,13 +1,15 @@
-#include "soak.h"
+#include "tests/soak/soak.h"
 
 #include <array>
 #include <random>
 #include <string_view>
 
-#include "driver.h"
-#include "table_checks.h"
+#include "cli/driver.h"
+#include "tests/soak/table_checks.h"
 
 namespace tazkova::soak {
+
+using namespace tazkova::game;
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "soak.h"
+#include "tests/soak/soak.h"
 
 namespace {
 

@@ -1,9 +1,11 @@
-#include "table_checks.h"
+#include "tests/soak/table_checks.h"
 
 #include <array>
 #include <utility>
 
 namespace tazkova::soak {
+
+using namespace tazkova::game;
 
 namespace {
 

@@ -4,10 +4,12 @@
 
 #include <string>
 
-#include "game.h"
-#include "recording.h"
+#include "game/game.h"
+#include "game/recording.h"
 
 namespace tazkova::soak {
+
+using namespace tazkova::game;
 
 /// When the table is looked at.
 enum class Moment {

@@ -6,9 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "Wavez.h"
+#include "game/ports.h"
+#include "sound/wave_sound.h"
 
 namespace tazkova::testing {
+
+using namespace tazkova::sound;
+using namespace tazkova::game;
 
 inline void PutU32(QByteArray& bytes, quint32 v) {
     char b[4];
@@ -67,7 +71,7 @@ inline QByteArray MonoWave(const QByteArray& pcm) {
 /// One request the service received.
 struct ServiceCall {
     bool purge = false;
-    unsigned flags = 0;
+    std::string mode;  // "async once", "sync once", "async loop" or "sync loop"
     int channels = 0;
     int sampleRate = 0;
     int bitsPerSample = 0;
@@ -77,8 +81,10 @@ struct ServiceCall {
 /// Accepts (or refuses) every sound and keeps the requests in order.
 class RecordingWaveService : public WaveSoundService {
   public:
-    bool PlaySound(const WaveImage& sound, unsigned flags) override {
-        calls.push_back({false, flags, sound.channels, sound.sampleRate, sound.bitsPerSample,
+    bool PlaySound(const WaveImage& sound, WavePause pause, WaveLoop loop) override {
+        const std::string mode = std::string(pause == WavePause::Async ? "async" : "sync") +
+                                 (loop == WaveLoop::Loop ? " loop" : " once");
+        calls.push_back({false, mode, sound.channels, sound.sampleRate, sound.bitsPerSample,
                          sound.pcm.toByteArray()});
         if (log) log->push_back("play");
         return !refuse;
@@ -92,7 +98,7 @@ class RecordingWaveService : public WaveSoundService {
 
     std::vector<ServiceCall> calls;
     bool refuse = false;
-    std::vector<std::string>* log = nullptr;  // shared with the component's handlers
+    std::vector<std::string>* log = nullptr;  // shared with the test
 };
 
 }  // namespace tazkova::testing

@@ -1,18 +1,20 @@
 // The stored sound switch: toggled by the sound button, read at start-up, off whenever the
 // stored value cannot be trusted.
+#include "sound/sound_switch.h"
+
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
 
-#include "SoundSwitch.h"
+#include "game/recording.h"
 
 namespace tazkova {
+
+using namespace tazkova::sound;
+using namespace tazkova::game;
 namespace {
 
 /// Points the per-user and the system-wide store at folders of their own for each test.
@@ -20,12 +22,16 @@ class SoundSwitchTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath("user"));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, dir.filePath("system"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           dir.filePath(QStringLiteral("user")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope,
+                           dir.filePath(QStringLiteral("system")));
     }
 
-    QString UserFile() const { return dir.filePath("user/Qorvel/Tazkova.conf"); }
-    QString SystemFile() const { return dir.filePath("system/Qorvel/Tazkova.conf"); }
+    QString UserFile() const { return dir.filePath(QStringLiteral("user/Qorvel/Tazkova.conf")); }
+    QString SystemFile() const {
+        return dir.filePath(QStringLiteral("system/Qorvel/Tazkova.conf"));
+    }
 
     static void WriteFile(const QString& path, const QByteArray& text) {
         QDir().mkpath(QFileInfo(path).path());
@@ -52,12 +58,14 @@ TEST_F(SoundSwitchTest, NoStoredValueMeansOff) {
 }
 
 TEST_F(SoundSwitchTest, TwoTogglesWriteOneThenZero) {
-    EXPECT_TRUE(SoundSwitch::SpeedButton2Click(false, nullptr));
-    EXPECT_EQ(StoredValue(), QVariant("1"));
+    RecordingTable window;
+    EXPECT_TRUE(SoundSwitch::Toggle(false, window));
+    EXPECT_EQ(StoredValue(), QVariant(QStringLiteral("1")));
     EXPECT_TRUE(SoundSwitch::ReadSoundOn());
 
-    EXPECT_FALSE(SoundSwitch::SpeedButton2Click(true, nullptr));
-    EXPECT_EQ(StoredValue(), QVariant("0"));
+    EXPECT_FALSE(SoundSwitch::Toggle(true, window));
+    EXPECT_TRUE(window.Events().empty());  // nothing to report
+    EXPECT_EQ(StoredValue(), QVariant(QStringLiteral("0")));
     EXPECT_FALSE(SoundSwitch::ReadSoundOn());
     EXPECT_FALSE(QFile::exists(SystemFile()));
 }
@@ -87,20 +95,12 @@ TEST_F(SoundSwitchTest, BrokenSettingsFileMeansOff) {
 
 TEST_F(SoundSwitchTest, FailedWriteIsReportedAndTheSwitchHasChangedAnyway) {
     ASSERT_TRUE(QDir().mkpath(UserFile()));
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            icon = box->icon();
-            box->accept();
-        }
-    });
-    poll.start(10);
-    EXPECT_TRUE(SoundSwitch::SpeedButton2Click(false, nullptr));
-    EXPECT_EQ(text, "Failed to set data for 'SOUND'");
-    EXPECT_EQ(icon, QMessageBox::Critical);
+    RecordingTable window;
+    EXPECT_TRUE(SoundSwitch::Toggle(false, window));
+    const std::vector<TableEvent> shown = window.TakeEvents();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].kind, TableEvent::Kind::MessageBox);
+    EXPECT_EQ(shown[0].text, "Failed to set data for 'SOUND'");
 }
 
 struct StoredText {

@@ -1,13 +1,17 @@
 // The seven sounds of the main window, and the game's sounds going through the sound switch.
+#include "sound/wave_bank.h"
+
 #include <gtest/gtest.h>
 
-#include "WaveBank.h"
-#include "WaveOut.h"
-#include "game.h"
-#include "recording.h"
-#include "sound_fixtures.h"
+#include "game/game.h"
+#include "game/recording.h"
+#include "sound/wave_output.h"
+#include "tests/sound/sound_fixtures.h"
 
 namespace tazkova {
+
+using namespace tazkova::sound;
+using namespace tazkova::game;
 namespace {
 
 using namespace tazkova::testing;
@@ -16,8 +20,8 @@ struct WaveRow {
     Wave wave;
     const char* component;
     const char* waveName;
-    TWaveLoop loop;
-    TWavePause pause;
+    WaveLoop loop;
+    WavePause pause;
     qsizetype bytes;
     int channels;
     int bits;
@@ -27,14 +31,18 @@ struct WaveRow {
 
 // The sound table of the main window.
 const WaveRow kTable[] = {
-    {Wave::Shuffle, "waveShuffle", "Shuffle.wav", wlNoLoop, wpAsync, 4182, 1, 8, 11025, 380},
-    {Wave::Hia, "waveHia", "Catch.wav", wlNoLoop, wpsSync, 714, 1, 8, 11025, 60},
-    {Wave::Card, "waveCard", "Card.wav", wlNoLoop, wpAsync, 260, 1, 8, 11025, 20},
-    {Wave::Clap, "waveClap", "Clap4.wav", wlNoLoop, wpAsync, 77260, 1, 16, 11025, 3500},
-    {Wave::PinkPanther, "wavePinkPanther", "PinkPntr.wav", wlLoop, wpAsync, 77660, 1, 8, 11025,
-     7000},
-    {Wave::Horray, "waveHorray", "hit.wav", wlNoLoop, wpsSync, 32988, 1, 8, 11025, 3000},
-    {Wave::Options, "waveOptions", "Qopen.wav", wlNoLoop, wpAsync, 204268, 2, 16, 22050, 2300},
+    {Wave::Shuffle, "waveShuffle", "Shuffle.wav", WaveLoop::Once, WavePause::Async, 4182, 1, 8,
+     11025, 380},
+    {Wave::Haya, "waveHia", "Catch.wav", WaveLoop::Once, WavePause::Sync, 714, 1, 8, 11025, 60},
+    {Wave::Card, "waveCard", "Card.wav", WaveLoop::Once, WavePause::Async, 260, 1, 8, 11025, 20},
+    {Wave::Applause, "waveClap", "Clap4.wav", WaveLoop::Once, WavePause::Async, 77260, 1, 16, 11025,
+     3500},
+    {Wave::ResultsTune, "wavePinkPanther", "PinkPntr.wav", WaveLoop::Loop, WavePause::Async, 77660,
+     1, 8, 11025, 7000},
+    {Wave::Sweep, "waveHorray", "hit.wav", WaveLoop::Once, WavePause::Sync, 32988, 1, 8, 11025,
+     3000},
+    {Wave::Options, "waveOptions", "Qopen.wav", WaveLoop::Once, WavePause::Async, 204268, 2, 16,
+     22050, 2300},
 };
 
 TEST(WaveBankTest, CarriesTheSevenSoundsWithTheirSettingsAndFormats) {
@@ -42,12 +50,12 @@ TEST(WaveBankTest, CarriesTheSevenSoundsWithTheirSettingsAndFormats) {
     WaveBank bank(service);
     for (const WaveRow& row : kTable) {
         SCOPED_TRACE(row.component);
-        const TWaveFile& wave = bank.WaveFile(row.wave);
-        EXPECT_EQ(wave.objectName(), row.component);
+        const WaveSound& wave = bank.Sound(row.wave);
+        EXPECT_EQ(wave.objectName(), QLatin1String(row.component));
         EXPECT_EQ(wave.parent(), &bank);
-        EXPECT_EQ(wave.WaveName(), row.waveName);
-        EXPECT_EQ(wave.WaveLoop(), row.loop);
-        EXPECT_EQ(wave.WavePause(), row.pause);
+        EXPECT_EQ(wave.WaveName(), QLatin1String(row.waveName));
+        EXPECT_EQ(wave.Loop(), row.loop);
+        EXPECT_EQ(wave.Pause(), row.pause);
         EXPECT_EQ(wave.Size(), row.bytes);
         const auto sound = ParseWaveImage(wave.Data());
         ASSERT_TRUE(sound);
@@ -62,19 +70,19 @@ TEST(WaveBankTest, PlayAndStopGoThroughTheComponents) {
     RecordingWaveService service;
     WaveBank bank(service);
     SoundBank& sounds = bank;
-    sounds.Play(Wave::PinkPanther);
-    sounds.Play(Wave::Horray);
+    sounds.Play(Wave::ResultsTune);
+    sounds.Play(Wave::Sweep);
     sounds.Play(Wave::Card);
     sounds.Stop(Wave::Options);
     ASSERT_EQ(service.calls.size(), 4u);
-    EXPECT_EQ(service.calls[0].flags, SND_ASYNC | SND_MEMORY | SND_LOOP);
-    EXPECT_EQ(service.calls[1].flags, SND_SYNC | SND_MEMORY);
-    EXPECT_EQ(service.calls[2].flags, SND_ASYNC | SND_MEMORY);
+    EXPECT_EQ(service.calls[0].mode, "async loop");
+    EXPECT_EQ(service.calls[1].mode, "sync once");
+    EXPECT_EQ(service.calls[2].mode, "async once");
     EXPECT_EQ(service.calls[2].pcm.size(), 260 - 44);
     EXPECT_TRUE(service.calls[3].purge);
 
-    bank.WaveFile(Wave::Card).SetWaveName("");
-    EXPECT_THROW(sounds.Play(Wave::Card), EWaveError);
+    bank.Sound(Wave::Card).SetWaveName(QStringLiteral(""));
+    EXPECT_THROW(sounds.Play(Wave::Card), WaveError);
 }
 
 // The table tune after a hand goes on through the results dialog until the shuffle of the
@@ -90,13 +98,13 @@ TEST(WaveBankTest, ResultsTuneLoopsUntilTheNextSoundStarts) {
     };
     auto output = std::make_unique<Output>();
     Output& device = *output;
-    QtWaveService service(std::move(output));
+    DeviceWaveService service(std::move(output));
     WaveBank bank(service);
 
-    bank.Play(Wave::PinkPanther);
+    bank.Play(Wave::ResultsTune);
     PcmSource* tune = device.source;
     ASSERT_NE(tune, nullptr);
-    const qint64 onePass = bank.WaveFile(Wave::PinkPanther).Size() - 44;
+    const qint64 onePass = bank.Sound(Wave::ResultsTune).Size() - 44;
     QByteArray heard(int(onePass), '\0');
     for (int pass = 0; pass < 3; ++pass) ASSERT_EQ(tune->read(heard.data(), onePass), onePass);
     EXPECT_TRUE(service.Playing());
@@ -104,7 +112,7 @@ TEST(WaveBankTest, ResultsTuneLoopsUntilTheNextSoundStarts) {
     bank.Play(Wave::Shuffle);
     ASSERT_NE(device.source, nullptr);
     const QByteArray shuffle = device.source->readAll();
-    EXPECT_EQ(shuffle, bank.WaveFile(Wave::Shuffle).Data().sliced(44));
+    EXPECT_EQ(shuffle, bank.Sound(Wave::Shuffle).Data().sliced(44));
     EXPECT_TRUE(device.source->atEnd());
 }
 
@@ -138,22 +146,22 @@ TEST_F(GameSoundTest, WholeDealWithSwitchOffIsSilent) {
 
 TEST_F(GameSoundTest, SwitchOnPlaysAndFailuresAreSwallowed) {
     game.SoundOn = true;
-    game.PlayWave(Wave::Clap);
+    game.PlayWave(Wave::Applause);
     ASSERT_EQ(service.calls.size(), 1u);
     EXPECT_EQ(service.calls[0].bitsPerSample, 16);
 
     service.refuse = true;
-    EXPECT_NO_THROW(game.PlayWave(Wave::Clap));
-    bank.WaveFile(Wave::Hia).SetWaveName("");
-    EXPECT_NO_THROW(game.PlayWave(Wave::Hia));
+    EXPECT_NO_THROW(game.PlayWave(Wave::Applause));
+    bank.Sound(Wave::Haya).SetWaveName(QStringLiteral(""));
+    EXPECT_NO_THROW(game.PlayWave(Wave::Haya));
     EXPECT_EQ(service.calls.size(), 2u);  // the empty component never reaches the service
 }
 
 TEST_F(GameSoundTest, ResultsButtonPlaysTheTuneAndStopsItWhenTheDialogCloses) {
     game.SoundOn = true;
-    game.cmdResultClick();
+    game.ShowResultsSheet();
     ASSERT_EQ(service.calls.size(), 2u);
-    EXPECT_EQ(service.calls[0].flags, SND_ASYNC | SND_MEMORY | SND_LOOP);
+    EXPECT_EQ(service.calls[0].mode, "async loop");
     EXPECT_TRUE(service.calls[1].purge);
 }
 

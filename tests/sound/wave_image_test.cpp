@@ -1,10 +1,14 @@
 // Reading wave headers: what is found in images that can be played.
+#include "sound/wave_image.h"
+
 #include <gtest/gtest.h>
 
-#include "WaveImage.h"
-#include "sound_fixtures.h"
+#include "tests/sound/sound_fixtures.h"
 
 namespace tazkova {
+
+using namespace tazkova::sound;
+using namespace tazkova::game;
 namespace {
 
 using namespace tazkova::testing;

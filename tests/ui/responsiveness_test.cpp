@@ -16,11 +16,12 @@
 #include <memory>
 #include <vector>
 
-#include "Untform1.h"
-#include "recording.h"
-#include "table_setup.h"
+#include "game/recording.h"
+#include "tests/ui/table_setup.h"
+#include "ui/main_window.h"
 
-using namespace tazkova;
+using namespace tazkova::game;
+using namespace tazkova::ui;
 
 namespace {
 
@@ -85,16 +86,16 @@ class ResponsivenessTest : public ::testing::Test {
     static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
 
     /// A new window, shown and painted once: the player sees the table before any click.
-    static std::unique_ptr<TForm1> MakeForm() {
-        auto f = std::make_unique<TForm1>(SeedChoice{SeedChoice::Kind::Advance, 5},
-                                          std::make_unique<RecordingTable>());
+    static std::unique_ptr<MainWindow> MakeForm() {
+        auto f = std::make_unique<MainWindow>(SeedChoice{SeedChoice::Kind::Advance, 5},
+                                              std::make_unique<RecordingTable>());
         f->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(f.get()));
         f->repaint();
         return f;
     }
 
-    static void SetDelay(TForm1& form, int delay) {
+    static void SetDelay(MainWindow& form, int delay) {
         form.findChild<QScrollBar*>(QStringLiteral("DelayScroll"))->setValue(delay);
         ASSERT_EQ(form.game().DelayTime, delay);
     }
@@ -132,7 +133,7 @@ TEST_F(ResponsivenessTest, APauseKeepsTheEventLoopTurning) {
 }
 
 TEST_F(ResponsivenessTest, APlayWithItsPausesKeepsTheEventLoopTurning) {
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     int playsMade = 0;
     const Turns t = Best("a human play and the computer's answer", [&] {
         form = MakeForm();
@@ -160,7 +161,7 @@ TEST_F(ResponsivenessTest, APlayWithItsPausesKeepsTheEventLoopTurning) {
 }
 
 TEST_F(ResponsivenessTest, TheFirstDealRightAfterStartUpKeepsTheEventLoopTurning) {
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     int facesBefore = 0;
     const Turns t = Best("the first deal", [&] {
         form = MakeForm();

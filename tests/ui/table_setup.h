@@ -6,16 +6,20 @@
 #include <QTest>
 #include <vector>
 
-#include "Untform1.h"
+#include "ui/main_window.h"
 
 namespace tazkova::testing {
 
-inline void PressNewGame(TForm1& form) {
+using namespace tazkova::ui;
+
+using namespace tazkova::game;
+
+inline void PressNewGame(MainWindow& form) {
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
 }
 
 /// Lays out the hands and the floor with the given cards (all shown), the human to play.
-inline void ArrangeTable(TForm1& form, const std::vector<int>& me, const std::vector<int>& you,
+inline void ArrangeTable(MainWindow& form, const std::vector<int>& me, const std::vector<int>& you,
                          const std::vector<int>& floor) {
     Game& g = form.game();
     for (int i = 0; i < kDeckSize; ++i) {

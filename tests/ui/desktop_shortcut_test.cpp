@@ -1,0 +1,285 @@
+// The desktop shortcut: a desktop entry that a launcher reads back as the running program,
+// written in one piece, and nothing written at all when there is no desktop to write to.
+#include "ui/desktop_shortcut.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+
+using tazkova::ui::CreateShortcut;
+using tazkova::ui::DesktopExecValue;
+using tazkova::ui::ShortcutResult;
+using tazkova::ui::UserDesktopFolder;
+
+using namespace tazkova::ui;
+
+namespace {
+
+/// The keys of the [Desktop Entry] group, their values unescaped as a launcher reads them.
+QMap<QString, QString> ReadEntry(const QString& text) {
+    QMap<QString, QString> keys;
+    const QStringList lines = text.split(u'\n');
+    if (lines.isEmpty() || lines.front() != QStringLiteral("[Desktop Entry]")) return keys;
+    for (const QString& line : lines.mid(1)) {
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq <= 0) continue;
+        QString value;
+        const QString raw = line.mid(eq + 1);
+        for (qsizetype i = 0; i < raw.size(); ++i) {
+            if (raw[i] != u'\\' || i + 1 == raw.size()) {
+                value += raw[i];
+                continue;
+            }
+            const QChar e = raw[++i];
+            value += e == u's'   ? u' '
+                     : e == u'n' ? u'\n'
+                     : e == u't' ? u'\t'
+                     : e == u'r' ? u'\r'
+                                 : e;
+        }
+        keys.insert(line.left(eq), value);
+    }
+    return keys;
+}
+
+/// Splits an unescaped Exec value into the program and its arguments, as a launcher does.
+QStringList ExecArguments(const QString& exec) {
+    QStringList args;
+    QString arg;
+    bool inArg = false, quoted = false;
+    for (qsizetype i = 0; i < exec.size(); ++i) {
+        const QChar c = exec[i];
+        if (quoted) {
+            if (c == u'\\' && i + 1 < exec.size()) {
+                arg += exec[++i];
+            } else if (c == u'"') {
+                quoted = false;
+            } else {
+                arg += c;
+            }
+        } else if (c == u'"') {
+            quoted = inArg = true;
+        } else if (c == u' ') {
+            if (inArg) args << arg;
+            arg.clear();
+            inArg = false;
+        } else {
+            arg += c;
+            inArg = true;
+        }
+    }
+    if (inArg) args << arg;
+    // "%%" is a percent sign; any other percent pair is a field code, empty with no files.
+    for (QString& a : args) {
+        QString plain;
+        for (qsizetype i = 0; i < a.size(); ++i) {
+            if (a[i] != u'%') {
+                plain += a[i];
+            } else if (++i < a.size() && a[i] == u'%') {
+                plain += u'%';
+            }
+        }
+        a = plain;
+    }
+    return args;
+}
+
+QString Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QStringList Contents(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+constexpr auto kExecutable = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+
+}  // namespace
+
+TEST(DesktopShortcut, ExecGivesTheLauncherBackTheExactProgramPath) {
+    EXPECT_EQ(DesktopExecValue(QStringLiteral("/usr/games/tazkova")),
+              QStringLiteral("/usr/games/tazkova"));
+    EXPECT_EQ(DesktopExecValue(QStringLiteral("/opt/Tazkova Game/tazkova")),
+              QStringLiteral("\"/opt/Tazkova Game/tazkova\""));
+    for (const QString& path :
+         {QStringLiteral("/opt/Tazkova Game/tazkova"), QStringLiteral("/home/a$HOME/`x`/tazkova"),
+          QStringLiteral("/srv/say \"hi\"/back\\slash/tazkova"),
+          QStringLiteral("/games/100%/%f/tazkova"),
+          QStringLiteral("/tmp/two\nlines/tab\there/tazkova"),
+          QStringLiteral("/tmp/it's (mine) & #1;/tazkova"),
+          QString::fromUtf8("/home/لاعب/طاولة/tazkova")}) {
+        const QString value = DesktopExecValue(path);
+        EXPECT_FALSE(value.contains(u'\n')) << value.toStdString();
+        const QMap<QString, QString> keys =
+            ReadEntry(QStringLiteral("[Desktop Entry]\nExec=") + value + QStringLiteral("\n"));
+        EXPECT_EQ(ExecArguments(keys.value(QStringLiteral("Exec"))), QStringList{path})
+            << value.toStdString();
+    }
+}
+
+TEST(DesktopShortcut, WritesAnExecutableEntryForTheProgram) {
+    QTemporaryDir desktop;
+    ASSERT_TRUE(desktop.isValid());
+    const QString program = QStringLiteral("/opt/Tazkova Game/bin/tazkova");
+    const ShortcutResult result =
+        CreateShortcut(QStringLiteral("Tazkova"), false, desktop.path(), program);
+    ASSERT_TRUE(result.ok) << result.reason.toStdString();
+    EXPECT_EQ(result.path, desktop.filePath(QStringLiteral("Tazkova.desktop")));
+    EXPECT_TRUE(result.reason.isEmpty());
+
+    const QString text = Read(result.path);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("[Desktop Entry]\n")));
+    EXPECT_TRUE(text.endsWith(u'\n'));
+    const QMap<QString, QString> keys = ReadEntry(text);
+    EXPECT_EQ(keys.value(QStringLiteral("Type")), QStringLiteral("Application"));
+    EXPECT_EQ(keys.value(QStringLiteral("Name")), QStringLiteral("Tazkova"));
+    EXPECT_FALSE(keys.value(QStringLiteral("Icon")).isEmpty());
+    EXPECT_EQ(ExecArguments(keys.value(QStringLiteral("Exec"))), QStringList{program});
+    EXPECT_FALSE(keys.contains(QStringLiteral("Path")));
+
+    const auto mode = QFile::permissions(result.path);
+    EXPECT_EQ(mode & kExecutable, kExecutable);
+    EXPECT_TRUE(mode & QFileDevice::ReadOther);
+    EXPECT_FALSE(mode & (QFileDevice::WriteGroup | QFileDevice::WriteOther));
+}
+
+TEST(DesktopShortcut, NamesAndWorkingFolderWhenAskedFor) {
+    QTemporaryDir desktop;
+    ASSERT_TRUE(desktop.isValid());
+    // Without a name the shortcut is called after the program file.
+    const ShortcutResult result =
+        CreateShortcut(QString(), true, desktop.path(), QStringLiteral("/opt/games/tazkova.bin"));
+    ASSERT_TRUE(result.ok) << result.reason.toStdString();
+    EXPECT_EQ(result.path, desktop.filePath(QStringLiteral("tazkova.bin.desktop")));
+    const QMap<QString, QString> keys = ReadEntry(Read(result.path));
+    EXPECT_EQ(keys.value(QStringLiteral("Name")), QStringLiteral("tazkova.bin"));
+    EXPECT_EQ(keys.value(QStringLiteral("Path")), QStringLiteral("/opt/games"));
+}
+
+TEST(DesktopShortcut, WritingTwiceLeavesOneWholeShortcut) {
+    QTemporaryDir desktop;
+    ASSERT_TRUE(desktop.isValid());
+    const QString path = desktop.filePath(QStringLiteral("Tazkova.desktop"));
+    {
+        // A stale, longer and non-executable shortcut from elsewhere is replaced whole.
+        QFile stale(path);
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+        stale.write(QByteArray(4096, '#'));
+        stale.close();
+        stale.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    const ShortcutResult first = CreateShortcut(QStringLiteral("Tazkova"), false, desktop.path(),
+                                                QStringLiteral("/usr/games/tazkova"));
+    ASSERT_TRUE(first.ok) << first.reason.toStdString();
+    const QString once = Read(path);
+    const ShortcutResult second = CreateShortcut(QStringLiteral("Tazkova"), false, desktop.path(),
+                                                 QStringLiteral("/usr/games/tazkova"));
+    ASSERT_TRUE(second.ok) << second.reason.toStdString();
+
+    EXPECT_EQ(Read(path), once);
+    EXPECT_FALSE(once.contains(u'#'));
+    EXPECT_EQ(Contents(desktop.path()), QStringList{QStringLiteral("Tazkova.desktop")});
+    EXPECT_EQ(QFile::permissions(path) & kExecutable, kExecutable);
+}
+
+TEST(DesktopShortcut, WithoutAWritableDesktopNothingIsWrittenAnywhere) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QString program = QStringLiteral("/usr/games/tazkova");
+    const auto fails = [&](const QString& folder, const QString& name = QStringLiteral("Tazkova")) {
+        const ShortcutResult result = CreateShortcut(name, false, folder, program);
+        EXPECT_FALSE(result.ok) << folder.toStdString();
+        EXPECT_TRUE(result.path.isEmpty());
+        EXPECT_FALSE(result.reason.isEmpty());
+        return result.reason;
+    };
+
+    fails(QString());  // no desktop folder known: no root or home folder instead
+    EXPECT_TRUE(fails(home.filePath(QStringLiteral("Desktop")))
+                    .contains(home.filePath(QStringLiteral("Desktop"))));
+    EXPECT_FALSE(
+        QFileInfo::exists(home.filePath(QStringLiteral("Desktop"))));  // not made up either
+
+    QFile file(home.filePath(QStringLiteral("plain file")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    fails(file.fileName());
+
+    // Nobody may make files in /proc, not even the superuser.
+    fails(QStringLiteral("/proc/self"));
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/proc/self/Tazkova.desktop")));
+
+    // A name cannot lead out of the desktop folder.
+    QDir(home.path()).mkdir(QStringLiteral("Desktop"));
+    fails(home.filePath(QStringLiteral("Desktop")), QStringLiteral("../Tazkova"));
+    fails(home.filePath(QStringLiteral("Desktop")), QStringLiteral(".."));
+
+    // The place is taken by a folder: the rename fails and no temporary file stays behind.
+    QDir(home.path()).mkpath(QStringLiteral("Desktop/Tazkova.desktop"));
+    fails(home.filePath(QStringLiteral("Desktop")));
+    EXPECT_EQ(Contents(home.filePath(QStringLiteral("Desktop"))),
+              QStringList{QStringLiteral("Tazkova.desktop")});
+    EXPECT_TRUE(QFileInfo(home.filePath(QStringLiteral("Desktop/Tazkova.desktop"))).isDir());
+    EXPECT_EQ(Contents(home.path()),
+              (QStringList{QStringLiteral("Desktop"), QStringLiteral("plain file")}));
+}
+
+/// Runs with $HOME and $XDG_CONFIG_HOME in a temporary folder, and puts them back after.
+class UserDesktop : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(root.isValid());
+        savedHome = qgetenv("HOME");
+        savedConfig = qgetenv("XDG_CONFIG_HOME");
+        hadConfig = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+        QDir(root.path()).mkpath(QStringLiteral("home/.config"));
+        qputenv("HOME", root.filePath(QStringLiteral("home")).toUtf8());
+        qputenv("XDG_CONFIG_HOME", root.filePath(QStringLiteral("home/.config")).toUtf8());
+    }
+    void TearDown() override {
+        qputenv("HOME", savedHome);
+        if (hadConfig) {
+            qputenv("XDG_CONFIG_HOME", savedConfig);
+        } else {
+            qunsetenv("XDG_CONFIG_HOME");
+        }
+    }
+    void UserDirs(const QByteArray& line) {
+        QFile dirs(root.filePath(QStringLiteral("home/.config/user-dirs.dirs")));
+        ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+        dirs.write("# written by the desktop's user folders tool\n" + line + "\n");
+    }
+    QString Home(const QString& rest) const {
+        return root.filePath(QStringLiteral("home/") + rest);
+    }
+
+    QTemporaryDir root;
+    QByteArray savedHome, savedConfig;
+    bool hadConfig = false;
+};
+
+TEST_F(UserDesktop, FollowsTheUserFoldersSettingAndNeverFallsBackElsewhere) {
+    // No setting and no ~/Desktop: there is no desktop, neither home nor the root stand in.
+    EXPECT_EQ(UserDesktopFolder(), QString());
+    QDir().mkpath(Home(QStringLiteral("Desktop")));
+    EXPECT_EQ(UserDesktopFolder(), Home(QStringLiteral("Desktop")));
+
+    // A desktop named in the user's own language, relative to $HOME.
+    UserDirs("XDG_DESKTOP_DIR=\"$HOME/Bureau\"");
+    EXPECT_EQ(UserDesktopFolder(), QString()) << "the named folder does not exist yet";
+    QDir().mkpath(Home(QStringLiteral("Bureau")));
+    EXPECT_EQ(UserDesktopFolder(), Home(QStringLiteral("Bureau")));
+
+    // The shortcut then lands there and only there.
+    const ShortcutResult result =
+        CreateShortcut(QStringLiteral("Tazkova"), false, UserDesktopFolder(),
+                       QStringLiteral("/usr/games/tazkova"));
+    ASSERT_TRUE(result.ok) << result.reason.toStdString();
+    EXPECT_EQ(result.path, Home(QStringLiteral("Bureau/Tazkova.desktop")));
+    EXPECT_TRUE(QDir(Home(QStringLiteral("Desktop"))).isEmpty());
+}

@@ -1,0 +1,254 @@
+// The card table in the offscreen platform: start-up, the deal, clicks and drags driven
+// by QTest, the score sheet after a hand, and repeatable deals.
+#include "ui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <random>
+
+#include "game/recording.h"
+#include "tests/ui/table_setup.h"
+#include "ui/results_dialog.h"
+
+using namespace tazkova::game;
+using namespace tazkova::ui;
+
+namespace {
+
+int C(const std::string& name) {
+    for (int n = 1; n <= kDeckSize; ++n) {
+        if (MakeCardName(n) == name) return n;
+    }
+    return 0;
+}
+
+/// Closes every modal dialog as soon as it opens, noting which ones were shown.
+class ModalCloser {
+  public:
+    ModalCloser() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shown_.push_back(modal->objectName());
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->accept();
+                else
+                    modal->close();
+            }
+        });
+        timer_.start();
+    }
+    int Count(const QString& name) const {
+        return static_cast<int>(std::count(shown_.begin(), shown_.end(), name));
+    }
+
+  private:
+    QTimer timer_;
+    std::vector<QString> shown_;
+};
+
+class WindowTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
+
+    void SetUp() override { form = MakeForm(5); }
+
+    static std::unique_ptr<MainWindow> MakeForm(unsigned advance) {
+        auto f = std::make_unique<MainWindow>(SeedChoice{SeedChoice::Kind::Advance, advance},
+                                              std::make_unique<RecordingTable>());
+        f->show();
+        f->findChild<QScrollBar*>(QStringLiteral("DelayScroll"))->setValue(0);
+        return f;
+    }
+
+    void NewGame() { tazkova::testing::PressNewGame(*form); }
+
+    /// Deals, then lays out the hands and the floor with the given cards, the human to play.
+    void Arrange(const std::vector<int>& me, const std::vector<int>& you,
+                 const std::vector<int>& floor) {
+        NewGame();
+        tazkova::testing::ArrangeTable(*form, me, you, floor);
+    }
+
+    QPoint CentreOf(int card) const {
+        const QWidget* image = form->Card(card - 1);
+        return image->geometry().center();
+    }
+
+    /// Moves or releases the pointer over window point `pos` while card `held` is pressed:
+    /// the pressed card receives the events, as it does under a real mouse grab.
+    void Drag(QEvent::Type type, int held, const QPoint& pos) {
+        QWidget* card = form->Card(held - 1);
+        const QPoint global = form->mapToGlobal(pos);
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        const Qt::MouseButtons buttons = type == QEvent::MouseMove ? Qt::LeftButton : Qt::NoButton;
+        QMouseEvent event(type, card->mapFromGlobal(global), pos, global, button, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(card, &event);
+    }
+
+    std::vector<int> Cards(const Pile& pile) const {
+        return std::vector<int>(pile.Cards.begin() + 1, pile.Cards.begin() + 1 + pile.Count);
+    }
+
+    std::unique_ptr<MainWindow> form;
+};
+
+TEST_F(WindowTest, StartsWithAnEmptyTable) {
+    EXPECT_EQ(form->size(), QSize(499, 434));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Tazkova 2000"));
+    for (int i = 0; i < kDeckSize; ++i) EXPECT_FALSE(form->Card(i)->isVisible()) << i;
+    EXPECT_TRUE(form->findChild<QLabel*>(QStringLiteral("OfficeLogo"))->isVisible());
+    EXPECT_FALSE(form->findChild<QLabel*>(QStringLiteral("Kurtut"))->isVisible());
+    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("Msg"))->text().toStdString(),
+              Game::Banner());
+    for (int k = 1; k <= 6; ++k) EXPECT_TRUE(form->DeckStackVisible(k));
+    EXPECT_EQ(form->Card(11)->objectName(), QStringLiteral("card11"));
+    EXPECT_EQ(form->Card(39)->objectName(), QStringLiteral("Card39"));
+
+    // A click on the table starts nothing.
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(200, 200));
+    EXPECT_FALSE(form->game().GameActive);
+    EXPECT_EQ(form->game().HandNumber, 0);
+}
+
+TEST_F(WindowTest, NewGameDealsToTheTablePlaces) {
+    NewGame();
+    const Game& g = form->game();
+    ASSERT_TRUE(g.GameActive);
+    EXPECT_FALSE(form->findChild<QLabel*>(QStringLiteral("OfficeLogo"))->isVisible());
+    for (int i = 1; i <= g.FloorPile.Count; ++i) {
+        const QWidget* image = form->Card(g.FloorPile.Cards[i] - 1);
+        const int slot = g.FloorPile.Slots[i];
+        ASSERT_LE(slot, kFloorPlaces);
+        EXPECT_TRUE(image->isVisible());
+        EXPECT_EQ(image->pos(), QPoint(FloorSlotLeft[slot], FloorSlotTop[slot]));
+    }
+    for (int i = 1; i <= g.YouPile.Count; ++i) {
+        const QWidget* image = form->Card(g.YouPile.Cards[i] - 1);
+        EXPECT_TRUE(image->isVisible());
+        EXPECT_EQ(image->pos(), QPoint(50 + 80 * (g.YouPile.Slots[i] - 1), 300));
+    }
+    for (int i = 1; i <= g.MePile.Count; ++i) {
+        const QWidget* image = form->Card(g.MePile.Cards[i] - 1);
+        EXPECT_FALSE(image->isVisible());  // face down: the backs show instead
+        EXPECT_EQ(image->y(), 2);
+    }
+}
+
+TEST_F(WindowTest, ClickOnAHandCardPlaysItAndTheComputerAnswers) {
+    Arrange({C("Kc"), C("2h")}, {C("Js"), C("1c")}, {C("5c"), C("2d")});
+    QTest::mouseClick(form->Card(C("Js") - 1), Qt::LeftButton);
+    const Game& g = form->game();
+    EXPECT_EQ(Cards(g.YouPile), std::vector<int>{C("1c")});
+    EXPECT_EQ(g.PlayCount, 3);
+    EXPECT_EQ(g.MePile.Count, 1);
+    EXPECT_TRUE(form->Card(C("Js") - 1)->isVisible());
+}
+
+TEST_F(WindowTest, ARestartInTheMiddleOfAChoiceLeavesNoStrayFrame) {
+    Arrange({C("Kc")}, {C("3h"), C("Kh")}, {C("3c"), C("3s"), C("5d")});
+    QTest::mouseClick(form->Card(C("3h") - 1), Qt::LeftButton);
+    ASSERT_EQ(form->game().InputState, 2);  // two threes to choose from: the three waits
+    auto shownFrames = [&] {
+        int shown = 0;
+        for (const CardFrame* frame : form->findChildren<CardFrame*>()) shown += frame->isVisible();
+        return shown;
+    };
+    EXPECT_EQ(shownFrames(), 1);
+
+    NewGame();
+    const Game& g = form->game();
+    bool chosenIsUndealt = false;
+    for (int pos = g.DeckPos; pos <= kDeckSize; ++pos) chosenIsUndealt |= g.Deck[pos] == C("3h");
+    ASSERT_TRUE(chosenIsUndealt) << "the chosen card was dealt again; pick another seed";
+    EXPECT_EQ(shownFrames(), 0);
+}
+
+TEST_F(WindowTest, AcceptedDragMakesBothClicks) {
+    Arrange({C("Kc"), C("Ks")}, {C("7d"), C("1s")}, {C("7c"), C("7h"), C("2s")});
+    QTest::mousePress(form->Card(C("7d") - 1), Qt::LeftButton);
+    Drag(QEvent::MouseMove, C("7d"), CentreOf(C("2s")));
+    EXPECT_EQ(form->DragCursor(), Qt::ForbiddenCursor);
+    Drag(QEvent::MouseMove, C("7d"), CentreOf(C("7h")));
+    EXPECT_EQ(form->DragCursor(), Qt::ClosedHandCursor);
+    Drag(QEvent::MouseButtonRelease, C("7d"), CentreOf(C("7h")));
+    const Game& g = form->game();
+    // The first click chose the seven, the second took the dropped-on seven.
+    EXPECT_EQ(g.YouPile.Count, 1);
+    EXPECT_EQ(g.YouPile.CardCount, 2);
+    EXPECT_EQ(g.InputState, 1);
+    EXPECT_EQ(Cards(g.FloorPile).size(), 3u);  // 7c and 2s stay, the computer laid or took one
+}
+
+TEST_F(WindowTest, RefusedOrEmptyDropDoesNothing) {
+    Arrange({C("Kc"), C("Ks")}, {C("7d"), C("1s")}, {C("7c"), C("3h"), C("2s")});
+    const QPoint home = form->Card(C("7d") - 1)->pos();
+    QTest::mousePress(form->Card(C("7d") - 1), Qt::LeftButton);
+    Drag(QEvent::MouseMove, C("7d"), CentreOf(C("2s")));
+    EXPECT_NE(form->Card(C("7d") - 1)->pos(), home);  // the card follows the pointer
+    Drag(QEvent::MouseButtonRelease, C("7d"), CentreOf(C("2s")));
+    EXPECT_EQ(form->game().YouPile.Count, 2);
+    EXPECT_EQ(form->game().PlayCount, 1);
+    EXPECT_EQ(form->Card(C("7d") - 1)->pos(), home);
+
+    QTest::mousePress(form->Card(C("7d") - 1), Qt::LeftButton);
+    Drag(QEvent::MouseMove, C("7d"), QPoint(330, 60));
+    Drag(QEvent::MouseButtonRelease, C("7d"), QPoint(330, 60));
+    EXPECT_EQ(form->game().YouPile.Count, 2);
+    EXPECT_EQ(form->Card(C("7d") - 1)->pos(), home);
+}
+
+TEST_F(WindowTest, ClicksDuringAPauseAreDropped) {
+    auto* button = form->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+    QTimer::singleShot(0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
+    form->Wait(60);
+    QApplication::processEvents();
+    EXPECT_FALSE(form->game().GameActive);
+}
+
+TEST_F(WindowTest, AHandPlayedToItsEndShowsTheScoreSheet) {
+    ModalCloser closer;
+    NewGame();
+    std::mt19937 rng(7);
+    Game& g = form->game();
+    for (int step = 0; step < 3000 && g.HandNumber == 1 && g.GameActive; ++step) {
+        std::vector<int> cards;
+        for (const Pile* p : {&g.YouPile, &g.FloorPile}) {
+            for (int i = 1; i <= p->Count; ++i) cards.push_back(p->Cards[i] - 1);
+        }
+        ASSERT_FALSE(cards.empty());
+        QTest::mouseClick(form->Card(cards[rng() % cards.size()]), Qt::LeftButton);
+    }
+    EXPECT_EQ(closer.Count(QStringLiteral("frmSmry")), 1);
+    const auto& boxes = form->resultsDialog()->Boxes();
+    bool ok0 = false, ok1 = false;
+    const int me = boxes[0]->text().toInt(&ok0);
+    const int you = boxes[1]->text().toInt(&ok1);
+    EXPECT_TRUE(ok0 && ok1);
+    EXPECT_LE(me + you, 10);
+    EXPECT_FALSE(boxes[12]->text().isEmpty());
+    EXPECT_TRUE(form->resultsDialog()->windowTitle().startsWith(QStringLiteral(" 1\\1")));
+}
+
+TEST_F(WindowTest, TheSameNumberDealsTheSameHands) {
+    auto other = MakeForm(5);
+    NewGame();
+    QTest::mouseClick(other->findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+    EXPECT_EQ(Cards(form->game().YouPile), Cards(other->game().YouPile));
+    EXPECT_EQ(Cards(form->game().FloorPile), Cards(other->game().FloorPile));
+    EXPECT_EQ(form->game().Deck, other->game().Deck);
+    auto third = MakeForm(6);
+    QTest::mouseClick(third->findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+    EXPECT_NE(form->game().Deck, third->game().Deck);
+}
+
+}  // namespace

@@ -1,0 +1,133 @@
+#include "ui/desktop_shortcut.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace tazkova::ui {
+
+namespace {
+
+/// Escapes a value of the string kind: backslash, newline, tab and carriage return.
+QString EscapeValue(const QString& value) {
+    QString out;
+    out.reserve(value.size());
+    for (const QChar c : value) {
+        if (c == u'\\') {
+            out += QStringLiteral("\\\\");
+        } else if (c == u'\n') {
+            out += QStringLiteral("\\n");
+        } else if (c == u'\t') {
+            out += QStringLiteral("\\t");
+        } else if (c == u'\r') {
+            out += QStringLiteral("\\r");
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+ShortcutResult Failed(const QString& reason) {
+    ShortcutResult result;
+    result.reason = reason;
+    return result;
+}
+
+}  // namespace
+
+QString UserDesktopFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) return {};
+    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+}
+
+QString DesktopExecValue(const QString& program) {
+    // Characters the launcher reads as syntax unless the argument is quoted.
+    static const QString kReserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    bool quote = program.isEmpty();
+    for (const QChar c : program) quote = quote || kReserved.contains(c);
+    QString argument;
+    if (quote) argument += u'"';
+    for (const QChar c : program) {
+        if (quote && (c == u'"' || c == u'`' || c == u'$' || c == u'\\')) argument += u'\\';
+        argument += c;
+        if (c == u'%') argument += u'%';  // a lone one would start a field code such as %f
+    }
+    if (quote) argument += u'"';
+    // The value's own escapes are undone before the quoting is read, so they come last.
+    return EscapeValue(argument);
+}
+
+QString DesktopEntryText(const QString& name, const QString& program,
+                         const QString& workingDirectory) {
+    QString text = QStringLiteral("[Desktop Entry]\n");
+    text += QStringLiteral("Type=Application\n");
+    text += QStringLiteral("Version=1.0\n");
+    text += QStringLiteral("Name=") + EscapeValue(name) + u'\n';
+    text += QStringLiteral("Exec=") + DesktopExecValue(program) + u'\n';
+    if (!workingDirectory.isEmpty())
+        text += QStringLiteral("Path=") + EscapeValue(workingDirectory) + u'\n';
+    text += QStringLiteral("Icon=tazkova\n");
+    text += QStringLiteral("Terminal=false\n");
+    text += QStringLiteral("Categories=Game;CardGame;\n");
+    return text;
+}
+
+ShortcutResult CreateShortcut(const QString& name, bool setWorkingDirectory,
+                              const QString& desktopFolder, const QString& program) {
+    if (desktopFolder.isEmpty())
+        return Failed(QStringLiteral("No desktop folder was found, so no shortcut was made."));
+    const QFileInfo folder(desktopFolder);
+    if (!folder.isDir()) {
+        return Failed(
+            QStringLiteral("The desktop folder %1 does not exist, so no shortcut was made.")
+                .arg(desktopFolder));
+    }
+    if (program.isEmpty())
+        return Failed(
+            QStringLiteral("The game's own program file is not known, so no shortcut was made."));
+    const QFileInfo programInfo(program);
+    const QString shortcutName = name.isEmpty() ? programInfo.fileName() : name;
+    // The name becomes a file name inside the desktop folder and must stay there.
+    if (shortcutName == u'.' || shortcutName == QStringLiteral("..") ||
+        shortcutName.contains(u'/') || shortcutName.contains(QChar(0))) {
+        return Failed(QStringLiteral("\"%1\" cannot name a shortcut.").arg(shortcutName));
+    }
+
+    const QString path =
+        QDir(folder.absoluteFilePath()).filePath(shortcutName + QStringLiteral(".desktop"));
+    const QString workingDirectory =
+        setWorkingDirectory ? programInfo.absoluteDir().absolutePath() : QString();
+    const QByteArray bytes =
+        DesktopEntryText(shortcutName, programInfo.absoluteFilePath(), workingDirectory).toUtf8();
+
+    // Written beside the target and renamed over it at the end, so that the desktop never
+    // sees half a shortcut; where no temporary file can be made nothing is written at all.
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    const auto cannotWrite = [&] {
+        return Failed(QStringLiteral("The shortcut could not be written to %1: %2")
+                          .arg(folder.absoluteFilePath(), file.errorString()));
+    };
+    if (!file.open(QIODevice::WriteOnly)) return cannotWrite();
+    // Launchers start only desktop entries that are marked executable.
+    const bool written =
+        file.write(bytes) == bytes.size() &&
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                            QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                            QFileDevice::ReadOther | QFileDevice::ExeOther);
+    if (!written) {
+        ShortcutResult failed = cannotWrite();
+        file.cancelWriting();
+        return failed;
+    }
+    if (!file.commit()) return cannotWrite();
+    ShortcutResult result;
+    result.ok = true;
+    result.path = path;
+    return result;
+}
+
+}  // namespace tazkova::ui

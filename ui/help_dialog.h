@@ -1,0 +1,45 @@
+/// The help dialog: the scoring rules in five lines, and a button that puts the game on the
+/// player's desktop.
+#pragma once
+
+#include <QDialog>
+
+#include "game/game.h"
+
+class QFrame;
+class QPushButton;
+class QTextEdit;
+
+namespace tazkova::ui {
+
+/// Plays the applause while it is open; the game's sound switch decides whether it is heard.
+class HelpDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit HelpDialog(game::Game& game, QWidget* parent = nullptr);
+
+    /// The rules as the memo shows them.
+    QString Text() const;
+
+    /// Where the shortcut button writes. Empty, as at start, means the player's desktop
+    /// folder, looked up anew at each press.
+    void SetDesktopFolder(const QString& folder) { desktopFolder_ = folder; }
+
+    /// Makes the desktop shortcut "Tazkova"; a shortcut that cannot be made is reported in
+    /// a message box.
+    void CreateDesktopShortcut();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    game::Game& game_;
+    QString desktopFolder_;
+    QFrame* panel_ = nullptr;
+    QTextEdit* rulesMemo_ = nullptr;
+    QPushButton* shortcutButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+};
+
+}  // namespace tazkova::ui

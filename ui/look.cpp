@@ -1,0 +1,160 @@
+#include "ui/look.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QHash>
+#include <QPainter>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+
+// The pictures live in a static library; their resource must be registered by hand.
+static void RegisterPictures() {
+    Q_INIT_RESOURCE(pictures);
+}
+
+namespace tazkova::ui {
+
+QFont ArabicFont(FontFace face, int pixelSize, bool bold, int stretch) {
+    const QString sans = QStringLiteral("Noto Sans Arabic");
+    const QString naskh = QStringLiteral("Noto Naskh Arabic");
+    QFont font;
+    font.setFamilies({face == FontFace::Sans ? sans : naskh, face == FontFace::Sans ? naskh : sans,
+                      QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    if (stretch != 100) font.setStretch(stretch);
+    return font;
+}
+
+void DrawBevel(QPainter& painter, const QRect& r, const QColor& topLeft,
+               const QColor& bottomRight) {
+    if (r.width() <= 0 || r.height() <= 0) return;
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), topLeft);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), topLeft);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
+}
+
+Bevel::Bevel(QWidget* parent, const QRect& geometry, Style style) : QWidget(parent), style_(style) {
+    setGeometry(geometry);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Bevel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QColor light = palette().color(QPalette::Light);
+    const QColor dark = palette().color(QPalette::Dark);
+    switch (style_) {
+        case Style::Raised:
+            DrawBevel(painter, rect(), light, dark);
+            break;
+        case Style::Lowered:
+            DrawBevel(painter, rect(), dark, light);
+            break;
+        case Style::LoweredBox:
+            DrawBevel(painter, rect(), dark, light);
+            DrawBevel(painter, rect().adjusted(1, 1, -1, -1), light, dark);
+            break;
+    }
+}
+
+QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry, QFrame::Shadow shadow,
+                  int lineWidth, const QColor& background) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QLatin1String(name));
+    panel->setGeometry(geometry);
+    panel->setFrameStyle(QFrame::Panel | shadow);
+    panel->setLineWidth(lineWidth);
+    if (background.isValid()) {
+        panel->setAutoFillBackground(true);
+        QPalette palette = panel->palette();
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::WindowText, Qt::black);
+        panel->setPalette(palette);
+    }
+    return panel;
+}
+
+QPushButton* MakeContinueButton(QDialog& dialog, QWidget* parent, const char* name,
+                                const char* caption, const QRect& geometry) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setLayoutDirection(Qt::RightToLeft);
+    button->setDefault(true);
+    QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
+    return button;
+}
+
+QPixmap Picture(const QString& name, int width, int height, qreal devicePixelRatio) {
+    static const bool registered = (RegisterPictures(), true);
+    (void)registered;
+    static QHash<QString, QPixmap> cache;
+    const QString key =
+        QStringLiteral("%1@%2x%3@%4").arg(name).arg(width).arg(height).arg(devicePixelRatio);
+    if (const auto it = cache.constFind(key); it != cache.constEnd()) return *it;
+
+    QPixmap pixmap(qRound(width * devicePixelRatio), qRound(height * devicePixelRatio));
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(QStringLiteral(":/cards/%1.svg").arg(name));
+    if (renderer.isValid()) {
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter, QRectF(0, 0, pixmap.width(), pixmap.height()));
+    }
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    cache.insert(key, pixmap);
+    return pixmap;
+}
+
+QPixmap CardFace(int card, qreal devicePixelRatio) {
+    return Picture(QStringLiteral("card%1").arg(card, 2, 10, QLatin1Char('0')), 71, 96,
+                   devicePixelRatio);
+}
+
+QPixmap CardBack(qreal devicePixelRatio) {
+    return Picture(QStringLiteral("back"), 71, 96, devicePixelRatio);
+}
+
+void MakeDisplayMemo(QTextEdit& memo, const QColor& background) {
+    memo.setReadOnly(true);
+    memo.setAcceptRichText(false);
+    memo.setTextInteractionFlags(Qt::NoTextInteraction);
+    memo.setFocusPolicy(Qt::NoFocus);
+    memo.setContextMenuPolicy(Qt::NoContextMenu);
+    memo.setLayoutDirection(Qt::RightToLeft);
+    memo.viewport()->setCursor(Qt::ArrowCursor);
+    QPalette palette = memo.palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, background);
+        palette.setColor(group, QPalette::Text, Qt::black);
+    }
+    memo.setPalette(palette);
+}
+
+void SetMemoText(QTextEdit& memo, const QString& text, Qt::Alignment alignment, int lineHeight) {
+    memo.setPlainText(text);
+    // A line that opens with a Latin word ("Tazkovas : ...") still reads from the right.
+    QTextBlockFormat format;
+    format.setAlignment(alignment);
+    format.setLayoutDirection(Qt::RightToLeft);
+    format.setLineHeight(lineHeight, QTextBlockFormat::FixedHeight);
+    QTextCursor cursor(memo.document());
+    cursor.select(QTextCursor::Document);
+    cursor.mergeBlockFormat(format);
+}
+
+void CentreOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+}  // namespace tazkova::ui

@@ -1,0 +1,92 @@
+/// The look every window of the game shares: its Arabic fonts, its bevels, its pictures drawn
+/// from the embedded SVG art, its read-only memos and its place in the middle of the screen.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QFrame>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+class QDialog;
+class QPainter;
+class QPushButton;
+class QTextEdit;
+
+namespace tazkova::ui {
+
+// --- Fonts ----------------------------------------------------------------------------------
+
+/// The two Arabic faces of the game: a plain one for the table and its buttons, a script
+/// one for the dialogs' texts. Both join and shape the letters.
+enum class FontFace { Sans, Naskh };
+
+/// An Arabic font at a pixel height; `stretch` narrows it (100 is the face's own width).
+QFont ArabicFont(FontFace face, int pixelSize, bool bold = false, int stretch = 100);
+
+// --- Bevels ---------------------------------------------------------------------------------
+
+/// Draws a one-pixel outline just inside `r`: the top and left sides in `topLeft`, then the
+/// bottom and right sides in `bottomRight`.
+void DrawBevel(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight);
+
+/// An outline drawn behind other controls in the palette's light and dark colours; it takes
+/// no clicks.
+class Bevel : public QWidget {
+  public:
+    enum class Style {
+        Raised,      // light top and left, dark bottom and right
+        Lowered,     // the other way round
+        LoweredBox,  // a lowered outline with a raised one just inside it
+    };
+
+    Bevel(QWidget* parent, const QRect& geometry, Style style);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    Style style_;
+};
+
+// --- Panels and buttons -----------------------------------------------------------------------
+
+/// A panel named `name` (its component name) with a raised or sunken edge of `lineWidth`,
+/// filled with `background` unless that is invalid.
+QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry, QFrame::Shadow shadow,
+                  int lineWidth, const QColor& background = QColor());
+
+/// The button that closes a dialog and goes on with the game: the dialog's default button.
+QPushButton* MakeContinueButton(QDialog& dialog, QWidget* parent, const char* name,
+                                const char* caption, const QRect& geometry);
+
+// --- Pictures -------------------------------------------------------------------------------
+
+/// Renders the embedded picture `name` (without ".svg") at `width` x `height` logical
+/// pixels, sharp on high-density screens. Pictures are cached.
+QPixmap Picture(const QString& name, int width, int height, qreal devicePixelRatio = 1.0);
+
+/// The face of card n (1..40), 71 x 96.
+QPixmap CardFace(int card, qreal devicePixelRatio = 1.0);
+
+/// The back of the cards, 71 x 96.
+QPixmap CardBack(qreal devicePixelRatio = 1.0);
+
+// --- Memos ----------------------------------------------------------------------------------
+
+/// Makes a memo a display only: right to left, no caret, no selection, no focus, no
+/// context menu, black text on `background`.
+void MakeDisplayMemo(QTextEdit& memo, const QColor& background);
+
+/// Puts plain text in a display memo, every line right to left, aligned as asked and
+/// `lineHeight` pixels apart (Arabic faces ask for far more room than their letters need).
+/// The memo's text then reads back exactly as given.
+void SetMemoText(QTextEdit& memo, const QString& text, Qt::Alignment alignment, int lineHeight);
+
+// --- Windows --------------------------------------------------------------------------------
+
+/// Moves a window to the middle of the screen it is shown on.
+void CentreOnScreen(QWidget& window);
+
+}  // namespace tazkova::ui

@@ -1,0 +1,118 @@
+#include "ui/options_dialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "game/texts.h"
+#include "ui/look.h"
+#include "ui/ui_texts.h"
+
+namespace tazkova::ui {
+
+namespace {
+
+QLabel* MakeHeading(QWidget* parent, const char* text, int left, int top) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setLayoutDirection(Qt::RightToLeft);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+/// A radio group filled with its design-time items and selection.
+RtlRadioGroup* MakeGroup(QWidget* parent, const char* name, const QRect& geometry,
+                         const QStringList& items, int itemIndex) {
+    auto* group = new RtlRadioGroup(parent);
+    group->setObjectName(QLatin1String(name));
+    group->BeginReading();
+    group->setGeometry(geometry);
+    group->SetItems(items);
+    group->SetItemIndex(itemIndex);
+    group->EndReading();
+    return group;
+}
+
+/// An empty frame lying behind a check box (a sibling, not its parent).
+void MakeFrame(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* frame = new QGroupBox(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(geometry);
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+RtlCheckBox* MakeCheckBox(QWidget* parent, const char* name, const char* text,
+                          const QRect& geometry, bool checked) {
+    auto* box = new RtlCheckBox(QString::fromUtf8(text), parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
+    box->setChecked(checked);
+    return box;
+}
+
+QStringList Utf8List(const auto& texts) {
+    QStringList list;
+    for (const auto& text : texts) list << QString::fromUtf8(std::string_view(text));
+    return list;
+}
+
+}  // namespace
+
+OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FrmOptn"));
+    // A fixed dialog frame with the close box and no other title buttons.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromUtf8(kOptionsDialogCaption));
+    setFixedSize(287, 266);
+    // Slightly condensed, so that the longest game-type item fits beside its button within
+    // the group's fixed width.
+    setFont(ArabicFont(FontFace::Naskh, 11, false, 93));
+
+    // The panel carries every control but the OK button, inside a lowered outer and a raised
+    // inner edge.
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setGeometry(rect());
+    using Style = Bevel::Style;
+    new Bevel(panel, panel->rect(), Style::LoweredBox);
+
+    // Frames first, so that they lie behind the controls they surround.
+    new Bevel(panel, QRect(143, 9, 129, 135), Style::Raised);   // Bevel1: game type
+    new Bevel(panel, QRect(13, 9, 120, 135), Style::Raised);    // Bevel2: level
+    new Bevel(panel, QRect(148, 14, 119, 26), Style::Lowered);  // Bevel3: type heading
+    new Bevel(panel, QRect(18, 12, 110, 26), Style::Lowered);   // Bevel4: level heading
+    new Bevel(panel, QRect(13, 147, 261, 81), Style::Lowered);  // Bevel5: the switches
+    MakeFrame(panel, "GroupBox1", QRect(148, 152, 119, 38));
+    MakeFrame(panel, "GroupBox2", QRect(148, 190, 119, 34));
+    MakeFrame(panel, "GroupBox3", QRect(18, 152, 110, 38));
+    MakeFrame(panel, "GroupBox4", QRect(18, 190, 110, 34));
+
+    MakeHeading(panel, kTypeHeading, 172, 18)->setObjectName(QStringLiteral("Label9"));
+    typeGroup_ =
+        MakeGroup(panel, "GmType", QRect(148, 40, 119, 99), Utf8List(game::texts::kGmTypeItems), 2);
+    MakeHeading(panel, kLevelHeading, 42, 16)->setObjectName(QStringLiteral("Label10"));
+    levelGroup_ = MakeGroup(panel, "GmLevel", QRect(18, 40, 110, 99), Utf8List(kLevelItems), 3);
+
+    dinariBox_ = MakeCheckBox(panel, "Dnry", kDinariCaption, QRect(154, 161, 95, 22), true);
+    openCardsBox_ =
+        MakeCheckBox(panel, "MakShoof", kOpenCardsCaption, QRect(158, 196, 91, 17), false);
+    alternateBox_ = MakeCheckBox(panel, "Strt", kAlternateCaption, QRect(22, 165, 105, 20), false);
+    reverseBox_ = MakeCheckBox(panel, "Rvrs", kReverseCaption, QRect(20, 196, 105, 19), false);
+
+    okButton_ = MakeContinueButton(*this, this, "OKButton", kOkCaption, QRect(99, 233, 77, 27));
+    okButton_->setFont(ArabicFont(FontFace::Sans, 11, true));
+    okButton_->setFocus();
+}
+
+void OptionsDialog::ShowModal() {
+    exec();
+}
+
+void OptionsDialog::showEvent(QShowEvent* event) {
+    // Centred on the screen, not over the main window.
+    if (!event->spontaneous()) CentreOnScreen(*this);
+    QDialog::showEvent(event);
+}
+
+}  // namespace tazkova::ui
