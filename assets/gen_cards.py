@@ -394,19 +394,24 @@ SPEAKER = ('<polygon points="1.5,6.3 4.5,6.3 8.5,2.6 8.5,14.4 4.5,10.7 '
            '1.5,10.7" fill="#333333" stroke="#333333" stroke-width="0.6" '
            'stroke-linejoin="round"/>\n')
 
+# The sound button lies on the green cloth: both pictures stand on a light plate with a
+# dark rim, so the speaker and its mark read against the table.
+SOUND_PLATE = ('<rect x="0.5" y="0.5" width="16" height="16" rx="3.5" '
+               'fill="#f4f1e6" stroke="#1b3a25" stroke-width="1"/>\n')
+
 
 def sound_on_body():
-    return [SPEAKER,
+    return [SOUND_PLATE, SPEAKER,
             '<path d="M10.6,6.2 A3.2,3.2 0 0 1 10.6,10.8" fill="none" '
-            'stroke="#2e7d32" stroke-width="1.3" stroke-linecap="round"/>\n',
+            'stroke="#1b7a2e" stroke-width="1.4" stroke-linecap="round"/>\n',
             '<path d="M12.6,4 A6,6 0 0 1 12.6,13" fill="none" '
-            'stroke="#2e7d32" stroke-width="1.3" stroke-linecap="round"/>\n']
+            'stroke="#1b7a2e" stroke-width="1.4" stroke-linecap="round"/>\n']
 
 
 def sound_off_body():
-    return [SPEAKER,
-            '<path d="M10.5,6 L15.5,11 M15.5,6 L10.5,11" fill="none" '
-            'stroke="#c62828" stroke-width="1.6" stroke-linecap="round"/>\n']
+    return [SOUND_PLATE, SPEAKER,
+            '<path d="M10.3,5.8 L15.2,10.7 M15.2,5.8 L10.3,10.7" fill="none" '
+            'stroke="#c41c1c" stroke-width="2" stroke-linecap="round"/>\n']
 
 
 def newgame_body():

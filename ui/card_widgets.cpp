@@ -2,11 +2,35 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 #include "game/table_geometry.h"
 #include "ui/look.h"
 
 namespace tazkova::ui {
+
+namespace {
+
+// The marks, each seen at a glance on a white card and on the green cloth: the frame in
+// gold, the hint in green, the keyboard focus as a blue ring inside them.
+const QColor kFrameColour(0xff, 0xc4, 0x00);
+const QColor kHintColour(0x1f, 0xc2, 0x5a);
+const QColor kFocusColour(0x1e, 0x6f, 0xe8);
+const QColor kMarkEdge(0x20, 0x20, 0x20);
+
+/// A rounded outline `inset` pixels inside the card's edge, `width` wide, with a thin dark
+/// edge on both sides so that it stands out on the white of the card and on its picture.
+void DrawOutline(QPainter& painter, const QRectF& card, qreal inset, qreal width,
+                 const QColor& colour) {
+    const QRectF ring = card.adjusted(inset, inset, -inset, -inset);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(kMarkEdge, width + 2));
+    painter.drawRoundedRect(ring, 5, 5);
+    painter.setPen(QPen(colour, width));
+    painter.drawRoundedRect(ring, 5, 5);
+}
+
+}  // namespace
 
 CardImage::CardImage(QWidget* table, CardDragTarget& drags, int index)
     : QWidget(table), drags_(drags), index_(index) {
@@ -23,10 +47,42 @@ void CardImage::PrepareFace() {
     hasPicture_ = true;
 }
 
+void CardImage::SetFramed(bool framed) {
+    if (framed == framed_) return;
+    framed_ = framed;
+    update();
+}
+
+void CardImage::SetHinted(bool hinted) {
+    if (hinted == hinted_) return;
+    hinted_ = hinted;
+    update();
+}
+
 void CardImage::paintEvent(QPaintEvent*) {
     PrepareFace();
     QPainter painter(this);
     painter.drawPixmap(rect(), picture_);
+    if (!framed_ && !hinted_ && !hasFocus()) return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF card = QRectF(rect());
+    const qreal scale = width() / qreal(game::kCardWidth);
+    if (framed_) {
+        DrawOutline(painter, card, 2.5 * scale, 3 * scale, kFrameColour);
+    } else if (hinted_) {
+        DrawOutline(painter, card, 2.5 * scale, 3 * scale, kHintColour);
+    }
+    if (framed_ && hinted_) DrawOutline(painter, card, 7 * scale, 2 * scale, kHintColour);
+    if (hasFocus()) {
+        // A dashed ring, so that the focus never reads as a frame.
+        const QRectF ring = card.adjusted(11 * scale, 11 * scale, -11 * scale, -11 * scale);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::white, 4 * scale));
+        painter.drawRoundedRect(ring, 4, 4);
+        QPen dashes(kFocusColour, 3 * scale, Qt::DashLine);
+        painter.setPen(dashes);
+        painter.drawRoundedRect(ring, 4, 4);
+    }
 }
 
 void CardImage::mousePressEvent(QMouseEvent* event) {
@@ -40,19 +96,6 @@ void CardImage::mouseMoveEvent(QMouseEvent* event) {
 
 void CardImage::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) drags_.CardReleased(event->globalPosition().toPoint());
-}
-
-CardFrame::CardFrame(QWidget* parent) : QWidget(parent) {
-    resize(game::kFrameWidth, game::kFrameHeight);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void CardFrame::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 4));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 6, 6);
 }
 
 }  // namespace tazkova::ui

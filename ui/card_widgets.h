@@ -1,5 +1,6 @@
-/// The pictures of the card table that stand for a card: the card image itself, which the
-/// player presses and drags, and the highlight frame drawn behind a chosen or picked card.
+/// The card image of the table: the picture the player presses, drags or plays from the
+/// keyboard, with the marks drawn over it (the frame of a chosen or picked card, the hint,
+/// the keyboard focus).
 #pragma once
 
 #include <QPixmap>
@@ -28,6 +29,13 @@ class CardImage : public QWidget {
     void PrepareFace();
     bool HasPicture() const { return hasPicture_; }
 
+    /// The card's frame: a bright outline while the card is chosen, picked or just moved.
+    void SetFramed(bool framed);
+    bool Framed() const { return framed_; }
+    /// The hint's mark: an outline of its own colour on the hinted card and what it takes.
+    void SetHinted(bool hinted);
+    bool Hinted() const { return hinted_; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -39,16 +47,8 @@ class CardImage : public QWidget {
     int index_;
     QPixmap picture_;
     bool hasPicture_ = false;
-};
-
-/// The highlight of a chosen card: a thick rounded outline drawn behind the cards.
-class CardFrame : public QWidget {
-    Q_OBJECT
-  public:
-    explicit CardFrame(QWidget* parent);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
+    bool framed_ = false;
+    bool hinted_ = false;
 };
 
 }  // namespace tazkova::ui

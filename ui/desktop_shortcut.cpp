@@ -5,9 +5,15 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "ui/look.h"
+#include "ui/ui_texts.h"
+
 namespace tazkova::ui {
 
 namespace {
+
+/// The name of the game's icon in the desktop's icon theme, as the package installs it.
+const QString kIconName = QStringLiteral("org.tazkova.Tazkova");
 
 /// Escapes a value of the string kind: backslash, newline, tab and carriage return.
 QString EscapeValue(const QString& value) {
@@ -61,7 +67,7 @@ QString DesktopExecValue(const QString& program) {
 }
 
 QString DesktopEntryText(const QString& name, const QString& program,
-                         const QString& workingDirectory) {
+                         const QString& workingDirectory, const QString& icon) {
     QString text = QStringLiteral("[Desktop Entry]\n");
     text += QStringLiteral("Type=Application\n");
     text += QStringLiteral("Version=1.0\n");
@@ -69,31 +75,53 @@ QString DesktopEntryText(const QString& name, const QString& program,
     text += QStringLiteral("Exec=") + DesktopExecValue(program) + u'\n';
     if (!workingDirectory.isEmpty())
         text += QStringLiteral("Path=") + EscapeValue(workingDirectory) + u'\n';
-    text += QStringLiteral("Icon=tazkova\n");
+    if (!icon.isEmpty()) text += QStringLiteral("Icon=") + EscapeValue(icon) + u'\n';
     text += QStringLiteral("Terminal=false\n");
     text += QStringLiteral("Categories=Game;CardGame;\n");
     return text;
 }
 
+QString ShortcutIcon(const QStringList& dataFolders, const QString& ownFolder) {
+    // The sizes the package installs in the icon theme; any one means the theme has it.
+    static const QStringList kThemeFiles = {
+        QStringLiteral("icons/hicolor/scalable/apps/%1.svg"),
+        QStringLiteral("icons/hicolor/48x48/apps/%1.png"),
+        QStringLiteral("icons/hicolor/256x256/apps/%1.png"),
+    };
+    for (const QString& folder : dataFolders) {
+        for (const QString& file : kThemeFiles) {
+            if (QFileInfo::exists(QDir(folder).filePath(file.arg(kIconName)))) return kIconName;
+        }
+    }
+    // Not installed: an icon file of the game's own, written from its pictures once.
+    if (ownFolder.isEmpty() || !QDir().mkpath(ownFolder)) return {};
+    const QString path = QDir(ownFolder).absoluteFilePath(QStringLiteral("tazkova.svg"));
+    QFile art(PictureFile(QStringLiteral("tazkova")));
+    if (!art.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = art.readAll();
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) return path;
+    QSaveFile icon(path);
+    if (!icon.open(QIODevice::WriteOnly) || icon.write(bytes) != bytes.size() || !icon.commit())
+        return {};
+    return path;
+}
+
 ShortcutResult CreateShortcut(const QString& name, bool setWorkingDirectory,
-                              const QString& desktopFolder, const QString& program) {
-    if (desktopFolder.isEmpty())
-        return Failed(QStringLiteral("No desktop folder was found, so no shortcut was made."));
+                              const QString& desktopFolder, const QString& program,
+                              const QString& icon) {
+    if (desktopFolder.isEmpty()) return Failed(QString::fromUtf8(kNoDesktop));
     const QFileInfo folder(desktopFolder);
     if (!folder.isDir()) {
-        return Failed(
-            QStringLiteral("The desktop folder %1 does not exist, so no shortcut was made.")
-                .arg(desktopFolder));
+        return Failed(QString::fromUtf8(kDesktopMissing).arg(desktopFolder));
     }
-    if (program.isEmpty())
-        return Failed(
-            QStringLiteral("The game's own program file is not known, so no shortcut was made."));
+    if (program.isEmpty()) return Failed(QString::fromUtf8(kProgramUnknown));
     const QFileInfo programInfo(program);
     const QString shortcutName = name.isEmpty() ? programInfo.fileName() : name;
     // The name becomes a file name inside the desktop folder and must stay there.
     if (shortcutName == u'.' || shortcutName == QStringLiteral("..") ||
         shortcutName.contains(u'/') || shortcutName.contains(QChar(0))) {
-        return Failed(QStringLiteral("\"%1\" cannot name a shortcut.").arg(shortcutName));
+        return Failed(QString::fromUtf8(kBadShortcutName).arg(shortcutName));
     }
 
     const QString path =
@@ -101,14 +129,15 @@ ShortcutResult CreateShortcut(const QString& name, bool setWorkingDirectory,
     const QString workingDirectory =
         setWorkingDirectory ? programInfo.absoluteDir().absolutePath() : QString();
     const QByteArray bytes =
-        DesktopEntryText(shortcutName, programInfo.absoluteFilePath(), workingDirectory).toUtf8();
+        DesktopEntryText(shortcutName, programInfo.absoluteFilePath(), workingDirectory, icon)
+            .toUtf8();
 
     // Written beside the target and renamed over it at the end, so that the desktop never
     // sees half a shortcut; where no temporary file can be made nothing is written at all.
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     const auto cannotWrite = [&] {
-        return Failed(QStringLiteral("The shortcut could not be written to %1: %2")
+        return Failed(QString::fromUtf8(kShortcutNotWritten)
                           .arg(folder.absoluteFilePath(), file.errorString()));
     };
     if (!file.open(QIODevice::WriteOnly)) return cannotWrite();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tazkova::ui {
 
@@ -23,16 +24,22 @@ QString UserDesktopFolder();
 QString DesktopExecValue(const QString& program);
 
 /// The whole desktop entry: an application called `name` that runs `program`, in
-/// `workingDirectory` when that is not empty.
+/// `workingDirectory` when that is not empty, with `icon` when that is not empty.
 QString DesktopEntryText(const QString& name, const QString& program,
-                         const QString& workingDirectory);
+                         const QString& workingDirectory, const QString& icon);
+
+/// The shortcut's icon: the icon theme's name of the game's icon when the game is installed
+/// (its icon lies under one of `dataFolders`, the desktop's data folders), otherwise the
+/// absolute path of an icon file written into `ownFolder`; empty when neither can be had.
+QString ShortcutIcon(const QStringList& dataFolders, const QString& ownFolder);
 
 /// Writes "<name>.desktop" into `desktopFolder`, pointing at `program`, executable, in one
 /// step: an earlier shortcut of the same name is replaced whole, and a failed write leaves
 /// the folder as it was. An empty `name` means the program's file name. When asked to, the
 /// shortcut starts the program in its own folder. Nothing is written anywhere when the
-/// folder is empty, missing or not writable; the result then says why.
+/// folder is empty, missing or not writable; the result then says why, in Arabic.
 ShortcutResult CreateShortcut(const QString& name, bool setWorkingDirectory,
-                              const QString& desktopFolder, const QString& program);
+                              const QString& desktopFolder, const QString& program,
+                              const QString& icon);
 
 }  // namespace tazkova::ui

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTextEdit>
 
@@ -28,6 +29,7 @@ HelpDialog::HelpDialog(Game& game, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       game_(game) {
+    ArabicStyle::Install();
     setObjectName(QStringLiteral("FrmHelp"));
     setWindowTitle(QString::fromStdString(Game::Banner()));
     setFixedSize(kWidth, kHeight);
@@ -69,8 +71,11 @@ QString HelpDialog::Text() const {
 
 void HelpDialog::CreateDesktopShortcut() {
     const QString folder = desktopFolder_.isEmpty() ? UserDesktopFolder() : desktopFolder_;
+    const QString icon =
+        ShortcutIcon(QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation),
+                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     const ShortcutResult result = CreateShortcut(QStringLiteral("Tazkova"), false, folder,
-                                                 QCoreApplication::applicationFilePath());
+                                                 QCoreApplication::applicationFilePath(), icon);
     if (!result.ok) QMessageBox::warning(this, QStringLiteral("Tazkova"), result.reason);
 }
 

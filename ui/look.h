@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QString>
 #include <QWidget>
 
@@ -15,6 +16,24 @@ class QPushButton;
 class QTextEdit;
 
 namespace tazkova::ui {
+
+// --- Style ----------------------------------------------------------------------------------
+
+/// The application's style: the platform's own, except that a caption whose accelerator
+/// mark stands inside an Arabic word ("ل&عبة جديدة") is drawn as the whole word, shaped as
+/// the same text without the mark would be, with the accelerator letter underlined beneath
+/// its joined form. (Drawn the usual way, the mark splits the word into pieces shaped
+/// apart, and the letters lose their joins.)
+class ArabicStyle : public QProxyStyle {
+    Q_OBJECT
+  public:
+    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
+                      bool enabled, const QString& text,
+                      QPalette::ColorRole textRole = QPalette::NoRole) const override;
+
+    /// Makes it the application's style, once; every window calls it when it is built.
+    static void Install();
+};
 
 // --- Fonts ----------------------------------------------------------------------------------
 
@@ -66,6 +85,9 @@ QPushButton* MakeContinueButton(QDialog& dialog, QWidget* parent, const char* na
 /// Renders the embedded picture `name` (without ".svg") at `width` x `height` logical
 /// pixels, sharp on high-density screens. Pictures are cached.
 QPixmap Picture(const QString& name, int width, int height, qreal devicePixelRatio = 1.0);
+
+/// The resource file of the embedded picture `name` (without ".svg"), for reading it whole.
+QString PictureFile(const QString& name);
 
 /// The face of card n (1..40), 71 x 96.
 QPixmap CardFace(int card, qreal devicePixelRatio = 1.0);

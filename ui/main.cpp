@@ -4,13 +4,12 @@
 
 #include "game/random.h"
 #include "ui/main_window.h"
-#include "ui/ui_texts.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Qorvel"));
     QApplication::setApplicationName(QStringLiteral("Tazkova"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(tazkova::ui::kWindowCaption));
+    // No display name: the windowing system would add it to every dialog's title.
     // Wayland shells match the window to the installed desktop entry (its name and icon)
     // by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tazkova.Tazkova"));

@@ -1,8 +1,9 @@
 #include "ui/main_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
@@ -63,6 +64,7 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     if (!sounds_) sounds_ = std::make_unique<sound::WaveBank>();
     game_ = std::make_unique<Game>(*this, *sounds_, *this, *this);
 
+    ArabicStyle::Install();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     setFixedSize(499, 434);
@@ -94,6 +96,8 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(x, y, w, h);
         b->setFont(ArabicFont(FontFace::Sans, 12, true));
+        // Return presses a focused button, as Space does.
+        b->setAutoDefault(true);
         return b;
     };
     newGameButton_ = button("BitBtn2", kNewGameCaption, 386, 6, 93, 24);
@@ -172,12 +176,6 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
         meBacks_[k]->setPixmap(cardBackSource_->pixmap());
         meBacks_[k]->show();
     }
-    for (int n = 0; n < kDeckSize; ++n) {
-        frames_[n] = new CardFrame(this);
-        frames_[n]->move(kFrameHomeLeft, kFrameHomeTop);
-        frames_[n]->hide();
-        frames_[n]->lower();
-    }
     // The cards lie over the backs and the deck, so they are raised above them.
     for (CardImage* card : cards_) card->raise();
 
@@ -186,6 +184,8 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     game_->Startup(seed, MillisecondsSinceMidnight());
     speedBar_->setValue(game_->DelayTime);
     qApp->installEventFilter(this);
+    // The focus ring around the focused button is drawn on the cloth, outside the button.
+    connect(qApp, &QApplication::focusChanged, this, [this] { update(); });
 
     auto* faces = new QTimer(this);
     faces->setInterval(0);
@@ -247,6 +247,21 @@ void MainWindow::SpeedChanged(int position) {
 void MainWindow::ShowSoundState() {
     const QString name = game_->SoundOn ? QStringLiteral("sound_on") : QStringLiteral("sound_off");
     soundButton_->setIcon(QIcon(Picture(name, 21, 21, devicePixelRatioF())));
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    // The style's own focus mark inside a button is faint on the green table: a bright ring
+    // around the focused button tells where the keyboard is.
+    auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+    if (!button || button->parentWidget() != this || !button->isVisible()) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    const QRectF ring = QRectF(button->geometry()).adjusted(-2, -2, 2, 2);
+    painter.setPen(QPen(QColor(0x10, 0x20, 0x10), 4));
+    painter.drawRoundedRect(ring, 4, 4);
+    painter.setPen(QPen(QColor(0xff, 0xd8, 0x40), 2));
+    painter.drawRoundedRect(ring, 4, 4);
 }
 
 // --- Dragging cards ---------------------------------------------------------------------
@@ -311,9 +326,7 @@ int MainWindow::ImageTop(int image) const {
     return InRange(image, 0, kDeckSize) ? cards_[image]->y() : 0;
 }
 void MainWindow::SetImageVisible(int image, bool visible) {
-    if (!InRange(image, 0, kDeckSize)) return;
-    cards_[image]->setVisible(visible);
-    ShowFrameIfWanted(image);
+    if (InRange(image, 0, kDeckSize)) cards_[image]->setVisible(visible);
 }
 void MainWindow::SetImageEnabled(int image, bool enabled) {
     if (InRange(image, 0, kDeckSize)) cards_[image]->setEnabled(enabled);
@@ -328,20 +341,20 @@ void MainWindow::RedrawImage(int image) {
     if (InRange(image, 0, kDeckSize)) cards_[image]->update();
 }
 void MainWindow::SetFramePos(int frame, int left, int top) {
-    if (InRange(frame, 1, kDeckSize)) frames_[frame - 1]->move(left, top);
+    if (!InRange(frame, 1, kDeckSize)) return;
+    frames_[frame - 1].left = left;
+    frames_[frame - 1].top = top;
 }
 void MainWindow::SetFrameVisible(int frame, bool visible) {
     if (!InRange(frame, 1, kDeckSize)) return;
-    frameWanted_[frame - 1] = visible;
-    ShowFrameIfWanted(frame - 1);
-}
-void MainWindow::ShowFrameIfWanted(int image) {
-    // A frame marks a card on the table. Around a hidden card (a picked or chosen card left
-    // in the deck when a game restarts in the middle of a pick) it would be a stray outline.
-    frames_[image]->setVisible(frameWanted_[image] && cards_[image]->isVisibleTo(this));
+    // A frame is drawn by its card, as a bright outline over its edge, and so only while the
+    // card is shown: around a card left in the deck when a game restarts in the middle of a
+    // pick it would be a stray outline.
+    frames_[frame - 1].visible = visible;
+    cards_[frame - 1]->SetFramed(visible);
 }
 void MainWindow::RedrawFrame(int frame) {
-    if (InRange(frame, 1, kDeckSize)) frames_[frame - 1]->update();
+    if (InRange(frame, 1, kDeckSize)) cards_[frame - 1]->update();
 }
 void MainWindow::SetDeckStackVisible(int k, bool visible) {
     if (InRange(k, 1, kDeckStackCount)) deckStack_[k - 1]->setVisible(visible);
@@ -399,15 +412,20 @@ void MainWindow::RepaintMainWindow() {
 // --- Pauses -----------------------------------------------------------------------------
 
 void MainWindow::Wait(int n) {
-    // One unit is 10^-8 of a day: 0.864 ms.
-    const qint64 ms = static_cast<qint64>(n) * 864 / 1000;
-    QElapsedTimer timer;
-    timer.start();
+    // One unit is 10^-8 of a day: 0.864 ms. The pause sleeps in an event loop of its own,
+    // which repaints and answers the window manager, and wakes when its time is up (or when
+    // the window is closed); the player's input meanwhile is dropped by the event filter.
+    const int ms = static_cast<int>(static_cast<qint64>(n) * 864 / 1000);
     ++busy_;
-    do {
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-        if (quitting_) break;
-    } while (timer.elapsed() < ms);
+    if (ms > 0 && !quitting_) {
+        QEventLoop pause;
+        QTimer::singleShot(ms, Qt::PreciseTimer, &pause, &QEventLoop::quit);
+        pauseLoop_ = &pause;
+        pause.exec();
+        pauseLoop_ = nullptr;
+    } else {
+        QApplication::processEvents(QEventLoop::AllEvents);
+    }
     --busy_;
 }
 
@@ -428,6 +446,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         // Closed in the middle of a play: the play runs out without pauses or dialogs,
         // then the program ends.
         quitting_ = true;
+        if (pauseLoop_) pauseLoop_->quit();
         hide();
     }
     event->accept();

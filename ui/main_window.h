@@ -12,12 +12,14 @@
 
 #include "game/game.h"
 #include "game/ports.h"
+#include "game/recording.h"
 #include "ui/card_widgets.h"
 
 class QLabel;
 class QPushButton;
 class QScrollBar;
 class QToolButton;
+class QEventLoop;
 class QFrame;
 
 namespace tazkova::ui {
@@ -103,6 +105,7 @@ class MainWindow : public QWidget,
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -112,16 +115,13 @@ class MainWindow : public QWidget,
     /// The card image under a window point that would receive a drop, or -1.
     int DropTargetAt(const QPoint& pos) const;
     void ShowSoundState();
-    void ShowFrameIfWanted(int image);
 
     std::unique_ptr<game::SoundBank> sounds_;
     std::unique_ptr<game::Game> game_;
 
     std::array<CardImage*, game::kDeckSize> cards_{};
     std::array<int, game::kDeckSize> tags_{};
-    std::array<bool, game::kDeckSize> frameWanted_{};  // frames the game shows; drawn while
-                                                       // their card is
-    std::array<CardFrame*, game::kDeckSize> frames_{};
+    std::array<game::FrameState, game::kDeckSize> frames_{};  // where the game put the frames
     std::array<QLabel*, game::kDeckStackCount> deckStack_{};
     std::array<QLabel*, game::kMeBackCount> meBacks_{};
     QLabel* logo_ = nullptr;
@@ -149,9 +149,10 @@ class MainWindow : public QWidget,
     QPoint dragOrigin_;
     Qt::CursorShape dragCursor_ = Qt::ArrowCursor;
 
-    int busy_ = 0;           // inside a pause: input is dropped
-    bool inGame_ = false;    // a game action is running
-    bool quitting_ = false;  // the window was closed while the game was running
+    QEventLoop* pauseLoop_ = nullptr;  // the pause under way
+    int busy_ = 0;                     // inside a pause: input is dropped
+    bool inGame_ = false;              // a game action is running
+    bool quitting_ = false;            // the window was closed while the game was running
     bool hourglass_ = false;
 };
 

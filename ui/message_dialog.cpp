@@ -21,6 +21,7 @@ const QColor kSilver(0xc0, 0xc0, 0xc0);
 MessageDialog::MessageDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    ArabicStyle::Install();
     setObjectName(QStringLiteral("frmMsg"));
     setWindowTitle(QString::fromUtf8(kMessageDialogCaption));
     setFixedSize(kWidth, kHeight);

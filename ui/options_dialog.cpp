@@ -59,6 +59,7 @@ QStringList Utf8List(const auto& texts) {
 }  // namespace
 
 OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
+    ArabicStyle::Install();
     setObjectName(QStringLiteral("FrmOptn"));
     // A fixed dialog frame with the close box and no other title buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -3,10 +3,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlock>
-#include <QTextCursor>
+#include <QShowEvent>
+#include <QTextEdit>
 
 #include "game/texts.h"
 #include "ui/look.h"
@@ -19,6 +18,13 @@ using game::kFaceCount;
 using game::ResultsSheet;
 
 namespace {
+
+// The row labels end inside the bevels, which run from x 12 to 201.
+constexpr int kLabelLeft = 121;
+constexpr int kLabelRight = 198;
+// The memo holds the longest scoring-suit message in three lines.
+constexpr int kMemoFontPixels = 12;
+constexpr int kMemoLineHeight = 14;
 
 struct Row {
     int top;
@@ -43,6 +49,7 @@ constexpr std::array<Row, 9> kRows{{
 }  // namespace
 
 ResultsDialog::ResultsDialog(QWidget* parent) : QDialog(parent) {
+    ArabicStyle::Install();
     setObjectName(QStringLiteral("frmSmry"));
     setWindowTitle(QString::fromUtf8(game::texts::kResultsCaption));
     setFixedSize(214, 399);
@@ -73,7 +80,8 @@ ResultsDialog::ResultsDialog(QWidget* parent) : QDialog(parent) {
         const int height = r < 4 ? 22 : 24;
         auto* label = new QLabel(QString::fromUtf8(row.label), panel_);
         label->setObjectName(QStringLiteral("Label%1").arg(r + 1));
-        label->setGeometry(128, row.top, 80, height);
+        // Up to two pixels short of the bevel's right edge, so the text stays inside it.
+        label->setGeometry(kLabelLeft, row.top, kLabelRight - kLabelLeft, height);
         label->setLayoutDirection(Qt::RightToLeft);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         for (const int index : {row.computerBox, row.humanBox}) {
@@ -88,19 +96,22 @@ ResultsDialog::ResultsDialog(QWidget* parent) : QDialog(parent) {
     }
     boxes_[1]->setToolTip(QString::fromUtf8(kRslt1Hint));
 
-    statusMemo_ = new QPlainTextEdit(panel_);
+    statusMemo_ = new QTextEdit(panel_);
     statusMemo_->setObjectName(QStringLiteral("Status"));
     statusMemo_->setGeometry(17, 345, 166, 43);
-    statusMemo_->setReadOnly(true);
-    statusMemo_->setLayoutDirection(Qt::RightToLeft);
+    MakeDisplayMemo(*statusMemo_, Qt::white);
     statusMemo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     statusMemo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    statusMemo_->setFont(ArabicFont(FontFace::Sans, kMemoFontPixels));
+    statusMemo_->document()->setDocumentMargin(1);
 
     static constexpr std::array<int, kFaceCount> kFaceLeft{19, 19, 19, 86, 86, 86};
     static constexpr std::array<int, kFaceCount> kFaceTop{13, 13, 13, 15, 15, 15};
+    // The faces lie on the form itself, over the panel: a disabled panel takes no input, but
+    // it would also grey the pictures on it.
     for (int f = 0; f < kFaceCount; ++f) {
         const QString name = QString::fromLatin1(FaceName(static_cast<Face>(f)));
-        auto* face = new QLabel(panel_);
+        auto* face = new QLabel(this);
         face->setObjectName(name);
         face->setGeometry(kFaceLeft[f], kFaceTop[f], 32, 32);
         face->setPixmap(Picture(name, 32, 32, devicePixelRatioF()));
@@ -117,14 +128,14 @@ ResultsDialog::ResultsDialog(QWidget* parent) : QDialog(parent) {
 void ResultsDialog::Fill(const ResultsSheet& sheet) {
     setWindowTitle(QString::fromStdString(sheet.caption));
     for (int i = 0; i < 18; ++i) boxes_[i]->setText(QString::fromStdString(sheet.boxes[i]));
-    statusMemo_->setPlainText(QString::fromStdString(sheet.status));
-    // Centre every line of the memo.
-    QTextCursor cursor(statusMemo_->document());
-    cursor.select(QTextCursor::Document);
-    QTextBlockFormat centred;
-    centred.setAlignment(Qt::AlignCenter);
-    cursor.mergeBlockFormat(centred);
+    SetMemoText(*statusMemo_, QString::fromStdString(sheet.status), Qt::AlignHCenter,
+                kMemoLineHeight);
     for (int f = 0; f < kFaceCount; ++f) faces_[f]->setVisible(sheet.faces[f]);
+}
+
+void ResultsDialog::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) CentreOnScreen(*this);
+    QDialog::showEvent(event);
 }
 
 void ResultsDialog::ShowSheet(const ResultsSheet& sheet) {

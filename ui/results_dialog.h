@@ -9,7 +9,7 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
+class QTextEdit;
 class QPushButton;
 
 namespace tazkova::ui {
@@ -29,13 +29,16 @@ class ResultsDialog : public QDialog {
 
     /// Rslt0..Rslt17, by index.
     const std::array<QLineEdit*, 18>& Boxes() const { return boxes_; }
-    QPlainTextEdit* StatusMemo() const { return statusMemo_; }
+    QTextEdit* StatusMemo() const { return statusMemo_; }
     QPushButton* OkButton() const { return okButton_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     QFrame* panel_ = nullptr;
     std::array<QLineEdit*, 18> boxes_{};
-    QPlainTextEdit* statusMemo_ = nullptr;
+    QTextEdit* statusMemo_ = nullptr;
     QPushButton* okButton_ = nullptr;
     std::array<QLabel*, game::kFaceCount> faces_{};
 };

@@ -101,6 +101,15 @@ void RtlRadioGroup::ShowSelection() {
         buttonGroup_.setExclusive(true);
     }
     updating_ = false;
+    UpdateTabStop();
+}
+
+void RtlRadioGroup::UpdateTabStop() {
+    // As in a standard radio group, Tab enters the group at its selected item (the first
+    // when none is) and leaves it from there; the arrow keys move among the items.
+    const int stop = itemIndex_ >= 0 ? itemIndex_ : 0;
+    for (int i = 0; i < ButtonCount(); ++i)
+        Button(i)->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void RtlRadioGroup::SetButtonCount(int count) {
@@ -118,6 +127,7 @@ void RtlRadioGroup::SetButtonCount(int count) {
 void RtlRadioGroup::ButtonToggled(int id, bool checked) {
     if (updating_ || !checked) return;
     itemIndex_ = id;
+    UpdateTabStop();
     emit itemIndexChanged(itemIndex_);
 }
 

@@ -69,6 +69,7 @@ class RtlRadioGroup : public QGroupBox {
     void UpdateButtons();
     /// Checks the selected item's button, or no button at all.
     void ShowSelection();
+    void UpdateTabStop();
     void SetButtonCount(int count);
     void ButtonToggled(int id, bool checked);
 

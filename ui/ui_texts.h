@@ -45,6 +45,13 @@ inline constexpr char kMsgOkCaption[] = "أ&سـتمر";
 inline constexpr char kHelpOkCaption[] = "ا&سـتمر";
 inline constexpr char kShortcutCaption[] = "&انشاء اختصار لسطح المكتب";
 
+// Why no desktop shortcut was made.
+inline constexpr char kNoDesktop[] = "لم يوجد مجلد لسطح المكتب، فلم يُنشأ الاختصار.";
+inline constexpr char kDesktopMissing[] = "مجلد سطح المكتب %1 غير موجود، فلم يُنشأ الاختصار.";
+inline constexpr char kProgramUnknown[] = "ملف البرنامج غير معروف، فلم يُنشأ الاختصار.";
+inline constexpr char kBadShortcutName[] = "لا يصلح «%1» اسماً للاختصار.";
+inline constexpr char kShortcutNotWritten[] = "تعذّرت كتابة الاختصار في %1: %2";
+
 /// The scoring rules of the help dialog, one line each, leading blanks included.
 inline constexpr std::array<const char*, 5> kHelpLines{
     "  البـرمـيـلة : تتحصل علي نقطة في حالة فوزك بـثلاثة اوراق 7 او ورقتي 7 و ثلاثة ورقات 6",

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QMap>
 #include <QTemporaryDir>
+#include <algorithm>
 
 using tazkova::ui::CreateShortcut;
 using tazkova::ui::DesktopExecValue;
@@ -127,7 +129,8 @@ TEST(DesktopShortcut, WritesAnExecutableEntryForTheProgram) {
     ASSERT_TRUE(desktop.isValid());
     const QString program = QStringLiteral("/opt/Tazkova Game/bin/tazkova");
     const ShortcutResult result =
-        CreateShortcut(QStringLiteral("Tazkova"), false, desktop.path(), program);
+        CreateShortcut(QStringLiteral("Tazkova"), false, desktop.path(), program,
+                       QStringLiteral("/opt/Tazkova Game/tazkova.svg"));
     ASSERT_TRUE(result.ok) << result.reason.toStdString();
     EXPECT_EQ(result.path, desktop.filePath(QStringLiteral("Tazkova.desktop")));
     EXPECT_TRUE(result.reason.isEmpty());
@@ -138,7 +141,7 @@ TEST(DesktopShortcut, WritesAnExecutableEntryForTheProgram) {
     const QMap<QString, QString> keys = ReadEntry(text);
     EXPECT_EQ(keys.value(QStringLiteral("Type")), QStringLiteral("Application"));
     EXPECT_EQ(keys.value(QStringLiteral("Name")), QStringLiteral("Tazkova"));
-    EXPECT_FALSE(keys.value(QStringLiteral("Icon")).isEmpty());
+    EXPECT_EQ(keys.value(QStringLiteral("Icon")), QStringLiteral("/opt/Tazkova Game/tazkova.svg"));
     EXPECT_EQ(ExecArguments(keys.value(QStringLiteral("Exec"))), QStringList{program});
     EXPECT_FALSE(keys.contains(QStringLiteral("Path")));
 
@@ -152,8 +155,8 @@ TEST(DesktopShortcut, NamesAndWorkingFolderWhenAskedFor) {
     QTemporaryDir desktop;
     ASSERT_TRUE(desktop.isValid());
     // Without a name the shortcut is called after the program file.
-    const ShortcutResult result =
-        CreateShortcut(QString(), true, desktop.path(), QStringLiteral("/opt/games/tazkova.bin"));
+    const ShortcutResult result = CreateShortcut(
+        QString(), true, desktop.path(), QStringLiteral("/opt/games/tazkova.bin"), QString());
     ASSERT_TRUE(result.ok) << result.reason.toStdString();
     EXPECT_EQ(result.path, desktop.filePath(QStringLiteral("tazkova.bin.desktop")));
     const QMap<QString, QString> keys = ReadEntry(Read(result.path));
@@ -174,11 +177,11 @@ TEST(DesktopShortcut, WritingTwiceLeavesOneWholeShortcut) {
         stale.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
     const ShortcutResult first = CreateShortcut(QStringLiteral("Tazkova"), false, desktop.path(),
-                                                QStringLiteral("/usr/games/tazkova"));
+                                                QStringLiteral("/usr/games/tazkova"), QString());
     ASSERT_TRUE(first.ok) << first.reason.toStdString();
     const QString once = Read(path);
     const ShortcutResult second = CreateShortcut(QStringLiteral("Tazkova"), false, desktop.path(),
-                                                 QStringLiteral("/usr/games/tazkova"));
+                                                 QStringLiteral("/usr/games/tazkova"), QString());
     ASSERT_TRUE(second.ok) << second.reason.toStdString();
 
     EXPECT_EQ(Read(path), once);
@@ -187,15 +190,64 @@ TEST(DesktopShortcut, WritingTwiceLeavesOneWholeShortcut) {
     EXPECT_EQ(QFile::permissions(path) & kExecutable, kExecutable);
 }
 
+/// What a launcher finds for an Icon value: the file it names, or the theme icon of that name
+/// under the data folders; empty when it finds nothing.
+QString ResolveIcon(const QString& icon, const QStringList& dataFolders) {
+    if (icon.isEmpty()) return {};
+    if (QFileInfo(icon).isAbsolute()) return QFileInfo(icon).isFile() ? icon : QString();
+    for (const QString& folder : dataFolders) {
+        QDirIterator it(QDir(folder).filePath(QStringLiteral("icons/hicolor")), QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo file(it.next());
+            if (file.completeBaseName() == icon) return file.filePath();
+        }
+    }
+    return {};
+}
+
+TEST(DesktopShortcut, TheIconIsOneTheLauncherFinds) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString own = root.filePath(QStringLiteral("own"));
+    const QStringList data = {root.filePath(QStringLiteral("local")),
+                              root.filePath(QStringLiteral("system"))};
+
+    // Not installed: an icon file of the game's own, an SVG picture.
+    const QString written = ShortcutIcon(data, own);
+    ASSERT_FALSE(ResolveIcon(written, data).isEmpty()) << written.toStdString();
+    QFile svg(written);
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg"));
+    EXPECT_EQ(ShortcutIcon(data, own), written);  // the same file again
+
+    // Installed in the icon theme, as the package puts it: the theme's name.
+    const QString themed = data[1] + QStringLiteral("/icons/hicolor/48x48/apps");
+    ASSERT_TRUE(QDir().mkpath(themed));
+    QFile png(themed + QStringLiteral("/org.tazkova.Tazkova.png"));
+    ASSERT_TRUE(png.open(QIODevice::WriteOnly));
+    png.close();
+    const QString name = ShortcutIcon(data, own);
+    EXPECT_FALSE(QFileInfo(name).isAbsolute());
+    EXPECT_EQ(ResolveIcon(name, data), png.fileName());
+
+    // Nowhere to write an icon and none installed: no icon rather than one that is missing.
+    EXPECT_EQ(ShortcutIcon({root.filePath(QStringLiteral("none"))}, QStringLiteral("/proc/self/x")),
+              QString());
+}
+
 TEST(DesktopShortcut, WithoutAWritableDesktopNothingIsWrittenAnywhere) {
     QTemporaryDir home;
     ASSERT_TRUE(home.isValid());
     const QString program = QStringLiteral("/usr/games/tazkova");
     const auto fails = [&](const QString& folder, const QString& name = QStringLiteral("Tazkova")) {
-        const ShortcutResult result = CreateShortcut(name, false, folder, program);
+        const ShortcutResult result = CreateShortcut(name, false, folder, program, QString());
         EXPECT_FALSE(result.ok) << folder.toStdString();
         EXPECT_TRUE(result.path.isEmpty());
-        EXPECT_FALSE(result.reason.isEmpty());
+        // Told in Arabic, like every other text of the game.
+        EXPECT_TRUE(std::any_of(result.reason.begin(), result.reason.end(), [](QChar c) {
+            return c.script() == QChar::Script_Arabic;
+        })) << result.reason.toStdString();
         return result.reason;
     };
 
@@ -278,7 +330,7 @@ TEST_F(UserDesktop, FollowsTheUserFoldersSettingAndNeverFallsBackElsewhere) {
     // The shortcut then lands there and only there.
     const ShortcutResult result =
         CreateShortcut(QStringLiteral("Tazkova"), false, UserDesktopFolder(),
-                       QStringLiteral("/usr/games/tazkova"));
+                       QStringLiteral("/usr/games/tazkova"), QString());
     ASSERT_TRUE(result.ok) << result.reason.toStdString();
     EXPECT_EQ(result.path, Home(QStringLiteral("Bureau/Tazkova.desktop")));
     EXPECT_TRUE(QDir(Home(QStringLiteral("Desktop"))).isEmpty());

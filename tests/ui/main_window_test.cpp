@@ -120,6 +120,14 @@ TEST_F(WindowTest, StartsWithAnEmptyTable) {
     EXPECT_EQ(form->game().HandNumber, 0);
 }
 
+TEST_F(WindowTest, ReturnPressesTheFocusedButton) {
+    auto* button = form->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+    form->activateWindow();
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Return);
+    EXPECT_TRUE(form->game().GameActive);
+}
+
 TEST_F(WindowTest, NewGameDealsToTheTablePlaces) {
     NewGame();
     const Game& g = form->game();
@@ -160,7 +168,8 @@ TEST_F(WindowTest, ARestartInTheMiddleOfAChoiceLeavesNoStrayFrame) {
     ASSERT_EQ(form->game().InputState, 2);  // two threes to choose from: the three waits
     auto shownFrames = [&] {
         int shown = 0;
-        for (const CardFrame* frame : form->findChildren<CardFrame*>()) shown += frame->isVisible();
+        for (const CardImage* card : form->findChildren<CardImage*>())
+            shown += card->isVisible() && card->Framed();
         return shown;
     };
     EXPECT_EQ(shownFrames(), 1);

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -126,6 +128,31 @@ TEST_F(GroupOf119x99, ItemIndexIsHeldToTheItemsAndShownByOneButton) {
     RtlRadioGroup empty;
     empty.SetItemIndex(0);
     EXPECT_EQ(empty.ItemIndex(), -1);
+}
+
+TEST_F(GroupOf119x99, TabEntersTheGroupAtItsSelectedItemAndLeavesItFromThere) {
+    QWidget window;
+    auto* before = new QPushButton(QStringLiteral("before"), &window);
+    group.setParent(&window);
+    auto* after = new QPushButton(QStringLiteral("after"), &window);
+    group.SetItemIndex(2);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), group.Button(2));
+    QTest::keyClick(group.Button(2), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), after);
+    QTest::keyClick(after, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), group.Button(2));
+    // The arrow keys move the selection, and Tab then enters at the new one.
+    QTest::keyClick(group.Button(2), Qt::Key_Down);
+    EXPECT_EQ(group.ItemIndex(), 3);
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), group.Button(3));
+    group.setParent(nullptr);
 }
 
 TEST_F(GroupOf119x99, ClickingAButtonSelectsItsItem) {
