@@ -414,6 +414,13 @@ def sound_off_body():
             'stroke="#c41c1c" stroke-width="2" stroke-linecap="round"/>\n']
 
 
+def menu_body():
+    # Three bars on a light plate, like the sound button's.
+    bars = ''.join('<rect x="4" y="%.1f" width="9" height="1.8" rx="0.9" fill="#1b3a25"/>\n'
+                   % y for y in (4.6, 7.6, 10.6))
+    return [SOUND_PLATE, bars]
+
+
 def newgame_body():
     return ['<rect x="1.5" y="2.5" width="8" height="11" rx="1.2" '
             'fill="#ffffff" stroke="#555555" stroke-width="0.8" '
@@ -537,6 +544,7 @@ def all_pictures():
     pics["help.svg"] = svg_doc(17, 17, help_body(), "help")
     pics["sound_on.svg"] = svg_doc(17, 17, sound_on_body(), "sound on")
     pics["sound_off.svg"] = svg_doc(17, 17, sound_off_body(), "sound off")
+    pics["menu.svg"] = svg_doc(17, 17, menu_body(), "menu")
     pics["newgame.svg"] = svg_doc(16, 16, newgame_body(), "new game")
     pics["options.svg"] = svg_doc(16, 16, options_body(), "options")
     pics["result.svg"] = svg_doc(16, 16, result_body(), "result")

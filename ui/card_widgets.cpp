@@ -1,5 +1,6 @@
 #include "ui/card_widgets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -32,19 +33,49 @@ void DrawOutline(QPainter& painter, const QRectF& card, qreal inset, qreal width
 
 }  // namespace
 
-CardImage::CardImage(QWidget* table, CardDragTarget& drags, int index)
-    : QWidget(table), drags_(drags), index_(index) {
+CardImage::CardImage(QWidget* parent, CardTable& table, int index)
+    : QWidget(parent), table_(table), index_(index) {
     // Two of the images carry a small c in their names; the digits are what counts.
     const QString prefix =
         (index == 11 || index == 12) ? QStringLiteral("card") : QStringLiteral("Card");
     setObjectName(prefix + QStringLiteral("%1").arg(index, 2, 10, QLatin1Char('0')));
     resize(game::kCardWidth, game::kCardHeight);
+    // Reached by the table's own Tab order and the arrow keys, never taken by a click.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void CardImage::PrepareFace() {
     if (hasPicture_) return;
-    picture_ = CardFace(index_ + 1, devicePixelRatioF());
+    picture_ = Picture(QStringLiteral("card%1").arg(index_ + 1, 2, 10, QLatin1Char('0')), width(),
+                       height(), devicePixelRatioF());
     hasPicture_ = true;
+}
+
+void CardImage::resizeEvent(QResizeEvent*) {
+    // The table was zoomed: the face is drawn anew at the new size when next seen.
+    if (hasPicture_ && picture_.deviceIndependentSize() != QSizeF(size())) hasPicture_ = false;
+}
+
+void CardImage::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (!event->isAutoRepeat()) table_.ActivateCard(index_);
+            return;
+        default:
+            if (!table_.MoveCardFocus(index_, event->key())) QWidget::keyPressEvent(event);
+    }
+}
+
+void CardImage::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void CardImage::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void CardImage::SetFramed(bool framed) {
@@ -87,15 +118,15 @@ void CardImage::paintEvent(QPaintEvent*) {
 
 void CardImage::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
-        drags_.CardPressed(index_, event->globalPosition().toPoint());
+        table_.CardPressed(index_, event->globalPosition().toPoint());
 }
 
 void CardImage::mouseMoveEvent(QMouseEvent* event) {
-    drags_.CardDragMoved(event->globalPosition().toPoint());
+    table_.CardDragMoved(event->globalPosition().toPoint());
 }
 
 void CardImage::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) drags_.CardReleased(event->globalPosition().toPoint());
+    if (event->button() == Qt::LeftButton) table_.CardReleased(event->globalPosition().toPoint());
 }
 
 }  // namespace tazkova::ui

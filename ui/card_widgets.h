@@ -8,23 +8,41 @@
 
 namespace tazkova::ui {
 
-/// Told of the presses, moves and releases of the mouse on a card image, in screen points.
-class CardDragTarget {
+/// Where a card lies and how it is marked, as a screen reader tells it.
+struct CardPlace {
+    enum class Where { Elsewhere, YourHand, Floor, ComputersHand };
+    Where where = Where::Elsewhere;
+    bool chosen = false;  // a hand card waiting for the floor cards it takes
+    bool picked = false;  // a floor card picked to be taken
+    bool hinted = false;
+};
+
+/// The table the card images lie on: told of the mouse on a card (in screen points) and of
+/// the keys pressed on one, and asked where a card lies.
+class CardTable {
   public:
-    virtual ~CardDragTarget() = default;
+    virtual ~CardTable() = default;
     virtual void CardPressed(int index, const QPoint& globalPos) = 0;
     virtual void CardDragMoved(const QPoint& globalPos) = 0;
     virtual void CardReleased(const QPoint& globalPos) = 0;
+    /// Plays or picks the card, exactly as a click on it would.
+    virtual void ActivateCard(int index) = 0;
+    /// Moves the keyboard focus from the card as the key says; false for a key that moves
+    /// nothing.
+    virtual bool MoveCardFocus(int index, int key) = 0;
+    virtual CardPlace PlaceOf(int index) const = 0;
 };
 
 /// One card image, showing card index + 1. A press starts a drag at once; the table
-/// resolves it on release. The face is drawn from the card art when it is first needed (its
-/// first paint, or while the table is idle after start-up), then kept.
+/// resolves it on release. Enter or Space plays it as a click does, the arrow keys move to
+/// the next card. The face is drawn from the card art when it is first needed (its first
+/// paint, or while the table is idle after start-up), then kept; a new size draws it anew.
 class CardImage : public QWidget {
     Q_OBJECT
   public:
-    CardImage(QWidget* table, CardDragTarget& drags, int index);
+    CardImage(QWidget* parent, CardTable& table, int index);
     int Index() const { return index_; }
+    CardTable& Table() const { return table_; }
     /// Draws the card's face now unless it has a picture already.
     void PrepareFace();
     bool HasPicture() const { return hasPicture_; }
@@ -38,12 +56,16 @@ class CardImage : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    CardDragTarget& drags_;
+    CardTable& table_;
     int index_;
     QPixmap picture_;
     bool hasPicture_ = false;

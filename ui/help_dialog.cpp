@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTextEdit>
+#include <QTextOption>
 
 #include "ui/desktop_shortcut.h"
 #include "ui/look.h"
@@ -21,7 +22,11 @@ using game::Wave;
 
 namespace {
 constexpr int kWidth = 491;
-constexpr int kHeight = 144;
+// The rules above, the keys of the game below them, the buttons at the foot.
+constexpr int kKeysTop = 106;
+constexpr int kKeysHeight = 182;
+constexpr int kButtonsTop = kKeysTop + kKeysHeight + 7;
+constexpr int kHeight = kButtonsTop + 33;
 constexpr int kLineHeight = 17;  // the five rules fill the memo without a scroll bar
 }  // namespace
 
@@ -35,12 +40,13 @@ HelpDialog::HelpDialog(Game& game, QWidget* parent)
     setFixedSize(kWidth, kHeight);
     setFont(ArabicFont(FontFace::Naskh, 13));
 
-    panel_ = MakePanel(this, "Panel1", QRect(0, 0, kWidth, kHeight), QFrame::Sunken, 1);
+    panel_ = MakePanel(this, "Panel1", QRect(0, 0, kWidth, kHeight), QFrame::Sunken, 1,
+                       QString::fromUtf8(kMenuHelp));
 
     rulesMemo_ = new QTextEdit(panel_);
     rulesMemo_->setObjectName(QStringLiteral("Memo1"));
     rulesMemo_->setGeometry(8, 9, 474, 93);
-    MakeDisplayMemo(*rulesMemo_, palette().color(QPalette::Window));
+    MakeDisplayMemo(*rulesMemo_, palette().color(QPalette::Window), QString::fromUtf8(kRulesName));
     rulesMemo_->setFont(ArabicFont(FontFace::Naskh, 12, true));
     rulesMemo_->setLineWrapMode(QTextEdit::NoWrap);
     rulesMemo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -52,7 +58,15 @@ HelpDialog::HelpDialog(Game& game, QWidget* parent)
 
     shortcutButton_ = new QPushButton(QString::fromUtf8(kShortcutCaption), panel_);
     shortcutButton_->setObjectName(QStringLiteral("BitBtn1"));
-    shortcutButton_->setGeometry(11, 113, 162, 25);
+    keysMemo_ = new QTextEdit(panel_);
+    keysMemo_->setObjectName(QStringLiteral("KeysMemo"));
+    keysMemo_->setGeometry(8, kKeysTop, 474, kKeysHeight);
+    MakeDisplayMemo(*keysMemo_, palette().color(QPalette::Window), QString::fromUtf8(kKeysName));
+    keysMemo_->setFont(ArabicFont(FontFace::Sans, 11));
+    keysMemo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    keysMemo_->document()->setDocumentMargin(2);
+
+    shortcutButton_->setGeometry(11, kButtonsTop + 2, 162, 25);
     shortcutButton_->setLayoutDirection(Qt::RightToLeft);
     shortcutButton_->setAutoDefault(false);
     // The button also carries the OK result: the dialog closes once the shortcut is made.
@@ -61,8 +75,35 @@ HelpDialog::HelpDialog(Game& game, QWidget* parent)
         accept();
     });
 
-    okButton_ =
-        MakeContinueButton(*this, panel_, "BitBtn2", kHelpOkCaption, QRect(395, 111, 77, 25));
+    okButton_ = MakeContinueButton(*this, panel_, "BitBtn2", kHelpOkCaption,
+                                   QRect(395, kButtonsTop, 77, 25));
+}
+
+void HelpDialog::SetKeys(const std::vector<std::pair<QString, QString>>& keys) {
+    // Three commands a line, each followed by its key, read from right to left: the table's
+    // columns are laid out from the left, so each line lists its cells from the last.
+    constexpr std::size_t kPerLine = 3;
+    QString html = QStringLiteral("<table width=\"100%\" cellpadding=\"1\">");
+    for (std::size_t i = 0; i < keys.size(); i += kPerLine) {
+        html += QStringLiteral("<tr>");
+        for (std::size_t j = i + kPerLine; j-- > i;) {
+            // A key is embedded as a left-to-right run, so that signs such as the "+" of
+            // "Ctrl++" stay in their places when the line reads from the right.
+            html += j < keys.size()
+                        ? QStringLiteral("<td align=\"right\">%1: <b>\u202a%2\u202c</b></td>")
+                              .arg(keys[j].first.toHtmlEscaped(), keys[j].second.toHtmlEscaped())
+                        : QStringLiteral("<td></td>");
+        }
+        html += QStringLiteral("</tr>");
+    }
+    QTextOption rightToLeft(Qt::AlignRight);
+    rightToLeft.setTextDirection(Qt::RightToLeft);
+    keysMemo_->document()->setDefaultTextOption(rightToLeft);
+    keysMemo_->setHtml(html + QStringLiteral("</table>"));
+}
+
+QString HelpDialog::KeysText() const {
+    return keysMemo_->toPlainText();
 }
 
 QString HelpDialog::Text() const {

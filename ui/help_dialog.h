@@ -3,14 +3,17 @@
 #pragma once
 
 #include <QDialog>
+#include <utility>
+#include <vector>
 
 #include "game/game.h"
 
-class QFrame;
 class QPushButton;
 class QTextEdit;
 
 namespace tazkova::ui {
+
+class BevelPanel;
 
 /// Plays the applause while it is open; the game's sound switch decides whether it is heard.
 class HelpDialog : public QDialog {
@@ -20,6 +23,10 @@ class HelpDialog : public QDialog {
 
     /// The rules as the memo shows them.
     QString Text() const;
+
+    /// The keys of the game, as (what it does, its key) pairs, listed below the rules.
+    void SetKeys(const std::vector<std::pair<QString, QString>>& keys);
+    QString KeysText() const;
 
     /// Where the shortcut button writes. Empty, as at start, means the player's desktop
     /// folder, looked up anew at each press.
@@ -36,8 +43,9 @@ class HelpDialog : public QDialog {
   private:
     game::Game& game_;
     QString desktopFolder_;
-    QFrame* panel_ = nullptr;
+    BevelPanel* panel_ = nullptr;
     QTextEdit* rulesMemo_ = nullptr;
+    QTextEdit* keysMemo_ = nullptr;
     QPushButton* shortcutButton_ = nullptr;
     QPushButton* okButton_ = nullptr;
 };

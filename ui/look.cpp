@@ -111,35 +111,40 @@ void DrawBevel(QPainter& painter, const QRect& r, const QColor& topLeft,
     painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
 }
 
-Bevel::Bevel(QWidget* parent, const QRect& geometry, Style style) : QWidget(parent), style_(style) {
-    setGeometry(geometry);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
+void BevelPanel::AddBevel(const QRect& place, BevelStyle style) {
+    bevels_.push_back({place, style});
+    update();
 }
 
-void Bevel::paintEvent(QPaintEvent*) {
+void BevelPanel::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
     QPainter painter(this);
     const QColor light = palette().color(QPalette::Light);
     const QColor dark = palette().color(QPalette::Dark);
-    switch (style_) {
-        case Style::Raised:
-            DrawBevel(painter, rect(), light, dark);
-            break;
-        case Style::Lowered:
-            DrawBevel(painter, rect(), dark, light);
-            break;
-        case Style::LoweredBox:
-            DrawBevel(painter, rect(), dark, light);
-            DrawBevel(painter, rect().adjusted(1, 1, -1, -1), light, dark);
-            break;
+    for (const Outline& bevel : bevels_) {
+        switch (bevel.style) {
+            case BevelStyle::Raised:
+                DrawBevel(painter, bevel.place, light, dark);
+                break;
+            case BevelStyle::Lowered:
+                DrawBevel(painter, bevel.place, dark, light);
+                break;
+            case BevelStyle::LoweredBox:
+                DrawBevel(painter, bevel.place, dark, light);
+                DrawBevel(painter, bevel.place.adjusted(1, 1, -1, -1), light, dark);
+                break;
+        }
     }
 }
 
-QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry, QFrame::Shadow shadow,
-                  int lineWidth, const QColor& background) {
-    auto* panel = new QFrame(parent);
+BevelPanel* MakePanel(QWidget* parent, const char* name, const QRect& geometry,
+                      QFrame::Shadow shadow, int lineWidth, const QString& spoken,
+                      const QColor& background) {
+    auto* panel = new BevelPanel(parent);
     panel->setObjectName(QLatin1String(name));
+    panel->setAccessibleName(spoken);
     panel->setGeometry(geometry);
-    panel->setFrameStyle(QFrame::Panel | shadow);
+    panel->setFrameStyle(lineWidth > 0 ? QFrame::Panel | shadow : QFrame::NoFrame);
     panel->setLineWidth(lineWidth);
     if (background.isValid()) {
         panel->setAutoFillBackground(true);
@@ -196,7 +201,9 @@ QPixmap CardBack(qreal devicePixelRatio) {
     return Picture(QStringLiteral("back"), 71, 96, devicePixelRatio);
 }
 
-void MakeDisplayMemo(QTextEdit& memo, const QColor& background) {
+void MakeDisplayMemo(QTextEdit& memo, const QColor& background, const QString& spoken) {
+    memo.setAccessibleName(spoken);
+    memo.viewport()->setAccessibleName(spoken);
     memo.setReadOnly(true);
     memo.setAcceptRichText(false);
     memo.setTextInteractionFlags(Qt::NoTextInteraction);

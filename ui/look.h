@@ -9,6 +9,7 @@
 #include <QProxyStyle>
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 class QDialog;
 class QPainter;
@@ -50,31 +51,39 @@ QFont ArabicFont(FontFace face, int pixelSize, bool bold = false, int stretch = 
 /// bottom and right sides in `bottomRight`.
 void DrawBevel(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight);
 
-/// An outline drawn behind other controls in the palette's light and dark colours; it takes
-/// no clicks.
-class Bevel : public QWidget {
-  public:
-    enum class Style {
-        Raised,      // light top and left, dark bottom and right
-        Lowered,     // the other way round
-        LoweredBox,  // a lowered outline with a raised one just inside it
-    };
+/// How a bevel's outline looks, in the palette's light and dark colours.
+enum class BevelStyle {
+    Raised,      // light top and left, dark bottom and right
+    Lowered,     // the other way round
+    LoweredBox,  // a lowered outline with a raised one just inside it
+};
 
-    Bevel(QWidget* parent, const QRect& geometry, Style style);
+/// A panel that carries other controls and draws bevels behind them: outlines that group
+/// the controls and are part of the panel's picture, not controls of their own.
+class BevelPanel : public QFrame {
+  public:
+    using QFrame::QFrame;
+    void AddBevel(const QRect& place, BevelStyle style);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    Style style_;
+    struct Outline {
+        QRect place;
+        BevelStyle style;
+    };
+    std::vector<Outline> bevels_;
 };
 
 // --- Panels and buttons -----------------------------------------------------------------------
 
-/// A panel named `name` (its component name) with a raised or sunken edge of `lineWidth`,
-/// filled with `background` unless that is invalid.
-QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry, QFrame::Shadow shadow,
-                  int lineWidth, const QColor& background = QColor());
+/// A panel named `name` (its component name) with a raised or sunken edge of `lineWidth`
+/// (none for 0), filled with `background` unless that is invalid; a screen reader calls it
+/// `spoken`.
+BevelPanel* MakePanel(QWidget* parent, const char* name, const QRect& geometry,
+                      QFrame::Shadow shadow, int lineWidth, const QString& spoken,
+                      const QColor& background = QColor());
 
 /// The button that closes a dialog and goes on with the game: the dialog's default button.
 QPushButton* MakeContinueButton(QDialog& dialog, QWidget* parent, const char* name,
@@ -98,8 +107,8 @@ QPixmap CardBack(qreal devicePixelRatio = 1.0);
 // --- Memos ----------------------------------------------------------------------------------
 
 /// Makes a memo a display only: right to left, no caret, no selection, no focus, no
-/// context menu, black text on `background`.
-void MakeDisplayMemo(QTextEdit& memo, const QColor& background);
+/// context menu, black text on `background`; a screen reader calls it `spoken`.
+void MakeDisplayMemo(QTextEdit& memo, const QColor& background, const QString& spoken);
 
 /// Puts plain text in a display memo, every line right to left, aligned as asked and
 /// `lineHeight` pixels apart (Arabic faces ask for far more room than their letters need).

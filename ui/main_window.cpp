@@ -1,26 +1,33 @@
 #include "ui/main_window.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QEventLoop>
-#include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
 #include "sound/sound_switch.h"
 #include "sound/wave_bank.h"
+#include "ui/about_dialog.h"
 #include "ui/help_dialog.h"
 #include "ui/look.h"
 #include "ui/message_dialog.h"
 #include "ui/options_dialog.h"
 #include "ui/results_dialog.h"
+#include "ui/statistics.h"
+#include "ui/statistics_dialog.h"
 #include "ui/ui_texts.h"
 
 namespace tazkova::ui {
@@ -32,8 +39,16 @@ namespace {
 /// When the card faces start being drawn, after the window opened.
 constexpr int kFacesAfterStartMs = 150;
 
+// Where the table remembers its size and its motion, beside the sound switch.
+const QString kZoomKey = QStringLiteral("Table/Zoom");
+const QString kMotionKey = QStringLiteral("Table/Motion");
+
 QString Utf8(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+QString Utf8(const char* text) {
+    return QString::fromUtf8(text);
 }
 
 bool IsPlayerInput(QEvent::Type type) {
@@ -47,6 +62,7 @@ bool IsPlayerInput(QEvent::Type type) {
         case QEvent::Wheel:
         case QEvent::Shortcut:
         case QEvent::ShortcutOverride:
+        case QEvent::ContextMenu:
             return true;
         default:
             return false;
@@ -55,134 +71,134 @@ bool IsPlayerInput(QEvent::Type type) {
 
 }  // namespace
 
-// --- The window -------------------------------------------------------------------------
+// --- The window -------------------------------------------------------------------------------
 
 MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       sounds_(std::move(sounds)) {
-    if (!sounds_) sounds_ = std::make_unique<sound::WaveBank>();
-    game_ = std::make_unique<Game>(*this, *sounds_, *this, *this);
-
     ArabicStyle::Install();
+    if (!sounds_) sounds_ = std::make_unique<sound::WaveBank>();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(kWindowCaption));
-    setFixedSize(499, 434);
+    setWindowTitle(Utf8(kWindowCaption));
     setFont(ArabicFont(FontFace::Sans, 13));
     setAutoFillBackground(true);
     QPalette table = palette();
     table.setColor(QPalette::Window, QColor(0x1e, 0x6b, 0x3a));  // the green cloth
     setPalette(table);
     move(100, 0);
-    const qreal dpr = devicePixelRatioF();
 
-    logo_ = new QLabel(this);
-    logo_->setObjectName(QStringLiteral("OfficeLogo"));
-    logo_->setGeometry(54, 125, 382, 154);
-    logo_->setPixmap(Picture(QStringLiteral("logo"), 382, 154, dpr));
-    lastRoundMarker_ = new QLabel(this);
-    lastRoundMarker_->setObjectName(QStringLiteral("Kurtut"));
-    lastRoundMarker_->setGeometry(403, 331, 66, 27);
-    lastRoundMarker_->setPixmap(Picture(QStringLiteral("kurtut"), 66, 27, dpr));
-    lastRoundMarker_->hide();
-    cardBackSource_ = new QLabel(this);
-    cardBackSource_->setObjectName(QStringLiteral("RemainderX"));
-    cardBackSource_->setGeometry(400, 300, 71, 96);
-    cardBackSource_->setPixmap(CardBack(dpr));
-    cardBackSource_->hide();
+    view_ = std::make_unique<CardTableView>(this, *this);
+    game_ = std::make_unique<Game>(*view_, *sounds_, *this, *this);
+    TableLayout& layout = view_->Layout();
+    actions_ = MakeTableActions(this);
 
-    auto button = [this](const char* name, const char* caption, int x, int y, int w, int h) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(x, y, w, h);
-        b->setFont(ArabicFont(FontFace::Sans, 12, true));
+    auto button = [&](const char* name, const char* caption, const QRect& place) {
+        auto* b = new QPushButton(Utf8(caption), this);
+        b->setObjectName(QLatin1String(name));
+        layout.PlaceText(b, place, 12, true);
         // Return presses a focused button, as Space does.
         b->setAutoDefault(true);
         return b;
     };
-    newGameButton_ = button("BitBtn2", kNewGameCaption, 386, 6, 93, 24);
-    optionsButton_ = button("cmdOptions", kOptionsCaption, 386, 34, 93, 24);
-    resultsButton_ = button("cmdResult", kResultCaption, 386, 62, 93, 24);
-    finishButton_ = button("BitBtn1", kFinishCaption, 418, 90, 61, 24);
-    setTabOrder(newGameButton_, optionsButton_);
-    setTabOrder(optionsButton_, resultsButton_);
-    setTabOrder(resultsButton_, finishButton_);
+    newGameButton_ = button("BitBtn2", kNewGameCaption, QRect(386, 6, 93, 24));
+    optionsButton_ = button("cmdOptions", kOptionsCaption, QRect(386, 34, 93, 24));
+    resultsButton_ = button("cmdResult", kResultCaption, QRect(386, 62, 93, 24));
+    finishButton_ = button("BitBtn1", kFinishCaption, QRect(418, 90, 61, 24));
     connect(newGameButton_, &QPushButton::clicked, this, &MainWindow::NewGameClicked);
     connect(optionsButton_, &QPushButton::clicked, this, &MainWindow::OptionsClicked);
     connect(resultsButton_, &QPushButton::clicked, this, &MainWindow::ResultsClicked);
     connect(finishButton_, &QPushButton::clicked, this, &QWidget::close);
+    view_->SetResultsButton(resultsButton_, [this] {
+        // A game begins: its matches are counted from naught, as a game with no play taken
+        // back.
+        youWinsSeen_ = meWinsSeen_ = 0;
+        tookBack_ = false;
+    });
 
-    helpButton_ = new QToolButton(this);
-    helpButton_->setObjectName(QStringLiteral("SpeedButton1"));
-    helpButton_->setGeometry(386, 90, 25, 25);
-    helpButton_->setIcon(QIcon(Picture(QStringLiteral("help"), 19, 19, dpr)));
-    helpButton_->setIconSize(QSize(19, 19));
-    helpButton_->setFocusPolicy(Qt::NoFocus);
+    auto toolButton = [&](const char* name, const QRect& place, const char* spoken) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QLatin1String(name));
+        b->setAccessibleName(Utf8(spoken));
+        b->setFocusPolicy(Qt::NoFocus);
+        layout.Place(b, place);
+        return b;
+    };
+    helpButton_ = toolButton("SpeedButton1", QRect(386, 90, 25, 25), kHelpButtonName);
+    layout.SetIcon(helpButton_, 19, QStringLiteral("help"));
     connect(helpButton_, &QToolButton::clicked, this, &MainWindow::HelpClicked);
-    soundButton_ = new QToolButton(this);
-    soundButton_->setObjectName(QStringLiteral("SpeedButton2"));
-    soundButton_->setGeometry(4, 88, 25, 25);
+    soundButton_ = toolButton("SpeedButton2", QRect(4, 88, 25, 25), kSoundOffName);
     soundButton_->setAutoRaise(true);
-    soundButton_->setIconSize(QSize(21, 21));
-    soundButton_->setFocusPolicy(Qt::NoFocus);
-    soundButton_->setToolTip(QString::fromUtf8(kSoundHint));
     connect(soundButton_, &QToolButton::clicked, this, &MainWindow::SoundClicked);
+    // The menu, in the free corner beside the buttons: by mouse, by Tab, by F10 or the Menu key.
+    menuButton_ = toolButton("MenuButton", QRect(356, 6, 25, 24), kMenuButtonName);
+    menuButton_->setFocusPolicy(Qt::StrongFocus);
+    layout.SetIcon(menuButton_, 17, QStringLiteral("menu"));
+    connect(menuButton_, &QToolButton::clicked, this,
+            [this] { ShowMenu(menuButton_->mapToGlobal(QPoint(0, menuButton_->height()))); });
 
     speedBar_ = new QScrollBar(Qt::Vertical, this);
     speedBar_->setObjectName(QStringLiteral("DelayScroll"));
-    speedBar_->setGeometry(10, 10, 15, 73);
+    speedBar_->setAccessibleName(Utf8(kSpeedBarName));
+    layout.Place(speedBar_, QRect(10, 10, 15, 73));
     speedBar_->setRange(0, 4000);
     speedBar_->setSingleStep(10);
     speedBar_->setPageStep(100);
     speedBar_->setValue(1500);
     speedBar_->setFocusPolicy(Qt::NoFocus);
-    speedBar_->setToolTip(QString::fromUtf8(kSpeedHint));
     connect(speedBar_, &QScrollBar::valueChanged, this, &MainWindow::SpeedChanged);
 
-    statusPanel_ = MakePanel(this, "Panel1", QRect(0, 404, 499, 30), QFrame::Raised, 2,
-                             QColor(0xd4, 0xd0, 0xc8));
-    statusLine_ = new QLabel(statusPanel_);
-    statusLine_->setObjectName(QStringLiteral("Msg"));
-    statusLine_->setGeometry(10, 4, 317, 22);
-    statusLine_->setAlignment(Qt::AlignCenter);
-    auto* bevel = new QFrame(statusPanel_);
-    bevel->setObjectName(QStringLiteral("Bevel2"));
-    bevel->setGeometry(328, 4, 7, 22);
-    bevel->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-    countersLabel_ = new QLabel(statusPanel_);
-    countersLabel_->setObjectName(QStringLiteral("Counters"));
-    countersLabel_->setGeometry(338, 4, 109, 22);
-    countersLabel_->setAlignment(Qt::AlignCenter);
-    countersLabel_->setText(QStringLiteral("Qorvel"));
+    // The commands, with their keys; the buttons' tooltips say the keys.
+    const TableActions& a = actions_;
+    connect(a.newGame, &QAction::triggered, this, &MainWindow::NewGameClicked);
+    connect(a.options, &QAction::triggered, this, &MainWindow::OptionsClicked);
+    connect(a.results, &QAction::triggered, this, &MainWindow::ResultsClicked);
+    connect(a.statistics, &QAction::triggered, this, &MainWindow::StatisticsClicked);
+    connect(a.zoomIn, &QAction::triggered, this, [this] { SetZoom(TableLayout::Larger(Zoom())); });
+    connect(a.zoomOut, &QAction::triggered, this,
+            [this] { SetZoom(TableLayout::Smaller(Zoom())); });
+    for (QAction* size : a.zoom)
+        connect(size, &QAction::triggered, this, [this, size] { SetZoom(size->data().toInt()); });
+    connect(a.motion, &QAction::triggered, this, &MainWindow::SetMotion);
+    connect(a.sound, &QAction::triggered, this, &MainWindow::SoundClicked);
+    connect(a.faster, &QAction::triggered, this,
+            [this] { speedBar_->setValue(speedBar_->value() - speedBar_->pageStep()); });
+    connect(a.slower, &QAction::triggered, this,
+            [this] { speedBar_->setValue(speedBar_->value() + speedBar_->pageStep()); });
+    connect(a.help, &QAction::triggered, this, &MainWindow::HelpClicked);
+    connect(a.about, &QAction::triggered, this, &MainWindow::AboutClicked);
+    connect(a.quit, &QAction::triggered, this, &QWidget::close);
+    auto* openMenu = new QAction(this);
+    openMenu->setShortcuts({QKeySequence(Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    addAction(openMenu);
+    connect(openMenu, &QAction::triggered, menuButton_, &QToolButton::click);
+    newGameButton_->setToolTip(WithKey(Utf8(kMenuNewGame), a.newGame));
+    optionsButton_->setToolTip(WithKey(Utf8(kMenuOptions), a.options));
+    resultsButton_->setToolTip(WithKey(Utf8(kMenuResults), a.results));
+    finishButton_->setToolTip(WithKey(Utf8(kMenuQuit), a.quit));
+    helpButton_->setToolTip(WithKey(Utf8(kMenuHelp), a.help));
+    soundButton_->setToolTip(WithKey(Utf8(kSoundHint), a.sound));
+    menuButton_->setToolTip(WithKey(Utf8(kMenuButtonName), openMenu));
+    speedBar_->setToolTip(Utf8(kSpeedHint) + QStringLiteral(" (") +
+                          a.faster->shortcut().toString(QKeySequence::NativeText) +
+                          QStringLiteral(" / ") +
+                          a.slower->shortcut().toString(QKeySequence::NativeText) + u')');
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             newGameButton_, optionsButton_, resultsButton_, finishButton_, helpButton_,
+             soundButton_, menuButton_, speedBar_})
+        control->setAccessibleDescription(control->toolTip());
 
-    // The card images, then the deck stack, the computer's backs and the frames. The table
-    // opens with every card face down or away, so the faces are drawn after the window is
-    // up: one at a time while the table is idle, each in a few milliseconds.
-    for (int i = 0; i < kDeckSize; ++i) {
-        cards_[i] = new CardImage(this, *this, i);
-        cards_[i]->move(kOffTableLeft, kOffTableTop);
-        cards_[i]->hide();
-    }
-    for (int k = 0; k < kDeckStackCount; ++k) {
-        deckStack_[k] = new QLabel(this);
-        deckStack_[k]->setGeometry(DeckStackLeft(k + 1), DeckStackTop(k + 1), kCardWidth,
-                                   kCardHeight);
-        deckStack_[k]->setPixmap(cardBackSource_->pixmap());
-        deckStack_[k]->show();
-    }
-    for (int k = 0; k < kMeBackCount; ++k) {
-        meBacks_[k] = new QLabel(this);
-        meBacks_[k]->setGeometry(kMeBackHomeLefts[k], kMeBackHomeTop, kCardWidth, kCardHeight);
-        meBacks_[k]->setPixmap(cardBackSource_->pixmap());
-        meBacks_[k]->show();
-    }
-    // The cards lie over the backs and the deck, so they are raised above them.
-    for (CardImage* card : cards_) card->raise();
+    // What the table remembers: its size and whether its cards move.
+    QSettings store(QStringLiteral("Qorvel"), QStringLiteral("Tazkova"));
+    motion_ = store.value(kMotionKey, true).toBool();
+    view_->SetZoom(store.value(kZoomKey, 100).toInt());
 
     game_->SoundOn = sound::SoundSwitch::ReadSoundOn();
     ShowSoundState();
     game_->Startup(seed, MillisecondsSinceMidnight());
     speedBar_->setValue(game_->DelayTime);
+    UpdateMotion();
+    UpdateActions();
     qApp->installEventFilter(this);
     // The focus ring around the focused button is drawn on the cloth, outside the button.
     connect(qApp, &QApplication::focusChanged, this, [this] { update(); });
@@ -190,12 +206,7 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     auto* faces = new QTimer(this);
     faces->setInterval(0);
     connect(faces, &QTimer::timeout, this, [this, faces] {
-        for (CardImage* card : cards_) {
-            if (!card->HasPicture()) {
-                card->PrepareFace();
-                return;
-            }
-        }
+        if (view_->PrepareOneFace()) return;
         faces->stop();
         faces->deleteLater();
     });
@@ -205,18 +216,26 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
-    if (hourglass_) QApplication::restoreOverrideCursor();
 }
 
-// --- Handlers ---------------------------------------------------------------------------
+// --- Commands ---------------------------------------------------------------------------------
 
 void MainWindow::RunGame(const std::function<void()>& action) {
     if (inGame_) return;
+    const QWidget* focused = focusWidget();
+    const auto* focusedCard = qobject_cast<const CardImage*>(focused);
+    const CardPlace::Where before =
+        focusedCard ? PlaceOf(focusedCard->Index()).where : CardPlace::Where::Elsewhere;
     inGame_ = true;
     action();
     inGame_ = false;
     DiscardPendingInput();
-    if (quitting_) QApplication::quit();
+    if (quitting_) {
+        QApplication::quit();
+        return;
+    }
+    if (focusedCard) KeepFocusOnTheTable(before);
+    UpdateActions();
 }
 
 void MainWindow::NewGameClicked() {
@@ -235,6 +254,14 @@ void MainWindow::HelpClicked() {
     RunGame([this] { helpDialog()->exec(); });
 }
 
+void MainWindow::StatisticsClicked() {
+    RunGame([this] { statisticsDialog()->ShowModal(); });
+}
+
+void MainWindow::AboutClicked() {
+    RunGame([this] { aboutDialog()->exec(); });
+}
+
 void MainWindow::SoundClicked() {
     game_->SoundOn = sound::SoundSwitch::Toggle(game_->SoundOn, *this);
     ShowSoundState();
@@ -242,11 +269,61 @@ void MainWindow::SoundClicked() {
 
 void MainWindow::SpeedChanged(int position) {
     game_->DelayTime = position;
+    UpdateMotion();
+}
+
+void MainWindow::SetZoom(int percent) {
+    view_->SetZoom(percent);
+    QSettings(QStringLiteral("Qorvel"), QStringLiteral("Tazkova")).setValue(kZoomKey, Zoom());
+    UpdateActions();
+    update();
+}
+
+void MainWindow::SetMotion(bool on) {
+    motion_ = on;
+    QSettings(QStringLiteral("Qorvel"), QStringLiteral("Tazkova")).setValue(kMotionKey, on);
+    UpdateMotion();
+    UpdateActions();
+}
+
+void MainWindow::UpdateMotion() {
+    // At the fastest speed there is no time to watch the cards move.
+    view_->Motion().SetEnabled(motion_ && game_->DelayTime > 0);
+}
+
+void MainWindow::UpdateActions() {
+    const TableActions& a = actions_;
+    // Hints and taking back come with the game's own routines for them.
+    a.hint->setEnabled(false);
+    a.takeBack->setEnabled(false);
+    a.motion->setChecked(motion_);
+    a.sound->setChecked(game_->SoundOn);
+    for (QAction* size : a.zoom) size->setChecked(size->data().toInt() == Zoom());
+    a.zoomIn->setEnabled(Zoom() < TableLayout::kZooms.back());
+    a.zoomOut->setEnabled(Zoom() > TableLayout::kZooms.front());
 }
 
 void MainWindow::ShowSoundState() {
-    const QString name = game_->SoundOn ? QStringLiteral("sound_on") : QStringLiteral("sound_off");
-    soundButton_->setIcon(QIcon(Picture(name, 21, 21, devicePixelRatioF())));
+    view_->Layout().SetIcon(
+        soundButton_, 21,
+        game_->SoundOn ? QStringLiteral("sound_on") : QStringLiteral("sound_off"));
+    soundButton_->setAccessibleName(Utf8(game_->SoundOn ? kSoundOnName : kSoundOffName));
+    actions_.sound->setChecked(game_->SoundOn);
+}
+
+QMenu* MainWindow::Menu() {
+    if (!menu_) menu_ = MakeTableMenu(actions_, this);
+    return menu_;
+}
+
+void MainWindow::ShowMenu(const QPoint& globalPos) {
+    if (inGame_ || busy_) return;
+    UpdateActions();
+    Menu()->popup(globalPos);
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    ShowMenu(event->globalPos());
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
@@ -257,18 +334,165 @@ void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    const QRectF ring = QRectF(button->geometry()).adjusted(-2, -2, 2, 2);
-    painter.setPen(QPen(QColor(0x10, 0x20, 0x10), 4));
-    painter.drawRoundedRect(ring, 4, 4);
-    painter.setPen(QPen(QColor(0xff, 0xd8, 0x40), 2));
-    painter.drawRoundedRect(ring, 4, 4);
+    const qreal scale = Zoom() / 100.0;
+    const QRectF ring =
+        QRectF(button->geometry()).adjusted(-2 * scale, -2 * scale, 2 * scale, 2 * scale);
+    painter.setPen(QPen(QColor(0x10, 0x20, 0x10), 4 * scale));
+    painter.drawRoundedRect(ring, 4 * scale, 4 * scale);
+    painter.setPen(QPen(QColor(0xff, 0xd8, 0x40), 2 * scale));
+    painter.drawRoundedRect(ring, 4 * scale, 4 * scale);
 }
 
-// --- Dragging cards ---------------------------------------------------------------------
+// --- The cards by keyboard --------------------------------------------------------------------
+
+CardPlace MainWindow::PlaceOf(int index) const {
+    CardPlace place;
+    const Game& g = *game_;
+    const int card = index + 1;
+    for (int i = 1; i <= g.YouPile.Count; ++i) {
+        if (g.YouPile.Cards[i] != card) continue;
+        place.where = CardPlace::Where::YourHand;
+        place.chosen = g.InputState == 2 && g.SelectedSlot == i;
+    }
+    for (int f = 1; f <= g.FloorPile.Count; ++f) {
+        if (g.FloorPile.Cards[f] != card) continue;
+        place.where = CardPlace::Where::Floor;
+        place.picked = g.PickedSet.test(static_cast<std::size_t>(f));
+    }
+    for (int i = 1; i <= g.MePile.Count; ++i) {
+        if (g.MePile.Cards[i] == card && view_->Image(index).visible)
+            place.where = CardPlace::Where::ComputersHand;
+    }
+    place.hinted = Card(index)->Hinted();
+    return place;
+}
+
+std::vector<int> MainWindow::CardsOf(CardPlace::Where where) const {
+    std::vector<int> cards;
+    for (int i = 0; i < kDeckSize; ++i) {
+        const ImageState& image = view_->Image(i);
+        if (image.visible && image.enabled && PlaceOf(i).where == where) cards.push_back(i);
+    }
+    // Right to left, the upper row first.
+    std::sort(cards.begin(), cards.end(), [this](int a, int b) {
+        const ImageState& x = view_->Image(a);
+        const ImageState& y = view_->Image(b);
+        return x.top != y.top ? x.top < y.top : x.left > y.left;
+    });
+    return cards;
+}
+
+bool MainWindow::MoveCardFocus(int index, int key) {
+    const CardPlace::Where where = PlaceOf(index).where;
+    if (where != CardPlace::Where::YourHand && where != CardPlace::Where::Floor) return false;
+    const std::vector<int> group = CardsOf(where);
+    const ImageState& here = view_->Image(index);
+    int to = -1;
+    switch (key) {
+        case Qt::Key_Left:  // on in the reading order, to the left
+        case Qt::Key_Right: {
+            int best = 1 << 20;
+            for (const int other : group) {
+                const ImageState& o = view_->Image(other);
+                const int step = key == Qt::Key_Left ? here.left - o.left : o.left - here.left;
+                if (o.top == here.top && step > 0 && step < best) {
+                    best = step;
+                    to = other;
+                }
+            }
+            break;
+        }
+        case Qt::Key_Up:
+        case Qt::Key_Down: {
+            // The nearest card of the next row up or down, the hand's row below the floor.
+            const std::vector<int> hand = CardsOf(CardPlace::Where::YourHand);
+            std::vector<int> all = CardsOf(CardPlace::Where::Floor);
+            all.insert(all.end(), hand.begin(), hand.end());
+            int nextRow = key == Qt::Key_Up ? -(1 << 20) : 1 << 20;
+            for (const int other : all) {
+                const int top = view_->Image(other).top;
+                if (key == Qt::Key_Up && top < here.top) nextRow = std::max(nextRow, top);
+                if (key == Qt::Key_Down && top > here.top) nextRow = std::min(nextRow, top);
+            }
+            int best = 1 << 20;
+            for (const int other : all) {
+                const ImageState& o = view_->Image(other);
+                if (o.top == nextRow && std::abs(o.left - here.left) < best) {
+                    best = std::abs(o.left - here.left);
+                    to = other;
+                }
+            }
+            break;
+        }
+        case Qt::Key_Home:
+            if (!group.empty()) to = group.front();
+            break;
+        case Qt::Key_End:
+            if (!group.empty()) to = group.back();
+            break;
+        default:
+            return false;
+    }
+    if (to >= 0) Card(to)->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+bool MainWindow::focusNextPrevChild(bool next) {
+    // Tab goes round the buttons, the menu button, the hand and the floor; inside the hand
+    // and the floor the arrow keys move.
+    std::vector<QWidget*> stops = {newGameButton_, optionsButton_, resultsButton_, finishButton_,
+                                   menuButton_};
+    QWidget* focused = focusWidget();
+    int current = -1;
+    for (const CardPlace::Where where : {CardPlace::Where::YourHand, CardPlace::Where::Floor}) {
+        const std::vector<int> group = CardsOf(where);
+        if (group.empty()) continue;
+        QWidget* entry = Card(group.front());
+        for (const int card : group) {
+            if (Card(card) == focused) {
+                entry = focused;
+                current = static_cast<int>(stops.size());
+            }
+        }
+        stops.push_back(entry);
+    }
+    if (current < 0) {
+        const auto at = std::find(stops.begin(), stops.end(), focused);
+        current = at == stops.end() ? -1 : static_cast<int>(at - stops.begin());
+    }
+    const int count = static_cast<int>(stops.size());
+    const int to =
+        current < 0 ? (next ? 0 : count - 1) : (current + (next ? 1 : count - 1)) % count;
+    stops[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void MainWindow::KeepFocusOnTheTable(CardPlace::Where before) {
+    const auto* card = qobject_cast<const CardImage*>(focusWidget());
+    if (card && card->isVisible() && PlaceOf(card->Index()).where == before) return;
+    for (const CardPlace::Where where : {CardPlace::Where::YourHand, CardPlace::Where::Floor}) {
+        const std::vector<int> group = CardsOf(where);
+        if (!group.empty()) {
+            Card(group.front())->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    resultsButton_->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::ActivateCard(int index) {
+    if (inGame_ || busy_ || !InRange(index, 0, kDeckSize)) return;
+    const ImageState& image = view_->Image(index);
+    // As the mouse can: only a card that is shown and not yet taken.
+    if (image.visible && image.enabled) RunGame([=, this] { game_->DropCard(index, index); });
+}
+
+// --- Dragging cards ---------------------------------------------------------------------------
 
 void MainWindow::CardPressed(int index, const QPoint& globalPos) {
     if (inGame_ || busy_ || dragIndex_ >= 0) return;
-    CardImage* card = cards_[index];
+    view_->Motion().Finish();
+    CardImage* card = Card(index);
     dragIndex_ = index;
     dragOrigin_ = card->pos();
     dragOffset_ = mapFromGlobal(globalPos) - card->pos();
@@ -280,7 +504,7 @@ void MainWindow::CardPressed(int index, const QPoint& globalPos) {
 int MainWindow::DropTargetAt(const QPoint& pos) const {
     if (dragIndex_ < 0) return -1;
     // Over its own place the card is dropped on itself: a plain click.
-    if (QRect(dragOrigin_, cards_[dragIndex_]->size()).contains(pos)) return dragIndex_;
+    if (QRect(dragOrigin_, Card(dragIndex_)->size()).contains(pos)) return dragIndex_;
     // Otherwise the topmost other card under the pointer, looking beneath the lifted one.
     const QObjectList& stack = children();
     for (auto it = stack.crbegin(); it != stack.crend(); ++it) {
@@ -294,18 +518,18 @@ int MainWindow::DropTargetAt(const QPoint& pos) const {
 void MainWindow::CardDragMoved(const QPoint& globalPos) {
     if (dragIndex_ < 0) return;
     const QPoint pos = mapFromGlobal(globalPos);
-    cards_[dragIndex_]->move(pos - dragOffset_);
+    Card(dragIndex_)->move(pos - dragOffset_);
     const int target = DropTargetAt(pos);
     const bool accepts = target >= 0 && Game::DragAccepts(dragIndex_, target);
     dragCursor_ = accepts ? Qt::ClosedHandCursor : Qt::ForbiddenCursor;
-    cards_[dragIndex_]->setCursor(dragCursor_);
+    Card(dragIndex_)->setCursor(dragCursor_);
 }
 
 void MainWindow::CardReleased(const QPoint& globalPos) {
     if (dragIndex_ < 0) return;
     const int source = dragIndex_;
     const int target = DropTargetAt(mapFromGlobal(globalPos));
-    CardImage* card = cards_[source];
+    CardImage* card = Card(source);
     card->move(dragOrigin_);
     card->unsetCursor();
     dragCursor_ = Qt::ArrowCursor;
@@ -314,107 +538,13 @@ void MainWindow::CardReleased(const QPoint& globalPos) {
         RunGame([=, this] { game_->DropCard(source, target); });
 }
 
-// --- Display operations -----------------------------------------------------------------
-
-void MainWindow::SetImagePos(int image, int left, int top) {
-    if (InRange(image, 0, kDeckSize)) cards_[image]->move(left, top);
-}
-int MainWindow::ImageLeft(int image) const {
-    return InRange(image, 0, kDeckSize) ? cards_[image]->x() : 0;
-}
-int MainWindow::ImageTop(int image) const {
-    return InRange(image, 0, kDeckSize) ? cards_[image]->y() : 0;
-}
-void MainWindow::SetImageVisible(int image, bool visible) {
-    if (InRange(image, 0, kDeckSize)) cards_[image]->setVisible(visible);
-}
-void MainWindow::SetImageEnabled(int image, bool enabled) {
-    if (InRange(image, 0, kDeckSize)) cards_[image]->setEnabled(enabled);
-}
-void MainWindow::SetImageTag(int image, int tag) {
-    if (InRange(image, 0, kDeckSize)) tags_[image] = tag;
-}
-int MainWindow::ImageTag(int image) const {
-    return InRange(image, 0, kDeckSize) ? tags_[image] : 0;
-}
-void MainWindow::RedrawImage(int image) {
-    if (InRange(image, 0, kDeckSize)) cards_[image]->update();
-}
-void MainWindow::SetFramePos(int frame, int left, int top) {
-    if (!InRange(frame, 1, kDeckSize)) return;
-    frames_[frame - 1].left = left;
-    frames_[frame - 1].top = top;
-}
-void MainWindow::SetFrameVisible(int frame, bool visible) {
-    if (!InRange(frame, 1, kDeckSize)) return;
-    // A frame is drawn by its card, as a bright outline over its edge, and so only while the
-    // card is shown: around a card left in the deck when a game restarts in the middle of a
-    // pick it would be a stray outline.
-    frames_[frame - 1].visible = visible;
-    cards_[frame - 1]->SetFramed(visible);
-}
-void MainWindow::RedrawFrame(int frame) {
-    if (InRange(frame, 1, kDeckSize)) cards_[frame - 1]->update();
-}
-void MainWindow::SetDeckStackVisible(int k, bool visible) {
-    if (InRange(k, 1, kDeckStackCount)) deckStack_[k - 1]->setVisible(visible);
-}
-bool MainWindow::DeckStackVisible(int k) const {
-    return InRange(k, 1, kDeckStackCount) && deckStack_[k - 1]->isVisibleTo(this);
-}
-void MainWindow::RedrawDeckStack(int k) {
-    if (InRange(k, 1, kDeckStackCount)) deckStack_[k - 1]->update();
-}
-void MainWindow::SetMeBackPos(int k, int left, int top) {
-    if (InRange(k, 1, kMeBackCount)) meBacks_[k - 1]->move(left, top);
-}
-void MainWindow::SetMeBackVisible(int k, bool visible) {
-    if (InRange(k, 1, kMeBackCount)) meBacks_[k - 1]->setVisible(visible);
-}
-void MainWindow::RedrawMeBack(int k) {
-    if (InRange(k, 1, kMeBackCount)) meBacks_[k - 1]->update();
-}
-void MainWindow::SetLastRoundMarkerVisible(bool visible) {
-    lastRoundMarker_->setVisible(visible);
-}
-void MainWindow::SetOfficeLogoVisible(bool visible) {
-    logo_->setVisible(visible);
-}
-void MainWindow::SetMsg(const std::string& text) {
-    statusLine_->setText(Utf8(text));
-}
-void MainWindow::RedrawMsg() {
-    statusLine_->update();
-}
-void MainWindow::SetCounters(const std::string& text) {
-    countersLabel_->setText(Utf8(text));
-}
-
-void MainWindow::SetHourglassCursor() {
-    if (hourglass_) return;
-    hourglass_ = true;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-void MainWindow::SetDefaultCursor() {
-    if (!hourglass_) return;
-    hourglass_ = false;
-    QApplication::restoreOverrideCursor();
-}
-
-void MainWindow::FocusResultButton() {
-    resultsButton_->setFocus();
-}
-void MainWindow::RepaintMainWindow() {
-    update();
-}
-
-// --- Pauses -----------------------------------------------------------------------------
+// --- Pauses -----------------------------------------------------------------------------------
 
 void MainWindow::Wait(int n) {
     // One unit is 10^-8 of a day: 0.864 ms. The pause sleeps in an event loop of its own,
-    // which repaints and answers the window manager, and wakes when its time is up (or when
-    // the window is closed); the player's input meanwhile is dropped by the event filter.
+    // which repaints, lets the cards glide and answers the window manager, and wakes when its
+    // time is up (or when the window is closed); the player's input meanwhile is dropped by
+    // the event filter.
     const int ms = static_cast<int>(static_cast<qint64>(n) * 864 / 1000);
     ++busy_;
     if (ms > 0 && !quitting_) {
@@ -452,7 +582,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// --- Dialogs ----------------------------------------------------------------------------
+// --- Dialogs ----------------------------------------------------------------------------------
 
 ResultsDialog* MainWindow::resultsDialog() {
     if (!resultsDialog_) resultsDialog_ = new ResultsDialog(this);
@@ -470,17 +600,67 @@ MessageDialog* MainWindow::messageDialog() {
 }
 
 HelpDialog* MainWindow::helpDialog() {
-    if (!helpDialog_) helpDialog_ = new HelpDialog(*game_, this);
+    if (!helpDialog_) {
+        helpDialog_ = new HelpDialog(*game_, this);
+        // Every key of the table, as the menu gives them, and the keys of the cards.
+        std::vector<std::pair<QString, QString>> keys;
+        const TableActions& a = actions_;
+        for (const QAction* action :
+             {a.newGame, a.options, a.results, a.hint, a.takeBack, a.statistics, a.zoomIn,
+              a.zoomOut, a.sound, a.faster, a.slower, a.help, a.quit}) {
+            keys.emplace_back(action->text(),
+                              action->shortcut().toString(QKeySequence::NativeText));
+        }
+        keys.emplace_back(Utf8(kKeyMenu), QStringLiteral("F10"));
+        keys.emplace_back(Utf8(kKeyArrows), QStringLiteral("← → ↑ ↓"));
+        keys.emplace_back(Utf8(kKeyTab), QStringLiteral("Tab"));
+        keys.emplace_back(Utf8(kKeyPlay), QStringLiteral("Enter / Space"));
+        helpDialog_->SetKeys(keys);
+    }
     return helpDialog_;
 }
 
+StatisticsDialog* MainWindow::statisticsDialog() {
+    if (!statisticsDialog_) statisticsDialog_ = new StatisticsDialog(Stats(), this);
+    return statisticsDialog_;
+}
+
+AboutDialog* MainWindow::aboutDialog() {
+    if (!aboutDialog_) aboutDialog_ = new AboutDialog(this);
+    return aboutDialog_;
+}
+
+Statistics& MainWindow::Stats() {
+    if (!statistics_) statistics_ = std::make_unique<Statistics>(Statistics::UserFile());
+    return *statistics_;
+}
+
+void MainWindow::CountResults() {
+    const Game& g = *game_;
+    const bool youWonOne = g.YouMatchWins > youWinsSeen_;
+    const bool meWonOne = g.MeMatchWins > meWinsSeen_;
+    youWinsSeen_ = g.YouMatchWins;
+    meWinsSeen_ = g.MeMatchWins;
+    if (!youWonOne && !meWonOne) return;
+    // A match has just ended. In a reverse game the player aims for the smaller total, so a
+    // match the computer takes with the larger one is the player's, as the faces say.
+    const bool playerWonMatch = g.ReverseGame ? meWonOne : youWonOne;
+    Stats().CountMatch(g.Level, g.GameType, tookBack_, g.YouPile.Score, g.MePile.Score,
+                       playerWonMatch);
+    if (g.MeMatchWins >= 2 || g.YouMatchWins >= 2) {
+        const bool playerWonGame = g.ReverseGame ? g.MeMatchWins >= 2 : g.YouMatchWins >= 2;
+        Stats().CountGame(g.Level, g.GameType, tookBack_, playerWonGame);
+    }
+}
+
 void MainWindow::ShowResults(const ResultsSheet& sheet) {
+    CountResults();
     // The sheet keeps the last hand's contents even when the window is closing.
     if (quitting_) {
         resultsDialog()->Fill(sheet);
         return;
     }
-    SetDefaultCursor();
+    view_->SetDefaultCursor();
     resultsDialog()->ShowSheet(sheet);
 }
 

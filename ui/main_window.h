@@ -1,39 +1,36 @@
-/// The card table: the main window with the 40 card images, the deck, the computer's
-/// face-down cards, the buttons, the speed bar and the status line. It owns the game and
-/// provides the game's display, pause and dialog ports over real widgets.
+/// The card table: the main window with the cards, the buttons, the speed bar, the sound
+/// button, the menu and the status line. It owns the game and provides the game's pause
+/// and dialog ports; its pictures are the card table view, the game's display.
 #pragma once
 
 #include <QPoint>
-#include <QRect>
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <memory>
 
 #include "game/game.h"
 #include "game/ports.h"
-#include "game/recording.h"
 #include "ui/card_widgets.h"
+#include "ui/table_menu.h"
+#include "ui/table_view.h"
 
-class QLabel;
+class QEventLoop;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 class QToolButton;
-class QEventLoop;
-class QFrame;
 
 namespace tazkova::ui {
 
+class AboutDialog;
 class HelpDialog;
 class MessageDialog;
 class OptionsDialog;
 class ResultsDialog;
+class Statistics;
+class StatisticsDialog;
 
-class MainWindow : public QWidget,
-                   public game::TableDisplay,
-                   public game::Pauser,
-                   public game::GameDialogs,
-                   public CardDragTarget {
+class MainWindow : public QWidget, public game::Pauser, public game::GameDialogs, public CardTable {
     Q_OBJECT
   public:
     /// Builds the table and runs the start-up sequence. `sounds` may be null: the window then
@@ -43,56 +40,47 @@ class MainWindow : public QWidget,
     ~MainWindow() override;
 
     game::Game& game() { return *game_; }
-    CardImage* Card(int index) const { return cards_[index]; }
-    // The dialogs, each made at its first use: making them all at start-up would delay the
-    // opening of the table.
+    CardTableView& View() { return *view_; }
+    CardImage* Card(int index) const { return view_->Card(index); }
+    const TableActions& Actions() const { return actions_; }
+    // The dialogs and the menu, each made at its first use: making them all at start-up
+    // would delay the opening of the table.
     ResultsDialog* resultsDialog();
     OptionsDialog* optionsDialog();
     MessageDialog* messageDialog();
     HelpDialog* helpDialog();
+    StatisticsDialog* statisticsDialog();
+    AboutDialog* aboutDialog();
+    QMenu* Menu();
+    Statistics& Stats();
     /// The pointer shape shown while a card is dragged over the table.
     Qt::CursorShape DragCursor() const { return dragCursor_; }
 
-    // What the buttons and the speed bar do.
+    // What the buttons, the menu and the speed bar do.
     void NewGameClicked();
     void OptionsClicked();
     void ResultsClicked();
     void HelpClicked();
     void SoundClicked();
     void SpeedChanged(int position);
+    void StatisticsClicked();
+    void AboutClicked();
+    /// Draws the table at `percent` of its design size (100, 150, 200 or 300), remembered.
+    void SetZoom(int percent);
+    int Zoom() const { return view_->Layout().Zoom(); }
+    /// Lets the cards glide (on) or jump (off), remembered; never at the fastest speed.
+    void SetMotion(bool on);
+    bool Motion() const { return motion_; }
+    /// Opens the menu at a point of the screen.
+    void ShowMenu(const QPoint& globalPos);
 
-    // Drags of card images, told by the images.
+    // CardTable: the cards' mouse, keys and places.
     void CardPressed(int index, const QPoint& globalPos) override;
     void CardDragMoved(const QPoint& globalPos) override;
     void CardReleased(const QPoint& globalPos) override;
-
-    // game::TableDisplay
-    void SetImagePos(int image, int left, int top) override;
-    int ImageLeft(int image) const override;
-    int ImageTop(int image) const override;
-    void SetImageVisible(int image, bool visible) override;
-    void SetImageEnabled(int image, bool enabled) override;
-    void SetImageTag(int image, int tag) override;
-    int ImageTag(int image) const override;
-    void RedrawImage(int image) override;
-    void SetFramePos(int frame, int left, int top) override;
-    void SetFrameVisible(int frame, bool visible) override;
-    void RedrawFrame(int frame) override;
-    void SetDeckStackVisible(int k, bool visible) override;
-    bool DeckStackVisible(int k) const override;
-    void RedrawDeckStack(int k) override;
-    void SetMeBackPos(int k, int left, int top) override;
-    void SetMeBackVisible(int k, bool visible) override;
-    void RedrawMeBack(int k) override;
-    void SetLastRoundMarkerVisible(bool visible) override;
-    void SetOfficeLogoVisible(bool visible) override;
-    void SetMsg(const std::string& text) override;
-    void RedrawMsg() override;
-    void SetCounters(const std::string& text) override;
-    void SetHourglassCursor() override;
-    void SetDefaultCursor() override;
-    void FocusResultButton() override;
-    void RepaintMainWindow() override;
+    void ActivateCard(int index) override;
+    bool MoveCardFocus(int index, int key) override;
+    CardPlace PlaceOf(int index) const override;
 
     // game::Pauser: the window keeps painting and answering while the game pauses; the
     // player's clicks and key presses made meanwhile are dropped.
@@ -106,42 +94,50 @@ class MainWindow : public QWidget,
   protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    /// Runs a game action to its end, then drops the input that arrived meanwhile.
+    /// Runs a game action to its end, then drops the input that arrived meanwhile and puts
+    /// the keyboard focus back on a card the player can act on.
     void RunGame(const std::function<void()>& action);
     void DiscardPendingInput();
     /// The card image under a window point that would receive a drop, or -1.
     int DropTargetAt(const QPoint& pos) const;
     void ShowSoundState();
+    void UpdateMotion();
+    void UpdateActions();
+    /// The cards the player can reach by keyboard, in the table's right-to-left reading
+    /// order: the hand, or the floor (top row first).
+    std::vector<int> CardsOf(CardPlace::Where where) const;
+    /// After a play the focused card may be gone: the focus goes to the hand.
+    void KeepFocusOnTheTable(CardPlace::Where before);
+    /// Counts the match (and the game) that the score sheet about to be shown ends.
+    void CountResults();
 
     std::unique_ptr<game::SoundBank> sounds_;
+    std::unique_ptr<CardTableView> view_;
     std::unique_ptr<game::Game> game_;
+    std::unique_ptr<Statistics> statistics_;
+    TableActions actions_;
 
-    std::array<CardImage*, game::kDeckSize> cards_{};
-    std::array<int, game::kDeckSize> tags_{};
-    std::array<game::FrameState, game::kDeckSize> frames_{};  // where the game put the frames
-    std::array<QLabel*, game::kDeckStackCount> deckStack_{};
-    std::array<QLabel*, game::kMeBackCount> meBacks_{};
-    QLabel* logo_ = nullptr;
-    QLabel* lastRoundMarker_ = nullptr;
-    QLabel* cardBackSource_ = nullptr;
     QPushButton* newGameButton_ = nullptr;
     QPushButton* optionsButton_ = nullptr;
     QPushButton* resultsButton_ = nullptr;
     QPushButton* finishButton_ = nullptr;
     QToolButton* helpButton_ = nullptr;
     QToolButton* soundButton_ = nullptr;
+    QToolButton* menuButton_ = nullptr;
     QScrollBar* speedBar_ = nullptr;
-    QFrame* statusPanel_ = nullptr;
-    QLabel* statusLine_ = nullptr;
-    QLabel* countersLabel_ = nullptr;
+    QMenu* menu_ = nullptr;
 
     ResultsDialog* resultsDialog_ = nullptr;
     OptionsDialog* optionsDialog_ = nullptr;
     MessageDialog* messageDialog_ = nullptr;
     HelpDialog* helpDialog_ = nullptr;
+    StatisticsDialog* statisticsDialog_ = nullptr;
+    AboutDialog* aboutDialog_ = nullptr;
 
     // The drag in progress.
     int dragIndex_ = -1;
@@ -149,11 +145,14 @@ class MainWindow : public QWidget,
     QPoint dragOrigin_;
     Qt::CursorShape dragCursor_ = Qt::ArrowCursor;
 
+    bool motion_ = true;   // the player's choice; off at the fastest speed
+    int youWinsSeen_ = 0;  // match wins of this game counted so far
+    int meWinsSeen_ = 0;
+    bool tookBack_ = false;            // a play of this game was taken back
     QEventLoop* pauseLoop_ = nullptr;  // the pause under way
     int busy_ = 0;                     // inside a pause: input is dropped
     bool inGame_ = false;              // a game action is running
     bool quitting_ = false;            // the window was closed while the game was running
-    bool hourglass_ = false;
 };
 
 }  // namespace tazkova::ui

@@ -6,6 +6,7 @@
 #include <QShowEvent>
 #include <QTextEdit>
 
+#include "game/ports.h"
 #include "ui/look.h"
 #include "ui/ui_texts.h"
 
@@ -27,12 +28,13 @@ MessageDialog::MessageDialog(QWidget* parent)
     setFixedSize(kWidth, kHeight);
     setFont(ArabicFont(FontFace::Naskh, 12, true));
 
-    panel_ = MakePanel(this, "Panel1", QRect(0, 0, kWidth, kHeight), QFrame::Sunken, 2);
+    panel_ = MakePanel(this, "Panel1", QRect(0, 0, kWidth, kHeight), QFrame::Sunken, 2,
+                       QString::fromUtf8(kMessageDialogCaption));
 
     memo_ = new QTextEdit(panel_);
     memo_->setObjectName(QStringLiteral("Msg"));
     memo_->setGeometry(26, 18, 197, 43);
-    MakeDisplayMemo(*memo_, kSilver);
+    MakeDisplayMemo(*memo_, kSilver, QString::fromUtf8(kMessageName));
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // A long announcement still shows all of its words: the bar appears only then.
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -41,6 +43,7 @@ MessageDialog::MessageDialog(QWidget* parent)
     // The triumphant computer of the score sheet.
     face_ = new QLabel(panel_);
     face_->setObjectName(QStringLiteral("MAC3"));
+    face_->setAccessibleName(QString::fromUtf8(kFaceNames[int(game::Face::ComputerTriumphant)]));
     face_->setGeometry(48, 77, 32, 32);
     face_->setPixmap(Picture(QStringLiteral("MAC3"), 32, 32, devicePixelRatioF()));
 
@@ -49,6 +52,8 @@ MessageDialog::MessageDialog(QWidget* parent)
 
 void MessageDialog::ShowText(const QString& text) {
     SetMemoText(*memo_, text, Qt::AlignHCenter, kLineHeight);
+    // A screen reader reads the message as the dialog opens.
+    setAccessibleDescription(text);
     okButton_->setFocus();
     exec();
 }

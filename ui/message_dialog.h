@@ -4,12 +4,13 @@
 
 #include <QDialog>
 
-class QFrame;
 class QLabel;
 class QPushButton;
 class QTextEdit;
 
 namespace tazkova::ui {
+
+class BevelPanel;
 
 /// A small modal box with a centred memo, the grinning computer and a continue button.
 class MessageDialog : public QDialog {
@@ -28,7 +29,7 @@ class MessageDialog : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    QFrame* panel_ = nullptr;
+    BevelPanel* panel_ = nullptr;
     QTextEdit* memo_ = nullptr;
     QLabel* face_ = nullptr;
     QPushButton* okButton_ = nullptr;

@@ -33,10 +33,11 @@ RtlRadioGroup* MakeGroup(QWidget* parent, const char* name, const QRect& geometr
     return group;
 }
 
-/// An empty frame lying behind a check box (a sibling, not its parent).
-void MakeFrame(QWidget* parent, const char* name, const QRect& geometry) {
+/// An empty frame lying behind a check box (a sibling, not its parent), read out as the box.
+void MakeFrame(QWidget* parent, const char* name, const QRect& geometry, const char* spoken) {
     auto* frame = new QGroupBox(parent);
     frame->setObjectName(QLatin1String(name));
+    frame->setAccessibleName(QString::fromUtf8(spoken));
     frame->setGeometry(geometry);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -72,28 +73,27 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
 
     // The panel carries every control but the OK button, inside a lowered outer and a raised
     // inner edge.
-    auto* panel = new QWidget(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setGeometry(rect());
-    using Style = Bevel::Style;
-    new Bevel(panel, panel->rect(), Style::LoweredBox);
-
-    // Frames first, so that they lie behind the controls they surround.
-    new Bevel(panel, QRect(143, 9, 129, 135), Style::Raised);   // Bevel1: game type
-    new Bevel(panel, QRect(13, 9, 120, 135), Style::Raised);    // Bevel2: level
-    new Bevel(panel, QRect(148, 14, 119, 26), Style::Lowered);  // Bevel3: type heading
-    new Bevel(panel, QRect(18, 12, 110, 26), Style::Lowered);   // Bevel4: level heading
-    new Bevel(panel, QRect(13, 147, 261, 81), Style::Lowered);  // Bevel5: the switches
-    MakeFrame(panel, "GroupBox1", QRect(148, 152, 119, 38));
-    MakeFrame(panel, "GroupBox2", QRect(148, 190, 119, 34));
-    MakeFrame(panel, "GroupBox3", QRect(18, 152, 110, 38));
-    MakeFrame(panel, "GroupBox4", QRect(18, 190, 110, 34));
+    BevelPanel* panel = MakePanel(this, "Panel1", rect(), QFrame::Plain, 0,
+                                  QString::fromUtf8(kOptionsDialogCaption));
+    panel->AddBevel(panel->rect(), BevelStyle::LoweredBox);
+    panel->AddBevel(QRect(143, 9, 129, 135), BevelStyle::Raised);   // Bevel1: game type
+    panel->AddBevel(QRect(13, 9, 120, 135), BevelStyle::Raised);    // Bevel2: level
+    panel->AddBevel(QRect(148, 14, 119, 26), BevelStyle::Lowered);  // Bevel3: type heading
+    panel->AddBevel(QRect(18, 12, 110, 26), BevelStyle::Lowered);   // Bevel4: level heading
+    panel->AddBevel(QRect(13, 147, 261, 81), BevelStyle::Lowered);  // Bevel5: the switches
+    // Frames first, so that they lie behind the check boxes they surround.
+    MakeFrame(panel, "GroupBox1", QRect(148, 152, 119, 38), kDinariCaption);
+    MakeFrame(panel, "GroupBox2", QRect(148, 190, 119, 34), kOpenCardsCaption);
+    MakeFrame(panel, "GroupBox3", QRect(18, 152, 110, 38), kAlternateCaption);
+    MakeFrame(panel, "GroupBox4", QRect(18, 190, 110, 34), kReverseCaption);
 
     MakeHeading(panel, kTypeHeading, 172, 18)->setObjectName(QStringLiteral("Label9"));
     typeGroup_ =
         MakeGroup(panel, "GmType", QRect(148, 40, 119, 99), Utf8List(game::texts::kGmTypeItems), 2);
+    typeGroup_->setAccessibleName(QString::fromUtf8(kTypeHeading));
     MakeHeading(panel, kLevelHeading, 42, 16)->setObjectName(QStringLiteral("Label10"));
     levelGroup_ = MakeGroup(panel, "GmLevel", QRect(18, 40, 110, 99), Utf8List(kLevelItems), 3);
+    levelGroup_->setAccessibleName(QString::fromUtf8(kLevelHeading));
 
     dinariBox_ = MakeCheckBox(panel, "Dnry", kDinariCaption, QRect(154, 161, 95, 22), true);
     openCardsBox_ =

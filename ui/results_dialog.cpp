@@ -57,7 +57,7 @@ ResultsDialog::ResultsDialog(QWidget* parent) : QDialog(parent) {
 
     // The panel holds every box and is disabled, so nothing on it can be focused or edited.
     panel_ = MakePanel(this, "RsltFrame", QRect(0, 0, 214, 399), QFrame::Sunken, 2,
-                       QColor(0xc0, 0xc0, 0xc0));
+                       QString::fromUtf8(game::texts::kResultsCaption), QColor(0xc0, 0xc0, 0xc0));
     QPalette panel = panel_->palette();
     // The boxes are disabled but must stay readable.
     panel.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
@@ -65,15 +65,14 @@ ResultsDialog::ResultsDialog(QWidget* parent) : QDialog(parent) {
     panel.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
     panel_->setPalette(panel);
 
-    using Style = Bevel::Style;
-    new Bevel(panel_, QRect(12, 52, 190, 112), Style::LoweredBox);
-    new Bevel(panel_, QRect(12, 172, 190, 90), Style::LoweredBox);
-    auto* rule = new QFrame(panel_);
-    rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    rule->setGeometry(16, 230, 182, 2);
-    new Bevel(panel_, QRect(12, 266, 190, 34), Style::LoweredBox);
-    new Bevel(panel_, QRect(12, 308, 190, 34), Style::LoweredBox);
-    new Bevel(panel_, QRect(12, 342, 190, 50), Style::LoweredBox);
+    // The bevels group rows 1-4, rows 5-7 with a thin rule above row 7, row 8, row 9 and the
+    // memo.
+    panel_->AddBevel(QRect(12, 52, 190, 112), BevelStyle::LoweredBox);
+    panel_->AddBevel(QRect(12, 172, 190, 90), BevelStyle::LoweredBox);
+    panel_->AddBevel(QRect(16, 230, 182, 2), BevelStyle::Lowered);
+    panel_->AddBevel(QRect(12, 266, 190, 34), BevelStyle::LoweredBox);
+    panel_->AddBevel(QRect(12, 308, 190, 34), BevelStyle::LoweredBox);
+    panel_->AddBevel(QRect(12, 342, 190, 50), BevelStyle::LoweredBox);
 
     for (std::size_t r = 0; r < kRows.size(); ++r) {
         const Row& row = kRows[r];
@@ -91,6 +90,10 @@ ResultsDialog::ResultsDialog(QWidget* parent) : QDialog(parent) {
             box->setReadOnly(true);
             box->setFocusPolicy(Qt::NoFocus);
             box->setAlignment(Qt::AlignCenter);
+            // Read out as the row and the side: ": ديناري الحاسوب".
+            box->setAccessibleName(
+                label->text() + u' ' +
+                QString::fromUtf8(index == row.computerBox ? kComputerSide : kPlayerSide));
             boxes_[index] = box;
         }
     }
@@ -99,7 +102,7 @@ ResultsDialog::ResultsDialog(QWidget* parent) : QDialog(parent) {
     statusMemo_ = new QTextEdit(panel_);
     statusMemo_->setObjectName(QStringLiteral("Status"));
     statusMemo_->setGeometry(17, 345, 166, 43);
-    MakeDisplayMemo(*statusMemo_, Qt::white);
+    MakeDisplayMemo(*statusMemo_, Qt::white, QString::fromUtf8(kMessageName));
     statusMemo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     statusMemo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     statusMemo_->setFont(ArabicFont(FontFace::Sans, kMemoFontPixels));
@@ -113,6 +116,7 @@ ResultsDialog::ResultsDialog(QWidget* parent) : QDialog(parent) {
         const QString name = QString::fromLatin1(FaceName(static_cast<Face>(f)));
         auto* face = new QLabel(this);
         face->setObjectName(name);
+        face->setAccessibleName(QString::fromUtf8(kFaceNames[f]));
         face->setGeometry(kFaceLeft[f], kFaceTop[f], 32, 32);
         face->setPixmap(Picture(name, 32, 32, devicePixelRatioF()));
         faces_[f] = face;

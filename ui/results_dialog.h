@@ -6,13 +6,14 @@
 
 #include "game/ports.h"
 
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QTextEdit;
 class QPushButton;
 
 namespace tazkova::ui {
+
+class BevelPanel;
 
 /// Two columns of read-only boxes, the computer's on the left and the human's on the right,
 /// one row per scoring category, the two sides' faces and a message memo. It keeps its
@@ -36,7 +37,7 @@ class ResultsDialog : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    QFrame* panel_ = nullptr;
+    BevelPanel* panel_ = nullptr;
     std::array<QLineEdit*, 18> boxes_{};
     QTextEdit* statusMemo_ = nullptr;
     QPushButton* okButton_ = nullptr;

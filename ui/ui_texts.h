@@ -52,6 +52,82 @@ inline constexpr char kProgramUnknown[] = "ملف البرنامج غير معر
 inline constexpr char kBadShortcutName[] = "لا يصلح «%1» اسماً للاختصار.";
 inline constexpr char kShortcutNotWritten[] = "تعذّرت كتابة الاختصار في %1: %2";
 
+// The menu of the table, its button and its commands.
+inline constexpr char kMenuButtonName[] = "القائمة";
+inline constexpr char kMenuNewGame[] = "لعبة جديدة";
+inline constexpr char kMenuOptions[] = "إختيارات";
+inline constexpr char kMenuResults[] = "النتيجة";
+inline constexpr char kMenuHint[] = "تلميح";
+inline constexpr char kMenuTakeBack[] = "تراجع عن آخر لعبة";
+inline constexpr char kMenuStatistics[] = "الإحصائيات";
+inline constexpr char kMenuZoom[] = "حجم الطاولة";
+inline constexpr char kMenuZoomIn[] = "تكبير";
+inline constexpr char kMenuZoomOut[] = "تصغير";
+inline constexpr char kMenuMotion[] = "حركة الأوراق";
+inline constexpr char kMenuSound[] = "الصوت";
+inline constexpr char kMenuFaster[] = "أسرع";
+inline constexpr char kMenuSlower[] = "أبطأ";
+inline constexpr char kMenuHelp[] = "المساعدة";
+inline constexpr char kMenuAbout[] = "عن Tazkova";
+inline constexpr char kMenuQuit[] = "إنهاء";
+
+// What a screen reader says of the table.
+inline constexpr char kHelpButtonName[] = "المساعدة";
+inline constexpr char kSoundOnName[] = "الصوت مفعّل";
+inline constexpr char kSoundOffName[] = "الصوت متوقف";
+inline constexpr char kSpeedBarName[] = "السرعة";
+inline constexpr char kStatusPanelName[] = "شريط الحالة";
+inline constexpr char kSeparatorName[] = "فاصل";
+inline constexpr char kDeckName[] = "رزمة الأوراق";
+inline constexpr char kComputerBackName[] = "ورقة الحاسوب المقلوبة";
+inline constexpr char kLastRoundName[] = "الدور الأخير";
+inline constexpr char kInYourHand[] = "في يدك";
+inline constexpr char kOnTheFloor[] = "على الأرض";
+inline constexpr char kInComputersHand[] = "في يد الحاسوب";
+inline constexpr char kChosen[] = "مختارة، تنتظر ما تأخذه من الأرض";
+inline constexpr char kPicked[] = "ملتقطة";
+inline constexpr char kHinted[] = "مقترحة";
+inline constexpr char kRulesName[] = "قواعد النقاط";
+inline constexpr char kMessageName[] = "الرسالة";
+inline constexpr char kKeysName[] = "مفاتيح اللعبة";
+inline constexpr char kKeyArrows[] = "التنقل بين الأوراق";
+inline constexpr char kKeyTab[] = "بين الأزرار واليد والأرض";
+inline constexpr char kKeyPlay[] = "لعب الورقة أو التقاطها";
+inline constexpr char kKeyMenu[] = "القائمة";
+inline constexpr char kComputerSide[] = "الحاسوب";
+inline constexpr char kPlayerSide[] = "أنت";
+/// The faces of the score sheet, in the order of the game's Face.
+inline constexpr std::array<const char*, 6> kFaceNames{
+    "الحاسوب مستاء", "الحاسوب مبتسم", "الحاسوب منتصر", "أنت مستاء", "أنت مبتسم", "أنت منتصر"};
+
+// The statistics dialog.
+inline constexpr char kStatisticsCaption[] = "الإحصائيات";
+inline constexpr char kStatisticsUnreadable[] =
+    "تعذّرت قراءة الإحصائيات المحفوظة، فهي فارغة. امسحها لتبدأ من جديد.";
+inline constexpr char kStatisticsUnwritable[] =
+    "تعذّر حفظ الإحصائيات، فهي محفوظة حتى إغلاق اللعبة فقط.";
+inline constexpr char kStatisticsReset[] = "مسح الإحصائيات";
+inline constexpr char kStatisticsResetQuestion[] = "أتريد مسح كل الإحصائيات؟";
+inline constexpr char kStatisticsLevel[] = "المستوى";
+inline constexpr char kStatisticsType[] = "نوع اللعبة";
+inline constexpr char kStatisticsTakenBack[] = "ألعاب فيها تراجع";
+inline constexpr char kStatisticsGames[] = "الألعاب";
+inline constexpr char kStatisticsWon[] = "الفوز";
+inline constexpr char kStatisticsLost[] = "الخسارة";
+inline constexpr char kStatisticsMatches[] = "الطروح";
+inline constexpr char kStatisticsBest[] = "أفضل طرح";
+inline constexpr char kStatisticsWorst[] = "أسوأ طرح";
+inline constexpr char kStatisticsNone[] = "لا شيء بعد";
+
+// The about box.
+inline constexpr char kAboutCaption[] = "عن Tazkova";
+inline constexpr char kAboutText[] =
+    "Tazkova %1\n"
+    "لعبة ورق من عائلة الصيد، تلعبها ضد الحاسوب.\n"
+    "رخصتها GPL-3.0-or-later، وهي برنامج حر.\n"
+    "مبنية على Qt %2 وخطوط Noto العربية.\n"
+    "صور الأوراق وأصواتها من صنعنا.";
+
 /// The scoring rules of the help dialog, one line each, leading blanks included.
 inline constexpr std::array<const char*, 5> kHelpLines{
     "  البـرمـيـلة : تتحصل علي نقطة في حالة فوزك بـثلاثة اوراق 7 او ورقتي 7 و ثلاثة ورقات 6",

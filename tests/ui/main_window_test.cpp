@@ -30,31 +30,6 @@ int C(const std::string& name) {
     return 0;
 }
 
-/// Closes every modal dialog as soon as it opens, noting which ones were shown.
-class ModalCloser {
-  public:
-    ModalCloser() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                shown_.push_back(modal->objectName());
-                if (auto* dialog = qobject_cast<QDialog*>(modal))
-                    dialog->accept();
-                else
-                    modal->close();
-            }
-        });
-        timer_.start();
-    }
-    int Count(const QString& name) const {
-        return static_cast<int>(std::count(shown_.begin(), shown_.end(), name));
-    }
-
-  private:
-    QTimer timer_;
-    std::vector<QString> shown_;
-};
-
 class WindowTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
@@ -110,7 +85,7 @@ TEST_F(WindowTest, StartsWithAnEmptyTable) {
     EXPECT_FALSE(form->findChild<QLabel*>(QStringLiteral("Kurtut"))->isVisible());
     EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("Msg"))->text().toStdString(),
               Game::Banner());
-    for (int k = 1; k <= 6; ++k) EXPECT_TRUE(form->DeckStackVisible(k));
+    for (int k = 1; k <= 6; ++k) EXPECT_TRUE(form->View().DeckStackVisible(k));
     EXPECT_EQ(form->Card(11)->objectName(), QStringLiteral("card11"));
     EXPECT_EQ(form->Card(39)->objectName(), QStringLiteral("Card39"));
 
@@ -225,7 +200,7 @@ TEST_F(WindowTest, ClicksDuringAPauseAreDropped) {
 }
 
 TEST_F(WindowTest, AHandPlayedToItsEndShowsTheScoreSheet) {
-    ModalCloser closer;
+    tazkova::testing::ModalCloser closer;
     NewGame();
     std::mt19937 rng(7);
     Game& g = form->game();

@@ -1,9 +1,14 @@
 /// A chosen table in the window, for the widget tests: the new-game button pressed, then the
-/// hands and the floor replaced by the cards a test names.
+/// hands and the floor replaced by the cards a test names; and the modal dialogs closed as
+/// they open.
 #pragma once
 
+#include <QApplication>
+#include <QDialog>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <vector>
 
 #include "ui/main_window.h"
@@ -14,6 +19,31 @@ using namespace tazkova::ui;
 
 using namespace tazkova::game;
 
+/// Closes every modal dialog as soon as it opens, noting which ones were shown.
+class ModalCloser {
+  public:
+    ModalCloser() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shown_.push_back(modal->objectName());
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->accept();
+                else
+                    modal->close();
+            }
+        });
+        timer_.start();
+    }
+    int Count(const QString& name) const {
+        return static_cast<int>(std::count(shown_.begin(), shown_.end(), name));
+    }
+
+  private:
+    QTimer timer_;
+    std::vector<QString> shown_;
+};
+
 inline void PressNewGame(MainWindow& form) {
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
 }
@@ -23,16 +53,16 @@ inline void ArrangeTable(MainWindow& form, const std::vector<int>& me, const std
                          const std::vector<int>& floor) {
     Game& g = form.game();
     for (int i = 0; i < kDeckSize; ++i) {
-        form.SetImageVisible(i, false);
-        form.SetImageEnabled(i, true);
-        form.SetImageTag(i, 0);
+        form.View().SetImageVisible(i, false);
+        form.View().SetImageEnabled(i, true);
+        form.View().SetImageTag(i, 0);
     }
     auto fill = [&](Pile& pile, const std::vector<int>& cards) {
         pile.Count = static_cast<int>(cards.size());
         for (int i = 0; i < pile.Count; ++i) {
             pile.Cards[i + 1] = cards[i];
             pile.Slots[i + 1] = i + 1;
-            form.SetImageTag(cards[i] - 1, 1);
+            form.View().SetImageTag(cards[i] - 1, 1);
         }
         g.LayOutPile(pile, true);
     };

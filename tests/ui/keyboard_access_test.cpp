@@ -1,0 +1,197 @@
+// Playing without a mouse: a whole hand by keyboard alone, the usual desktop keys, and the
+// table as a screen reader reads it.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTest>
+
+#include "game/recording.h"
+#include "tests/ui/accessible_tree.h"
+#include "tests/ui/table_setup.h"
+#include "ui/about_dialog.h"
+#include "ui/accessibility.h"
+#include "ui/help_dialog.h"
+#include "ui/main_window.h"
+#include "ui/message_dialog.h"
+#include "ui/options_dialog.h"
+#include "ui/results_dialog.h"
+#include "ui/statistics_dialog.h"
+#include "ui/ui_texts.h"
+
+using namespace tazkova::game;
+using namespace tazkova::ui;
+
+namespace {
+
+class KeyboardTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
+
+    static std::unique_ptr<MainWindow> MakeWindow() {
+        auto window = std::make_unique<MainWindow>(SeedChoice{SeedChoice::Kind::Advance, 5},
+                                                   std::make_unique<RecordingTable>());
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->findChild<QScrollBar*>(QStringLiteral("DelayScroll"))->setValue(0);
+        return window;
+    }
+
+    /// Presses `key` where the keyboard focus is, as the player would.
+    static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, key, modifiers);
+    }
+
+    /// The card the player means to act on: the first hand card, or in a choice the next
+    /// floor card of the first set of them that makes the chosen card's rank.
+    static int NextCard(const Game& g) {
+        if (g.InputState == 2) {
+            const int rank = CardRank(g.YouPile.Cards[g.SelectedSlot]);
+            const int n = g.FloorPile.Count;
+            for (unsigned set = 1; set < (1u << n); ++set) {
+                int sum = 0;
+                for (int f = 0; f < n; ++f)
+                    if (set & (1u << f)) sum += CardRank(g.FloorPile.Cards[f + 1]);
+                if (sum != rank) continue;
+                for (int f = 0; f < n; ++f)
+                    if ((set & (1u << f)) && !g.PickedSet.test(std::size_t(f + 1)))
+                        return g.FloorPile.Cards[f + 1] - 1;
+            }
+        }
+        return g.YouPile.Count > 0 ? g.YouPile.Cards[1] - 1 : -1;
+    }
+};
+
+// Tab reaches the hand and the floor, the arrows move along them, Enter plays: the hand
+// ends on the same score sheet as the same cards clicked with the mouse.
+TEST_F(KeyboardTest, AWholeHandIsPlayedByKeyboardAlone) {
+    tazkova::testing::ModalCloser closer;
+    auto keys = MakeWindow();
+    Press(Qt::Key_N, Qt::ControlModifier);
+    const Game& g = keys->game();
+    ASSERT_TRUE(g.GameActive) << "Ctrl+N starts a game";
+
+    std::vector<int> played;
+    auto focusedCard = [] { return qobject_cast<CardImage*>(QApplication::focusWidget()); };
+    while (g.HandNumber == 1 && played.size() < 200) {
+        const int target = NextCard(g);
+        ASSERT_GE(target, 0);
+        // Tab round until the keyboard is in the card's row, then along it with the arrows.
+        const CardPlace::Where row = keys->PlaceOf(target).where;
+        for (int i = 0;
+             i < 12 && !(focusedCard() && keys->PlaceOf(focusedCard()->Index()).where == row); ++i)
+            Press(Qt::Key_Tab);
+        Press(Qt::Key_Home);
+        for (int i = 0; i < 12 && focusedCard() && focusedCard()->Index() != target; ++i)
+            Press(Qt::Key_Left);
+        ASSERT_TRUE(focusedCard()) << "the keyboard reached the cards";
+        ASSERT_EQ(focusedCard()->Index(), target);
+        Press(Qt::Key_Return);
+        played.push_back(target);
+    }
+    EXPECT_EQ(g.HandNumber, 2) << "the hand was played to its end";
+    EXPECT_EQ(closer.Count(QStringLiteral("frmSmry")), 1) << "the score sheet was shown";
+
+    // The same cards clicked with the mouse on a table dealt alike.
+    auto mouse = MakeWindow();
+    tazkova::testing::PressNewGame(*mouse);
+    for (const int card : played) QTest::mouseClick(mouse->Card(card), Qt::LeftButton);
+    const Game& m = mouse->game();
+    EXPECT_EQ(m.HandNumber, 2);
+    EXPECT_EQ(g.MePile.Score, m.MePile.Score);
+    EXPECT_EQ(g.YouPile.Score, m.YouPile.Score);
+    EXPECT_EQ(g.Results, m.Results);
+    EXPECT_EQ(g.Deck, m.Deck);
+}
+
+TEST_F(KeyboardTest, TheUsualKeysWorkAndAreShown) {
+    auto window = MakeWindow();
+    tazkova::testing::ModalCloser closer;
+    Press(Qt::Key_F1);
+    EXPECT_EQ(closer.Count(QStringLiteral("FrmHelp")), 1) << "F1 opens the help";
+    // The help lists the keys, and each button's tooltip shows its own.
+    EXPECT_TRUE(window->helpDialog()->KeysText().contains(QStringLiteral("Ctrl+N")));
+    auto* newGame = window->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+    EXPECT_TRUE(newGame->toolTip().contains(QStringLiteral("Ctrl+N")));
+    // The help closed: the table is the active window again.
+    QApplication::setActiveWindow(window.get());
+    newGame->setFocus();
+    Press(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(closer.Count(QStringLiteral("frmSmry")), 1) << "Ctrl+R shows the score sheet";
+    // Keys are dropped during a pause, as clicks are.
+    QTimer::singleShot(0, window.get(),
+                       [&] { QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier); });
+    window->Wait(60);
+    QApplication::processEvents();
+    EXPECT_FALSE(window->game().GameActive);
+}
+
+TEST_F(KeyboardTest, AScreenReaderFindsANameForEverythingShown) {
+    auto window = MakeWindow();
+    tazkova::testing::PressNewGame(*window);
+    int showing = 0;
+    EXPECT_EQ(tazkova::testing::UnnamedShowing(window.get(), &showing), QStringList{});
+    EXPECT_GT(showing, 20);
+    const std::vector<QDialog*> dialogs = {window->resultsDialog(),    window->optionsDialog(),
+                                           window->messageDialog(),    window->helpDialog(),
+                                           window->statisticsDialog(), window->aboutDialog()};
+    for (QDialog* dialog : dialogs) {
+        dialog->show();
+        EXPECT_EQ(tazkova::testing::UnnamedShowing(dialog), QStringList{})
+            << dialog->objectName().toStdString();
+        dialog->hide();
+    }
+
+    // A card says what it is and where it lies, and is marked when chosen.
+    const Game& g = window->game();
+    const int hand = g.YouPile.Cards[1];
+    QAccessibleInterface* card = QAccessible::queryAccessibleInterface(window->Card(hand - 1));
+    EXPECT_EQ(card->text(QAccessible::Name), SpokenCardName(hand));
+    EXPECT_TRUE(card->text(QAccessible::Description).startsWith(QString::fromUtf8(kInYourHand)));
+    const int floor = g.FloorPile.Cards[1];
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(window->Card(floor - 1))
+                    ->text(QAccessible::Description)
+                    .startsWith(QString::fromUtf8(kOnTheFloor)));
+    // The computer's cards are only backs, whatever they are.
+    for (int i = 1; i <= g.MePile.Count; ++i)
+        EXPECT_TRUE(window->Card(g.MePile.Cards[i] - 1)->isHidden());
+}
+
+TEST(SpokenTexts, CardsAndPlaysAreReadInArabicWords) {
+    EXPECT_EQ(SpokenCardName(17), QStringLiteral("سبعة ديناري"));
+    EXPECT_EQ(SpokenCardName(10), QStringLiteral("ملك سباتي"));
+    EXPECT_EQ(SpokenStatus(QStringLiteral("You Play 7d and win  3c 4h Tazkova!!")),
+              QStringLiteral("أنت تلعب سبعة ديناري وتأخذ ثلاثة سباتي وأربعة كبة، تزكوفا!"));
+    EXPECT_EQ(SpokenStatus(QStringLiteral("  I Play Qs")),
+              QStringLiteral("الحاسوب يلعب بنت بستوني"));
+    EXPECT_EQ(SpokenStatus(QStringLiteral("Result:  Me =12 You =-3")),
+              QStringLiteral("النتيجة: الحاسوب 12، أنت -3"));
+    EXPECT_EQ(SpokenCounters(QStringLiteral(" 1-2-3:اللعبة")),
+              QStringLiteral("الطرح 1، اليد 2، الدور 3"));
+}
+
+// What changes is told to a screen reader as a new accessible name (the window sends the
+// name-changed event with it; the end-to-end test hears it over AT-SPI).
+TEST_F(KeyboardTest, APlayAndADealAreAnnounced) {
+    auto window = MakeWindow();
+    QLabel* status = window->View().StatusLine();
+    QLabel* counters = window->View().CountersLabel();
+    tazkova::testing::PressNewGame(*window);
+    EXPECT_EQ(counters->accessibleName(), SpokenCounters(counters->text())) << "the deal";
+    EXPECT_TRUE(counters->accessibleName().contains(QStringLiteral("الدور")));
+    const Game& g = window->game();
+    QTest::mouseClick(window->Card(g.YouPile.Cards[1] - 1), Qt::LeftButton);
+    EXPECT_FALSE(status->text().isEmpty());
+    EXPECT_EQ(status->accessibleName(), SpokenStatus(status->text())) << "the play";
+}
+
+}  // namespace

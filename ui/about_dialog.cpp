@@ -1,0 +1,56 @@
+#include "ui/about_dialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "tazkova_version.h"
+#include "ui/look.h"
+#include "ui/ui_texts.h"
+
+namespace tazkova::ui {
+
+namespace {
+constexpr int kWidth = 360;
+constexpr int kHeight = 190;
+}  // namespace
+
+AboutDialog::AboutDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    ArabicStyle::Install();
+    setObjectName(QStringLiteral("AboutDialog"));
+    setWindowTitle(QString::fromUtf8(kAboutCaption));
+    setLayoutDirection(Qt::RightToLeft);
+    setFixedSize(kWidth, kHeight);
+    setFont(ArabicFont(FontFace::Naskh, 13));
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("AboutIcon"));
+    icon->setAccessibleName(QStringLiteral("Tazkova"));
+    icon->setGeometry(kWidth - 76, 14, 64, 64);
+    icon->setPixmap(Picture(QStringLiteral("tazkova"), 64, 64, devicePixelRatioF()));
+
+    text_ = new QLabel(QString::fromUtf8(kAboutText)
+                           .arg(QLatin1String(kTazkovaVersion), QLatin1String(qVersion())),
+                       this);
+    text_->setObjectName(QStringLiteral("AboutText"));
+    text_->setGeometry(12, 10, kWidth - 96, kHeight - 56);
+    text_->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
+    text_->setWordWrap(true);
+    text_->setAccessibleName(text_->text());
+
+    MakeContinueButton(*this, this, "OKButton", kOkCaption, QRect(12, kHeight - 38, 80, 27))
+        ->setFocus();
+}
+
+QString AboutDialog::Text() const {
+    return text_->text();
+}
+
+void AboutDialog::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) CentreOnScreen(*this);
+    QDialog::showEvent(event);
+}
+
+}  // namespace tazkova::ui

@@ -1,0 +1,25 @@
+/// The about box: the game's name and version, its licence, what it is built on, and whose
+/// its pictures and sounds are.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace tazkova::ui {
+
+class AboutDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit AboutDialog(QWidget* parent = nullptr);
+    /// The text as the player reads it.
+    QString Text() const;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QLabel* text_ = nullptr;
+};
+
+}  // namespace tazkova::ui

@@ -1,0 +1,87 @@
+#include "ui/table_menu.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QWidget>
+
+#include "ui/table_layout.h"
+#include "ui/ui_texts.h"
+
+namespace tazkova::ui {
+
+namespace {
+
+QAction* MakeAction(QWidget* window, const char* text, const QKeySequence& key = {}) {
+    auto* action = new QAction(QString::fromUtf8(text), window);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(action);
+    return action;
+}
+
+}  // namespace
+
+TableActions MakeTableActions(QWidget* window) {
+    TableActions a;
+    a.newGame = MakeAction(window, kMenuNewGame, QKeySequence(Qt::CTRL | Qt::Key_N));
+    a.options = MakeAction(window, kMenuOptions, QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    a.results = MakeAction(window, kMenuResults, QKeySequence(Qt::CTRL | Qt::Key_R));
+    a.hint = MakeAction(window, kMenuHint, QKeySequence(Qt::Key_H));
+    a.takeBack = MakeAction(window, kMenuTakeBack, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    a.statistics = MakeAction(window, kMenuStatistics, QKeySequence(Qt::CTRL | Qt::Key_T));
+    a.zoomIn = MakeAction(window, kMenuZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Plus));
+    // Ctrl and the = key, where + is its shifted sign, enlarge too.
+    a.zoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    a.zoomOut = MakeAction(window, kMenuZoomOut, QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    auto* sizes = new QActionGroup(window);
+    for (std::size_t i = 0; i < a.zoom.size(); ++i) {
+        auto* size = new QAction(QStringLiteral("%1%").arg(TableLayout::kZooms[i]), window);
+        size->setCheckable(true);
+        size->setData(TableLayout::kZooms[i]);
+        sizes->addAction(size);
+        a.zoom[i] = size;
+    }
+    a.zoom[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    window->addAction(a.zoom[0]);
+    a.motion = MakeAction(window, kMenuMotion);
+    a.motion->setCheckable(true);
+    a.sound = MakeAction(window, kMenuSound, QKeySequence(Qt::CTRL | Qt::Key_M));
+    a.sound->setCheckable(true);
+    a.faster = MakeAction(window, kMenuFaster, QKeySequence(Qt::CTRL | Qt::Key_Up));
+    a.slower = MakeAction(window, kMenuSlower, QKeySequence(Qt::CTRL | Qt::Key_Down));
+    a.help = MakeAction(window, kMenuHelp, QKeySequence(Qt::Key_F1));
+    a.about = MakeAction(window, kMenuAbout);
+    a.quit = MakeAction(window, kMenuQuit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    return a;
+}
+
+QMenu* MakeTableMenu(const TableActions& a, QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("TableMenu"));
+    menu->setLayoutDirection(Qt::RightToLeft);
+    menu->addActions({a.newGame, a.options, a.results});
+    menu->addSeparator();
+    menu->addActions({a.hint, a.takeBack, a.statistics});
+    menu->addSeparator();
+    QMenu* zoom = menu->addMenu(QString::fromUtf8(kMenuZoom));
+    zoom->setLayoutDirection(Qt::RightToLeft);
+    zoom->addActions({a.zoomIn, a.zoomOut});
+    zoom->addSeparator();
+    for (QAction* size : a.zoom) zoom->addAction(size);
+    menu->addActions({a.motion, a.sound, a.faster, a.slower});
+    menu->addSeparator();
+    menu->addActions({a.help, a.about});
+    menu->addSeparator();
+    menu->addAction(a.quit);
+    return menu;
+}
+
+QString WithKey(const QString& caption, const QAction* action) {
+    if (action->shortcut().isEmpty()) return caption;
+    return caption + QStringLiteral(" (") + action->shortcut().toString(QKeySequence::NativeText) +
+           u')';
+}
+
+}  // namespace tazkova::ui

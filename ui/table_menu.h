@@ -1,0 +1,43 @@
+/// The commands of the table as actions with their keys (the usual desktop keys, which work
+/// on any keyboard layout), and the menu that lists them with their keys shown.
+#pragma once
+
+#include <QKeySequence>
+#include <array>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace tazkova::ui {
+
+struct TableActions {
+    QAction* newGame = nullptr;
+    QAction* options = nullptr;
+    QAction* results = nullptr;
+    QAction* hint = nullptr;
+    QAction* takeBack = nullptr;
+    QAction* statistics = nullptr;
+    QAction* zoomIn = nullptr;
+    QAction* zoomOut = nullptr;
+    std::array<QAction*, 4> zoom{};  // 100, 150, 200 and 300 per cent
+    QAction* motion = nullptr;
+    QAction* sound = nullptr;
+    QAction* faster = nullptr;
+    QAction* slower = nullptr;
+    QAction* help = nullptr;
+    QAction* about = nullptr;
+    QAction* quit = nullptr;
+};
+
+/// Makes the actions, each with its Arabic text and its key, and adds them to `window` so
+/// that the keys work whenever the window is active.
+TableActions MakeTableActions(QWidget* window);
+
+/// The table's menu, right to left, with every action and its key.
+QMenu* MakeTableMenu(const TableActions& actions, QWidget* parent);
+
+/// "caption (key)": what a button's tooltip says, so the player learns its key.
+QString WithKey(const QString& caption, const QAction* action);
+
+}  // namespace tazkova::ui

@@ -1,0 +1,111 @@
+/// The pictures of the card table and the game's display operations over them: the 40 card
+/// images with their frames, the deck stack, the computer's face-down cards, the logo, the
+/// last-round marker, the status line and the counters. The game's places are kept as the
+/// game set them (in the table's design pixels); the pictures are drawn at the table's zoom
+/// and glide to their places when motion is on.
+#pragma once
+
+#include <QPointF>
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "game/cards.h"
+#include "game/ports.h"
+#include "game/recording.h"
+#include "game/table_geometry.h"
+#include "ui/card_motion.h"
+#include "ui/card_widgets.h"
+#include "ui/table_layout.h"
+
+class QLabel;
+class QWidget;
+
+namespace tazkova::ui {
+
+class BevelPanel;
+
+class CardTableView : public game::TableDisplay {
+  public:
+    /// Makes the pictures on `window`; `cards` is told of the mouse and keys on the cards.
+    CardTableView(QWidget* window, CardTable& cards);
+    ~CardTableView() override;
+
+    TableLayout& Layout() { return layout_; }
+    const TableLayout& Layout() const { return layout_; }
+    CardMotion& Motion() { return motion_; }
+    /// Draws the whole table at `percent` of its design size.
+    void SetZoom(int percent);
+
+    CardImage* Card(int image) const { return cards_[image]; }
+    const game::ImageState& Image(int image) const { return images_[image]; }
+    const game::FrameState& Frame(int frame) const { return frames_[frame - 1]; }
+    QLabel* StatusLine() const { return statusLine_; }
+    QLabel* CountersLabel() const { return countersLabel_; }
+    /// The results button, which a new game gives the keyboard focus to; `onNewGame` is told
+    /// then that a game begins.
+    void SetResultsButton(QWidget* button, std::function<void()> onNewGame) {
+        resultsButton_ = button;
+        onNewGame_ = std::move(onNewGame);
+    }
+    /// Draws the face of one more card not drawn yet; false once all are.
+    bool PrepareOneFace();
+
+    // game::TableDisplay
+    void SetImagePos(int image, int left, int top) override;
+    int ImageLeft(int image) const override;
+    int ImageTop(int image) const override;
+    void SetImageVisible(int image, bool visible) override;
+    void SetImageEnabled(int image, bool enabled) override;
+    void SetImageTag(int image, int tag) override;
+    int ImageTag(int image) const override;
+    void RedrawImage(int image) override;
+    void SetFramePos(int frame, int left, int top) override;
+    void SetFrameVisible(int frame, bool visible) override;
+    void RedrawFrame(int frame) override;
+    void SetDeckStackVisible(int k, bool visible) override;
+    bool DeckStackVisible(int k) const override;
+    void RedrawDeckStack(int k) override;
+    void SetMeBackPos(int k, int left, int top) override;
+    void SetMeBackVisible(int k, bool visible) override;
+    void RedrawMeBack(int k) override;
+    void SetLastRoundMarkerVisible(bool visible) override;
+    void SetOfficeLogoVisible(bool visible) override;
+    void SetMsg(const std::string& text) override;
+    void RedrawMsg() override;
+    void SetCounters(const std::string& text) override;
+    void SetHourglassCursor() override;
+    void SetDefaultCursor() override;
+    void FocusResultButton() override;
+    void RepaintMainWindow() override;
+
+  private:
+    /// Where a picture comes from when it is dealt: the top of the deck.
+    QPointF DeckTop() const;
+    static bool OffTable(QPointF at) { return at.x() >= game::kOffTableLeft; }
+
+    QWidget* window_;
+    QWidget* resultsButton_ = nullptr;
+    std::function<void()> onNewGame_;
+    TableLayout layout_;
+    CardMotion motion_;
+
+    std::array<CardImage*, game::kDeckSize> cards_{};
+    std::array<game::ImageState, game::kDeckSize> images_{};
+    std::array<game::FrameState, game::kDeckSize> frames_{};
+    // Where a hidden card was before the game moved it: it glides from there when shown.
+    std::array<std::optional<QPointF>, game::kDeckSize> comesFrom_{};
+    std::array<QLabel*, game::kDeckStackCount> deckStack_{};
+    int deckToggles_ = 0;
+    std::array<QLabel*, game::kMeBackCount> meBacks_{};
+    std::array<game::MeBackState, game::kMeBackCount> backs_{};
+    QLabel* logo_ = nullptr;
+    QLabel* lastRoundMarker_ = nullptr;
+    BevelPanel* statusPanel_ = nullptr;
+    QLabel* statusLine_ = nullptr;
+    QLabel* countersLabel_ = nullptr;
+    bool hourglass_ = false;
+};
+
+}  // namespace tazkova::ui
