@@ -377,6 +377,46 @@ void MainWindow::SetCounters(const std::string& text) {
     countersLabel_->setText(Utf8(text));
 }
 
+TableView MainWindow::SaveView() const {
+    TableView view;
+    for (int i = 0; i < kDeckSize; ++i) {
+        const CardImage* card = cards_[i];
+        view.images[i] = {card->x(), card->y(), card->isVisibleTo(this), card->isEnabledTo(this),
+                          tags_[i]};
+        view.frames[i] = {frames_[i]->x(), frames_[i]->y(), frameWanted_[i]};
+    }
+    for (int k = 0; k < kDeckStackCount; ++k) view.deckStack[k] = deckStack_[k]->isVisibleTo(this);
+    for (int k = 0; k < kMeBackCount; ++k)
+        view.meBacks[k] = {meBacks_[k]->x(), meBacks_[k]->y(), meBacks_[k]->isVisibleTo(this)};
+    view.lastRoundMarker = lastRoundMarker_->isVisibleTo(this);
+    view.officeLogo = logo_->isVisibleTo(this);
+    view.msg = statusLine_->text().toStdString();
+    view.counters = countersLabel_->text().toStdString();
+    return view;
+}
+void MainWindow::RestoreView(const TableView& view) {
+    for (int i = 0; i < kDeckSize; ++i) {
+        const ImageState& image = view.images[i];
+        cards_[i]->move(image.left, image.top);
+        cards_[i]->setVisible(image.visible);
+        cards_[i]->setEnabled(image.enabled);
+        tags_[i] = image.tag;
+        frames_[i]->move(view.frames[i].left, view.frames[i].top);
+        frameWanted_[i] = view.frames[i].visible;
+        ShowFrameIfWanted(i);
+    }
+    for (int k = 0; k < kDeckStackCount; ++k) deckStack_[k]->setVisible(view.deckStack[k]);
+    for (int k = 0; k < kMeBackCount; ++k) {
+        meBacks_[k]->move(view.meBacks[k].left, view.meBacks[k].top);
+        meBacks_[k]->setVisible(view.meBacks[k].visible);
+    }
+    lastRoundMarker_->setVisible(view.lastRoundMarker);
+    logo_->setVisible(view.officeLogo);
+    statusLine_->setText(Utf8(view.msg));
+    countersLabel_->setText(Utf8(view.counters));
+    update();
+}
+
 void MainWindow::SetHourglassCursor() {
     if (hourglass_) return;
     hourglass_ = true;

@@ -91,6 +91,8 @@ class MainWindow : public QWidget,
     void SetDefaultCursor() override;
     void FocusResultButton() override;
     void RepaintMainWindow() override;
+    game::TableView SaveView() const override;
+    void RestoreView(const game::TableView& view) override;
 
     // game::Pauser: the window keeps painting and answering while the game pauses; the
     // player's clicks and key presses made meanwhile are dropped.
