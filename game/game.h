@@ -135,7 +135,7 @@ class Game : public GameState {
 
     // --- Help for the human ---------------------------------------------------------------
     /// The play the computer would make in the human's place at `level` (the hint asks for
-    /// the best level, 4): the card to click and the floor cards it takes, to be clicked when
+    /// the highest level, 4): the card to click and the floor cards it takes, to be clicked when
     /// the game waits for them. In state 2, the chosen card's best capture. Nothing when it
     /// is not the human's turn (no game running, or no hand card to play). Changes nothing.
     std::optional<PlaySuggestion> SuggestPlay(int level = 4) const;
