@@ -126,6 +126,12 @@ ordered_json FromOne(const std::array<int, N>& values, std::size_t count) {
     return out;
 }
 
+/// The hint: the card to play and the floor cards it takes, or null.
+ordered_json HintJson(const std::optional<PlaySuggestion>& hint) {
+    if (!hint) return nullptr;
+    return ordered_json{{"card", hint->card}, {"takes", hint->takes}};
+}
+
 }  // namespace
 
 void ScriptedOptions::ShowModal() {
@@ -155,10 +161,12 @@ std::optional<std::string> Driver::Execute(std::string_view line) {
 
     ordered_json out{{"cmd", std::string(line)}};
     try {
-        if (RunCommand(words) == Answer::State) {
+        const Answer answer = RunCommand(words);
+        if (answer == Answer::State) {
             out["state"] = StateJson();
             return DumpLine(out);
         }
+        if (answer == Answer::Hint) out["hint"] = HintJson(game_.SuggestPlay());
     } catch (const CommandError& error) {
         out["error"] = error.reason;
         return DumpLine(out);
@@ -236,6 +244,12 @@ Driver::Answer Driver::RunCommand(const std::vector<std::string_view>& words) {
     } else if (command == "state") {
         ExpectArguments(words, 0, "state");
         return Answer::State;
+    } else if (command == "hint") {
+        ExpectArguments(words, 0, "hint");
+        return Answer::Hint;
+    } else if (command == "undo") {
+        ExpectArguments(words, 0, "undo");
+        if (!game_.TakeBack()) throw CommandError{"nothing to take back"};
     } else {
         throw CommandError{"unknown command '" + std::string(command) + "'"};
     }

@@ -76,7 +76,7 @@ class Driver {
     nlohmann::ordered_json StateJson() const;
 
   private:
-    enum class Answer { Events, State };
+    enum class Answer { Events, State, Hint };
     /// Carries out a parsed command line; throws the reason when it cannot be run.
     Answer RunCommand(const std::vector<std::string_view>& words);
     nlohmann::ordered_json TakeEventsJson();

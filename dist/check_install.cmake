@@ -29,13 +29,15 @@ set(root "${STAGE}/usr")
 set(expected
   games/tazkova
   games/tazkova-cli
+  games/tazkova-arena
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
   share/icons/hicolor/scalable/apps/${APP_ID}.svg
   share/doc/tazkova/copyright
   share/doc/tazkova/changelog.gz
   share/man/man6/tazkova.6.gz
-  share/man/man6/tazkova-cli.6.gz)
+  share/man/man6/tazkova-cli.6.gz
+  share/man/man6/tazkova-arena.6.gz)
 foreach(size IN LISTS ICON_SIZES)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()

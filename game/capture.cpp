@@ -41,7 +41,7 @@ void Game::ClearPicks() {
 }
 
 int Game::SweepValue(int floorCount, int floorSum) const {
-    return (GameType == 2 || GameType == 3) ? floorSum : GameType * floorCount + 1;
+    return game::SweepValue(GameType, floorCount, floorSum);
 }
 
 void Game::ScoreSweep(Pile& taker, int n, int s) {

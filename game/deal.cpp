@@ -39,7 +39,9 @@ void Game::NewGame() {
 }
 
 void Game::StartHand() {
+    ForgetPlays();
     SeenRanks.fill(0);
+    HumanSeenRanks.fill(0);
     ++HandNumber;
     Shuffle();
     RoundNo = 1;
@@ -106,6 +108,8 @@ void Game::DealCard(Pile& pile, bool visible, bool noteSeen) {
     pile.Cards[pile.Count] = Deck[DeckPos];
     if (!AssignFreeSlot(pile)) pile.Slots[pile.Count] = pile.Count;
     if (noteSeen) NoteSeen(Deck[DeckPos]);
+    // The human sees the floor cards and its own; the computer's are dealt face down.
+    if (&pile != &MePile) ++HumanSeenRanks[CardRank(Deck[DeckPos])];
     PlayWave(Wave::Card);
     PlaceCard(pile, pile.Count, visible);
     ++DeckPos;
@@ -137,6 +141,7 @@ void Game::LayOutPile(Pile& pile, bool visible) {
 
 void Game::DealRound() {
     DeclinedSweep.fill(0);
+    ComputerDeclinedSweep.fill(0);
     if (!ComputerStarts) Pause(DelayTime / 4);
     display_.SetHourglassCursor();
     for (int i = 1; i <= 3; ++i) {

@@ -5,20 +5,78 @@
 #include <bitset>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "game/cards.h"
+#include "game/play_choice.h"
 #include "game/ports.h"
 #include "game/random.h"
 #include "game/table_geometry.h"
 
 namespace tazkova::game {
 
+/// The whole state of a game table, as one copyable value (names as the rules give them):
+/// the deck, the three piles, the counters, both players' memories, the options, the score
+/// sheet and the random generator. A play taken back restores all of it.
+struct GameState {
+    std::array<int, kDeckSize + 1> Deck{};
+    int DeckPos = 1;
+    std::array<std::string, kDeckSize + 1> CardNames{};
+
+    Pile MePile;
+    Pile YouPile;
+    Pile FloorPile;
+
+    int PlayCount = 0;
+    int RoundNo = 1;
+    int HandNumber = 0;
+    int MatchNumber = 1;
+    int MeMatchWins = 0;
+    int YouMatchWins = 0;
+    bool ComputerStarts = true;
+    bool GameActive = false;
+
+    int InputState = 0;
+    int SelectedSlot = 0;
+    std::bitset<256> PickedSet;
+
+    std::array<int, kDeckSize + 1> MovedCards{};
+    int MovedCount = 0;
+    int MeBackToHide = 0;
+    std::string StatusText;
+
+    std::array<int, 11> SeenRanks{};
+    std::array<int, 11> DeclinedSweep{};
+    // The same two for the human's seat, from what the human can know: the ranks of the
+    // cards the human has seen this hand (the four floor cards of the deal, the human's own
+    // cards, every card the computer plays), and the floors of rank sum r the computer let
+    // lie this round by laying a card that took nothing.
+    std::array<int, 11> HumanSeenRanks{};
+    std::array<int, 11> ComputerDeclinedSweep{};
+    int SumCaptureCount = 0;
+
+    int Level = 4;
+    int GameType = 2;
+    int TargetScore = 41;
+    bool DinariRule = true;
+    bool OpenCards = false;
+    bool AlternateStart = false;
+    bool ReverseGame = false;
+    int DelayTime = 1500;
+    bool SoundOn = false;
+    std::string GameTitle;
+
+    ResultsSheet Results;
+    RandomSource Rng;
+};
+
 /// Everything a game is made of: the deck, the three piles, the counters, the computer's
 /// memory, the options and the score sheet, with the routines of the deal, the turn flow,
 /// both players' moves and the scoring. The window (or the headless driver) owns one and
 /// provides the display, sound, pause and dialog ports; a test makes a fresh one each time.
-class Game {
+class Game : public GameState {
   public:
     Game(TableDisplay& display, SoundBank& sounds, Pauser& pauser, GameDialogs& dialogs);
 
@@ -56,9 +114,13 @@ class Game {
     bool AutoPlay(Pile& pile, int first, int last, bool probeOnly);
     void ComputerTurn(Pile& pile);
     void MoveCard(int index, Pile& source, Pile& destination);
+    /// What the computer chooses from: its whole hand, the floor, its memories, the options.
+    SeatView ComputerSeat() const { return ComputerSeat(MePile, 1, MePile.Count); }
 
     // --- The human player -----------------------------------------------------------------
-    /// A click on card image `cardIndex` (0..39): the human's play, pick or choice.
+    /// A click on card image `cardIndex` (0..39): the human's play, pick or choice. A click
+    /// that completes a play keeps the table as it was before the play's first click, for
+    /// TakeBack.
     void HumanPlay(int cardIndex);
     /// The end of a drag of image `source` onto image `target` (the same image for a plain
     /// click): one or two clicks.
@@ -66,8 +128,29 @@ class Game {
     /// Whether a card image accepts the drop of another: the same card, or an equal rank.
     static bool DragAccepts(int sourceIndex, int targetIndex);
 
+    /// What the human chooses from: the human's hand (in state 2 only the chosen card), the
+    /// floor, what the human has seen, the computer's declined sweeps and the options, with
+    /// the choice made at `level`. Never the computer's hand.
+    SeatView HumanSeat(int level) const;
+
+    // --- Help for the human ---------------------------------------------------------------
+    /// The play the computer would make in the human's place at `level` (the hint asks for
+    /// the highest level, 4): the card to click and the floor cards it takes, to be clicked when
+    /// the game waits for them. In state 2, the chosen card's best capture. Nothing when it
+    /// is not the human's turn (no game running, or no hand card to play). Changes nothing.
+    std::optional<PlaySuggestion> SuggestPlay(int level = 4) const;
+    /// Takes back the human's last play of this hand, with the computer's answer: the table
+    /// and the whole game state return to the moment before the play's first click; the
+    /// speed and the sound switch stay as they are. False, changing nothing, when there is
+    /// no such play (none made yet this hand; a hand's end is never crossed).
+    bool TakeBack();
+    bool CanTakeBack() const { return !takeBacks_.empty(); }
+
     // --- End of hand, match and game ------------------------------------------------------
     void EndHand();
+    /// Whether the game that ended named the human the winner. Meaningful once GameActive
+    /// has turned off at the end of a game.
+    bool HumanWonTheGame() const;
 
     // --- Options, titles, messages, sounds ------------------------------------------------
     void BuildGameTitle();
@@ -89,51 +172,6 @@ class Game {
         traceSink_ = std::move(sink);
     }
 
-    // --- State (names as the rules give them) ---------------------------------------------
-    std::array<int, kDeckSize + 1> Deck{};
-    int DeckPos = 1;
-    std::array<std::string, kDeckSize + 1> CardNames{};
-
-    Pile MePile;
-    Pile YouPile;
-    Pile FloorPile;
-
-    int PlayCount = 0;
-    int RoundNo = 1;
-    int HandNumber = 0;
-    int MatchNumber = 1;
-    int MeMatchWins = 0;
-    int YouMatchWins = 0;
-    bool ComputerStarts = true;
-    bool GameActive = false;
-
-    int InputState = 0;
-    int SelectedSlot = 0;
-    std::bitset<256> PickedSet;
-
-    std::array<int, kDeckSize + 1> MovedCards{};
-    int MovedCount = 0;
-    int MeBackToHide = 0;
-    std::string StatusText;
-
-    std::array<int, 11> SeenRanks{};
-    std::array<int, 11> DeclinedSweep{};
-    int SumCaptureCount = 0;
-
-    int Level = 4;
-    int GameType = 2;
-    int TargetScore = 41;
-    bool DinariRule = true;
-    bool OpenCards = false;
-    bool AlternateStart = false;
-    bool ReverseGame = false;
-    int DelayTime = 1500;
-    bool SoundOn = false;
-    std::string GameTitle;
-
-    ResultsSheet Results;
-    RandomSource Rng;
-
   private:
     struct HandEndFlags {
         bool normalScoring = true;
@@ -144,7 +182,18 @@ class Game {
         bool youTookAllTen = false;
     };
 
+    /// The table at one moment: the game state and what the display shows.
+    struct TableSnapshot {
+        GameState state;
+        TableView view;
+    };
+
     int Random(int n) { return Rng.Random(n); }
+    SeatView ComputerSeat(const Pile& hand, int first, int last) const;
+    /// The human's click itself, without the keeping of take-backs.
+    void HumanClick(int cardIndex);
+    /// Drops the plays kept for TakeBack: at a hand's start and end.
+    void ForgetPlays();
     int SweepValue(int floorCount, int floorSum) const;
     void GatherRest(Pile& taker, int step);
     void ScoreDinari(Pile& side, Pile& other, bool computer, HandEndFlags& flags);
@@ -167,6 +216,10 @@ class Game {
     Pauser& pauser_;
     GameDialogs& dialogs_;
     std::function<void(const std::string&)> traceSink_;
+
+    std::vector<TableSnapshot> takeBacks_;    // before each play of this hand, oldest first
+    std::optional<TableSnapshot> restPoint_;  // before the first click of the play under way
+    std::uint64_t handEpoch_ = 0;             // counts ForgetPlays
 };
 
 }  // namespace tazkova::game

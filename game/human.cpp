@@ -5,6 +5,65 @@
 namespace tazkova::game {
 
 void Game::HumanPlay(int cardIndex) {
+    // The table at rest, before the first click of a play: what TakeBack returns to.
+    if (InputState == 1 && PickedSet.none()) restPoint_ = TableSnapshot{*this, display_.SaveView()};
+    const int playsBefore = PlayCount;
+    const std::uint64_t epoch = handEpoch_;
+    HumanClick(cardIndex);
+    // A play completed in the same hand; one that ended the hand is never taken back.
+    if (epoch == handEpoch_ && PlayCount > playsBefore && restPoint_) {
+        takeBacks_.push_back(std::move(*restPoint_));
+        restPoint_.reset();
+    }
+}
+
+bool Game::TakeBack() {
+    if (takeBacks_.empty()) return false;
+    // The speed and the sound switch are the player's preferences, not the table's.
+    const int delay = DelayTime;
+    const bool sound = SoundOn;
+    static_cast<GameState&>(*this) = std::move(takeBacks_.back().state);
+    DelayTime = delay;
+    SoundOn = sound;
+    display_.RestoreView(takeBacks_.back().view);
+    takeBacks_.pop_back();
+    restPoint_.reset();
+    return true;
+}
+
+void Game::ForgetPlays() {
+    takeBacks_.clear();
+    restPoint_.reset();
+    ++handEpoch_;
+}
+
+SeatView Game::HumanSeat(int level) const {
+    SeatView seat;
+    seat.hand = &YouPile;
+    seat.first = 1;
+    seat.last = YouPile.Count;
+    if (InputState == 2) seat.first = seat.last = SelectedSlot;
+    seat.floor = &FloorPile;
+    seat.own = &YouPile;
+    seat.other = &MePile;
+    seat.seenRanks = &HumanSeenRanks;
+    seat.declinedSweeps = &ComputerDeclinedSweep;
+    seat.level = level;
+    seat.dinariRule = DinariRule;
+    seat.reverseGame = ReverseGame;
+    seat.gameType = GameType;
+    seat.sweepByFloorSum = true;
+    return seat;
+}
+
+std::optional<PlaySuggestion> Game::SuggestPlay(int level) const {
+    if (!GameActive || (InputState != 1 && InputState != 2) || YouPile.Count < 1)
+        return std::nullopt;
+    if (InputState == 2 && (SelectedSlot < 1 || SelectedSlot > YouPile.Count)) return std::nullopt;
+    return ChooseSeatPlay(HumanSeat(level));
+}
+
+void Game::HumanClick(int cardIndex) {
     MovedCount = 0;
     MeBackToHide = 0;
     if (cardIndex < 0 || cardIndex >= kDeckSize) return;

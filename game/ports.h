@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "game/table_view.h"
+
 namespace tazkova::game {
 
 /// The display objects of the table. Card images are indexed 0..39 (image i shows card
@@ -53,6 +55,11 @@ class TableDisplay {
     virtual void FocusResultButton() = 0;
     /// Repaints the main window after a modal dialog has closed.
     virtual void RepaintMainWindow() = 0;
+
+    /// Everything the table shows now.
+    virtual TableView SaveView() const = 0;
+    /// Shows the table exactly as `view` holds it (taking a play back); reports nothing.
+    virtual void RestoreView(const TableView& view) = 0;
 };
 
 /// The seven sounds the main window carries: the shuffle, the catch of the seven of the

@@ -5,74 +5,75 @@
 namespace tazkova::game {
 
 RecordingTable::RecordingTable() {
-    deckStack_.fill(true);
-    for (int k = 0; k < kMeBackCount; ++k) meBacks_[k].left = kMeBackHomeLefts[k];
+    view_.deckStack.fill(true);
+    for (int k = 0; k < kMeBackCount; ++k) view_.meBacks[k].left = kMeBackHomeLefts[k];
+    view_.counters = "Qorvel";
 }
 
 void RecordingTable::SetImagePos(int image, int left, int top) {
     if (!InRange(image, 0, kDeckSize)) return;
-    images_[image].left = left;
-    images_[image].top = top;
+    view_.images[image].left = left;
+    view_.images[image].top = top;
 }
 
 int RecordingTable::ImageLeft(int image) const {
-    return InRange(image, 0, kDeckSize) ? images_[image].left : 0;
+    return InRange(image, 0, kDeckSize) ? view_.images[image].left : 0;
 }
 int RecordingTable::ImageTop(int image) const {
-    return InRange(image, 0, kDeckSize) ? images_[image].top : 0;
+    return InRange(image, 0, kDeckSize) ? view_.images[image].top : 0;
 }
 
 void RecordingTable::SetImageVisible(int image, bool visible) {
-    if (InRange(image, 0, kDeckSize)) images_[image].visible = visible;
+    if (InRange(image, 0, kDeckSize)) view_.images[image].visible = visible;
 }
 
 void RecordingTable::SetImageEnabled(int image, bool enabled) {
-    if (InRange(image, 0, kDeckSize)) images_[image].enabled = enabled;
+    if (InRange(image, 0, kDeckSize)) view_.images[image].enabled = enabled;
 }
 
 void RecordingTable::SetImageTag(int image, int tag) {
-    if (InRange(image, 0, kDeckSize)) images_[image].tag = tag;
+    if (InRange(image, 0, kDeckSize)) view_.images[image].tag = tag;
 }
 
 int RecordingTable::ImageTag(int image) const {
-    return InRange(image, 0, kDeckSize) ? images_[image].tag : 0;
+    return InRange(image, 0, kDeckSize) ? view_.images[image].tag : 0;
 }
 
 void RecordingTable::SetFramePos(int frame, int left, int top) {
     if (!InRange(frame, 1, kDeckSize)) return;
-    frames_[frame - 1].left = left;
-    frames_[frame - 1].top = top;
+    view_.frames[frame - 1].left = left;
+    view_.frames[frame - 1].top = top;
 }
 
 void RecordingTable::SetFrameVisible(int frame, bool visible) {
-    if (InRange(frame, 1, kDeckSize)) frames_[frame - 1].visible = visible;
+    if (InRange(frame, 1, kDeckSize)) view_.frames[frame - 1].visible = visible;
 }
 
 void RecordingTable::SetDeckStackVisible(int k, bool visible) {
-    if (InRange(k, 1, kDeckStackCount)) deckStack_[k - 1] = visible;
+    if (InRange(k, 1, kDeckStackCount)) view_.deckStack[k - 1] = visible;
 }
 
 bool RecordingTable::DeckStackVisible(int k) const {
-    return InRange(k, 1, kDeckStackCount) && deckStack_[k - 1];
+    return InRange(k, 1, kDeckStackCount) && view_.deckStack[k - 1];
 }
 
 void RecordingTable::SetMeBackPos(int k, int left, int top) {
     if (!InRange(k, 1, kMeBackCount)) return;
-    meBacks_[k - 1].left = left;
-    meBacks_[k - 1].top = top;
+    view_.meBacks[k - 1].left = left;
+    view_.meBacks[k - 1].top = top;
 }
 
 void RecordingTable::SetMeBackVisible(int k, bool visible) {
-    if (InRange(k, 1, kMeBackCount)) meBacks_[k - 1].visible = visible;
+    if (InRange(k, 1, kMeBackCount)) view_.meBacks[k - 1].visible = visible;
 }
 
 void RecordingTable::SetMsg(const std::string& text) {
-    msg_ = text;
+    view_.msg = text;
     events_.push_back({TableEvent::Kind::Msg, text});
 }
 
 void RecordingTable::SetCounters(const std::string& text) {
-    counters_ = text;
+    view_.counters = text;
     events_.push_back({TableEvent::Kind::Counters, text});
 }
 

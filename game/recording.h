@@ -24,27 +24,6 @@ struct TableEvent {
     std::shared_ptr<const ResultsSheet> sheet{};
 };
 
-/// Position, visibility and the rest of one card image as the window would hold them.
-struct ImageState {
-    int left = kOffTableLeft;
-    int top = kOffTableTop;
-    bool visible = false;
-    bool enabled = true;
-    int tag = 0;
-};
-
-struct FrameState {
-    int left = kFrameHomeLeft;
-    int top = kFrameHomeTop;
-    bool visible = false;
-};
-
-struct MeBackState {
-    int left = 0;
-    int top = kMeBackHomeTop;
-    bool visible = true;
-};
-
 /// Implements every port of the game without a screen, a sound device or a clock: dialogs
 /// return at once as if their button had been pressed, waits return at once.
 class RecordingTable : public TableDisplay, public SoundBank, public Pauser, public GameDialogs {
@@ -69,8 +48,8 @@ class RecordingTable : public TableDisplay, public SoundBank, public Pauser, pub
     void SetMeBackPos(int k, int left, int top) override;
     void SetMeBackVisible(int k, bool visible) override;
     void RedrawMeBack(int) override {}
-    void SetLastRoundMarkerVisible(bool visible) override { lastRoundMarker_ = visible; }
-    void SetOfficeLogoVisible(bool visible) override { officeLogo_ = visible; }
+    void SetLastRoundMarkerVisible(bool visible) override { view_.lastRoundMarker = visible; }
+    void SetOfficeLogoVisible(bool visible) override { view_.officeLogo = visible; }
     void SetMsg(const std::string& text) override;
     void RedrawMsg() override {}
     void SetCounters(const std::string& text) override;
@@ -78,6 +57,8 @@ class RecordingTable : public TableDisplay, public SoundBank, public Pauser, pub
     void SetDefaultCursor() override {}
     void FocusResultButton() override {}
     void RepaintMainWindow() override {}
+    TableView SaveView() const override { return view_; }
+    void RestoreView(const TableView& view) override { view_ = view; }
 
     // SoundBank
     void Play(Wave wave) override;
@@ -103,24 +84,17 @@ class RecordingTable : public TableDisplay, public SoundBank, public Pauser, pub
     const std::vector<TableEvent>& Events() const { return events_; }
 
     // What the window would show now.
-    const std::array<ImageState, 40>& Images() const { return images_; }
-    const std::array<FrameState, 40>& Frames() const { return frames_; }
-    const std::array<bool, kDeckStackCount>& DeckStack() const { return deckStack_; }
-    const std::array<MeBackState, kMeBackCount>& MeBacks() const { return meBacks_; }
-    bool LastRoundMarker() const { return lastRoundMarker_; }
-    bool OfficeLogo() const { return officeLogo_; }
-    const std::string& Msg() const { return msg_; }
-    const std::string& Counters() const { return counters_; }
+    const std::array<ImageState, 40>& Images() const { return view_.images; }
+    const std::array<FrameState, 40>& Frames() const { return view_.frames; }
+    const std::array<bool, kDeckStackCount>& DeckStack() const { return view_.deckStack; }
+    const std::array<MeBackState, kMeBackCount>& MeBacks() const { return view_.meBacks; }
+    bool LastRoundMarker() const { return view_.lastRoundMarker; }
+    bool OfficeLogo() const { return view_.officeLogo; }
+    const std::string& Msg() const { return view_.msg; }
+    const std::string& Counters() const { return view_.counters; }
 
   private:
-    std::array<ImageState, 40> images_{};
-    std::array<FrameState, 40> frames_{};
-    std::array<bool, kDeckStackCount> deckStack_{};
-    std::array<MeBackState, kMeBackCount> meBacks_{};
-    bool lastRoundMarker_ = false;
-    bool officeLogo_ = true;
-    std::string msg_;
-    std::string counters_ = "Qorvel";
+    TableView view_;
     std::vector<TableEvent> events_;
     std::function<void()> pauseWatch_;
 };

@@ -31,6 +31,7 @@ void Game::GatherRest(Pile& taker, int step) {
 }
 
 void Game::EndHand() {
+    ForgetPlays();
     const int meEntry = MePile.Score;
     const int youEntry = YouPile.Score;
     Results.status.clear();
@@ -255,6 +256,11 @@ void Game::CloseHand(const HandEndFlags& flags) {
     YouPile.Score = 0;
     HandNumber = 0;
     StartHand();
+}
+
+bool Game::HumanWonTheGame() const {
+    // The closing text of a game names its winner; the human's is the one of a human win.
+    return !GameActive && StatusText == texts::kYouHaveWon;
 }
 
 }  // namespace tazkova::game

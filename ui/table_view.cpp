@@ -331,4 +331,44 @@ void CardTableView::RepaintMainWindow() {
     window_->update();
 }
 
+// --- Taking a play back ---------------------------------------------------------------------
+
+TableView CardTableView::SaveView() const {
+    TableView view;
+    view.images = images_;
+    view.frames = frames_;
+    for (int k = 0; k < kDeckStackCount; ++k) view.deckStack[k] = deckStack_[k]->isVisibleTo(window_);
+    view.meBacks = backs_;
+    view.lastRoundMarker = lastRoundMarker_->isVisibleTo(window_);
+    view.officeLogo = logo_->isVisibleTo(window_);
+    view.msg = statusLine_->text().toStdString();
+    view.counters = countersLabel_->text().toStdString();
+    return view;
+}
+
+void CardTableView::RestoreView(const TableView& view) {
+    // The table as it was, at once: nothing glides back.
+    motion_.Finish();
+    images_ = view.images;
+    frames_ = view.frames;
+    for (int i = 0; i < kDeckSize; ++i) {
+        const ImageState& image = images_[i];
+        comesFrom_[i].reset();
+        motion_.Jump(cards_[i], At(image.left, image.top));
+        cards_[i]->setVisible(image.visible);
+        cards_[i]->setEnabled(image.enabled);
+        cards_[i]->SetFramed(frames_[i].visible);
+    }
+    for (int k = 0; k < kDeckStackCount; ++k) deckStack_[k]->setVisible(view.deckStack[k]);
+    backs_ = view.meBacks;
+    for (int k = 0; k < kMeBackCount; ++k) {
+        motion_.Jump(meBacks_[k], At(backs_[k].left, backs_[k].top));
+        meBacks_[k]->setVisible(backs_[k].visible);
+    }
+    lastRoundMarker_->setVisible(view.lastRoundMarker);
+    logo_->setVisible(view.officeLogo);
+    SetMsg(view.msg);
+    SetCounters(view.counters);
+}
+
 }  // namespace tazkova::ui

@@ -13,7 +13,7 @@
 
 #include "game/cards.h"
 #include "game/ports.h"
-#include "game/recording.h"
+#include "game/table_view.h"
 #include "game/table_geometry.h"
 #include "ui/card_motion.h"
 #include "ui/card_widgets.h"
@@ -79,6 +79,8 @@ class CardTableView : public game::TableDisplay {
     void SetDefaultCursor() override;
     void FocusResultButton() override;
     void RepaintMainWindow() override;
+    game::TableView SaveView() const override;
+    void RestoreView(const game::TableView& view) override;
 
   private:
     /// Where a picture comes from when it is dealt: the top of the deck.

@@ -236,3 +236,24 @@ TEST_F(WindowTest, TheSameNumberDealsTheSameHands) {
 }
 
 }  // namespace
+
+TEST_F(WindowTest, ATakenBackPlayShowsTheTableAsItWas) {
+    NewGame();
+    Game& g = form->game();
+    const TableView before = form->View().SaveView();
+    const auto hint = g.SuggestPlay();
+    ASSERT_TRUE(hint.has_value());
+    QTest::mouseClick(form->Card(hint->card - 1), Qt::LeftButton);
+    for (const int card : hint->takes) {
+        if (g.InputState == 2) QTest::mouseClick(form->Card(card - 1), Qt::LeftButton);
+    }
+    ASSERT_NE(form->View().SaveView(), before);
+    ASSERT_TRUE(g.TakeBack());
+    EXPECT_EQ(form->View().SaveView(), before);
+    EXPECT_FALSE(g.CanTakeBack());
+    // The cards shown are the cards in the hand and on the floor again.
+    for (const Pile* pile : {&g.YouPile, &g.FloorPile}) {
+        for (int i = 1; i <= pile->Count; ++i)
+            EXPECT_TRUE(form->Card(pile->Cards[i] - 1)->isVisible());
+    }
+}

@@ -1,0 +1,31 @@
+// tazkova-arena: the computer's levels against each other, the human's seat played by the
+// computer's choice routine through the human's clicks.
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/arena.h"
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    std::string error;
+    const auto settings = tazkova::cli::ParseArenaArguments(args, error);
+    if (!settings) {
+        std::cerr << "tazkova-arena: " << error
+                  << "; usage: tazkova-arena --games N --seed S [--type T] [--dinari 0|1] "
+                     "[--reverse 0|1] [--json]\n";
+        return 2;
+    }
+    try {
+        const auto pairs = tazkova::cli::RunArena(*settings);
+        if (settings->json)
+            std::cout << tazkova::cli::ArenaJson(*settings, pairs) << '\n';
+        else
+            std::cout << tazkova::cli::ArenaTable(*settings, pairs);
+    } catch (const std::exception& fault) {
+        std::cerr << "tazkova-arena: " << fault.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
