@@ -10,7 +10,8 @@ cd "$(dirname "$0")"
 
 PACKAGES="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
 nlohmann-json3-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-clang libclang-rt-14-dev clang-format fonts-noto-core desktop-file-utils appstream"
+clang libclang-rt-14-dev clang-format fonts-noto-core desktop-file-utils appstream
+xvfb dbus at-spi2-core python3-pyatspi"
 
 # Only for ./dev.sh bench: a virtual display, window tools, /usr/bin/time and GNOME's
 # solitaire for the start-up comparison.

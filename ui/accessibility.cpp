@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTimer>
 #include <array>
 
 #include "game/cards.h"
@@ -85,7 +86,11 @@ class CardAccessible : public QAccessibleWidget {
     }
 
     void doAction(const QString& action) override {
-        if (action == pressAction()) Card().Table().ActivateCard(Card().Index());
+        if (action != pressAction()) return;
+        // The play runs after the screen reader's request has been answered: a play pauses,
+        // and a request must not wait for it.
+        CardImage* card = &Card();
+        QTimer::singleShot(0, card, [card] { card->Table().ActivateCard(card->Index()); });
     }
 
   private:

@@ -1,5 +1,6 @@
 #include "ui/card_widgets.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -82,12 +83,24 @@ void CardImage::SetFramed(bool framed) {
     if (framed == framed_) return;
     framed_ = framed;
     update();
+    // A chosen or picked card is told to a screen reader as checked.
+    QAccessible::State checked;
+    checked.checked = true;
+    QAccessibleStateChangeEvent state(this, checked);
+    QAccessible::updateAccessibility(&state);
+    TellDescriptionChanged();
 }
 
 void CardImage::SetHinted(bool hinted) {
     if (hinted == hinted_) return;
     hinted_ = hinted;
     update();
+    TellDescriptionChanged();
+}
+
+void CardImage::TellDescriptionChanged() {
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void CardImage::paintEvent(QPaintEvent*) {

@@ -65,6 +65,8 @@ class CardImage : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void TellDescriptionChanged();
+
     CardTable& table_;
     int index_;
     QPixmap picture_;

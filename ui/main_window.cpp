@@ -154,6 +154,8 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     connect(a.options, &QAction::triggered, this, &MainWindow::OptionsClicked);
     connect(a.results, &QAction::triggered, this, &MainWindow::ResultsClicked);
     connect(a.statistics, &QAction::triggered, this, &MainWindow::StatisticsClicked);
+    connect(a.hint, &QAction::triggered, this, &MainWindow::HintClicked);
+    connect(a.takeBack, &QAction::triggered, this, &MainWindow::TakeBackClicked);
     connect(a.zoomIn, &QAction::triggered, this, [this] { SetZoom(TableLayout::Larger(Zoom())); });
     connect(a.zoomOut, &QAction::triggered, this,
             [this] { SetZoom(TableLayout::Smaller(Zoom())); });
@@ -222,6 +224,8 @@ MainWindow::~MainWindow() {
 
 void MainWindow::RunGame(const std::function<void()>& action) {
     if (inGame_) return;
+    ClearHint();
+    const bool wasActive = game_->GameActive;
     const QWidget* focused = focusWidget();
     const auto* focusedCard = qobject_cast<const CardImage*>(focused);
     const CardPlace::Where before =
@@ -235,6 +239,10 @@ void MainWindow::RunGame(const std::function<void()>& action) {
         return;
     }
     if (focusedCard) KeepFocusOnTheTable(before);
+    if (wasActive && !game_->GameActive) {
+        // The game ended: counted for the level and the game type it was played at.
+        Stats().CountGame(game_->Level, game_->GameType, tookBack_, game_->HumanWonTheGame());
+    }
     UpdateActions();
 }
 
@@ -260,6 +268,28 @@ void MainWindow::StatisticsClicked() {
 
 void MainWindow::AboutClicked() {
     RunGame([this] { aboutDialog()->exec(); });
+}
+
+void MainWindow::HintClicked() {
+    if (inGame_ || busy_) return;
+    ClearHint();
+    const std::optional<PlaySuggestion> hint = game_->SuggestPlay();
+    if (!hint) return;
+    hinted_.push_back(hint->card - 1);
+    for (const int taken : hint->takes) hinted_.push_back(taken - 1);
+    for (const int image : hinted_) Card(image)->SetHinted(true);
+    Card(hint->card - 1)->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::ClearHint() {
+    for (const int image : hinted_) Card(image)->SetHinted(false);
+    hinted_.clear();
+}
+
+void MainWindow::TakeBackClicked() {
+    RunGame([this] {
+        if (game_->TakeBack()) tookBack_ = true;
+    });
 }
 
 void MainWindow::SoundClicked() {
@@ -293,9 +323,8 @@ void MainWindow::UpdateMotion() {
 
 void MainWindow::UpdateActions() {
     const TableActions& a = actions_;
-    // Hints and taking back come with the game's own routines for them.
-    a.hint->setEnabled(false);
-    a.takeBack->setEnabled(false);
+    a.hint->setEnabled(!inGame_ && game_->SuggestPlay().has_value());
+    a.takeBack->setEnabled(!inGame_ && game_->CanTakeBack());
     a.motion->setChecked(motion_);
     a.sound->setChecked(game_->SoundOn);
     for (QAction* size : a.zoom) size->setChecked(size->data().toInt() == Zoom());
@@ -568,6 +597,11 @@ void MainWindow::DiscardPendingInput() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // While the game pauses, the player's clicks and keys are dropped, not queued.
     if (busy_ > 0 && IsPlayerInput(event->type())) return true;
+    // The hint's marks last until the player's next click or key.
+    if (!hinted_.empty() && (event->type() == QEvent::MouseButtonPress ||
+                             event->type() == QEvent::ShortcutOverride ||
+                             event->type() == QEvent::KeyPress))
+        ClearHint();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -635,7 +669,7 @@ Statistics& MainWindow::Stats() {
     return *statistics_;
 }
 
-void MainWindow::CountResults() {
+void MainWindow::CountMatch() {
     const Game& g = *game_;
     const bool youWonOne = g.YouMatchWins > youWinsSeen_;
     const bool meWonOne = g.MeMatchWins > meWinsSeen_;
@@ -647,14 +681,10 @@ void MainWindow::CountResults() {
     const bool playerWonMatch = g.ReverseGame ? meWonOne : youWonOne;
     Stats().CountMatch(g.Level, g.GameType, tookBack_, g.YouPile.Score, g.MePile.Score,
                        playerWonMatch);
-    if (g.MeMatchWins >= 2 || g.YouMatchWins >= 2) {
-        const bool playerWonGame = g.ReverseGame ? g.MeMatchWins >= 2 : g.YouMatchWins >= 2;
-        Stats().CountGame(g.Level, g.GameType, tookBack_, playerWonGame);
-    }
 }
 
 void MainWindow::ShowResults(const ResultsSheet& sheet) {
-    CountResults();
+    CountMatch();
     // The sheet keeps the last hand's contents even when the window is closing.
     if (quitting_) {
         resultsDialog()->Fill(sheet);

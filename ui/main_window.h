@@ -65,6 +65,11 @@ class MainWindow : public QWidget, public game::Pauser, public game::GameDialogs
     void SpeedChanged(int position);
     void StatisticsClicked();
     void AboutClicked();
+    /// Marks the play the game would suggest: the card, and the floor cards it takes, until
+    /// the player's next input; the keyboard focus goes to the card.
+    void HintClicked();
+    /// Takes back the player's last play of the hand, with the computer's answer.
+    void TakeBackClicked();
     /// Draws the table at `percent` of its design size (100, 150, 200 or 300), remembered.
     void SetZoom(int percent);
     int Zoom() const { return view_->Layout().Zoom(); }
@@ -113,8 +118,9 @@ class MainWindow : public QWidget, public game::Pauser, public game::GameDialogs
     std::vector<int> CardsOf(CardPlace::Where where) const;
     /// After a play the focused card may be gone: the focus goes to the hand.
     void KeepFocusOnTheTable(CardPlace::Where before);
-    /// Counts the match (and the game) that the score sheet about to be shown ends.
-    void CountResults();
+    /// Counts the match that the score sheet about to be shown ends.
+    void CountMatch();
+    void ClearHint();
 
     std::unique_ptr<game::SoundBank> sounds_;
     std::unique_ptr<CardTableView> view_;
@@ -148,7 +154,8 @@ class MainWindow : public QWidget, public game::Pauser, public game::GameDialogs
     bool motion_ = true;   // the player's choice; off at the fastest speed
     int youWinsSeen_ = 0;  // match wins of this game counted so far
     int meWinsSeen_ = 0;
-    bool tookBack_ = false;            // a play of this game was taken back
+    bool tookBack_ = false;             // a play of this game was taken back
+    std::vector<int> hinted_;           // card images marked by the hint
     QEventLoop* pauseLoop_ = nullptr;  // the pause under way
     int busy_ = 0;                     // inside a pause: input is dropped
     bool inGame_ = false;              // a game action is running

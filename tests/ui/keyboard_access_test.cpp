@@ -161,6 +161,11 @@ TEST_F(KeyboardTest, AScreenReaderFindsANameForEverythingShown) {
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(window->Card(floor - 1))
                     ->text(QAccessible::Description)
                     .startsWith(QString::fromUtf8(kOnTheFloor)));
+    // A screen reader can press a card, as a click does.
+    const int played = g.PlayCount;
+    card->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTest::qWait(50);
+    EXPECT_GT(g.PlayCount, played);
     // The computer's cards are only backs, whatever they are.
     for (int i = 1; i <= g.MePile.Count; ++i)
         EXPECT_TRUE(window->Card(g.MePile.Cards[i] - 1)->isHidden());

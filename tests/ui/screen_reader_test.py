@@ -1,0 +1,134 @@
+#!/usr/bin/python3
+"""The table read from outside, as a screen reader reads it: over AT-SPI.
+
+Run by screen_reader_test.sh inside a D-Bus session with the accessibility bus and a
+virtual display. Finds the game's window, presses the new-game button through its
+accessible action, then walks the tree: every showing object must have a name. Then it
+presses a card of the hand through its action and listens for the status line's new name,
+as a screen reader hears a play. Prints what it found; exits 1 on any fault.
+"""
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+
+def find_app(name, timeout=20.0):
+    end = time.time() + timeout
+    while time.time() < end:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None and app.name.lower() == name.lower():
+                return app
+        time.sleep(0.2)
+    return None
+
+
+def walk(node, out):
+    if node is None:
+        return
+    # Asked afresh, not from what the bus remembers of the object.
+    node.clearCache()
+    state = node.getState()
+    if not state.contains(pyatspi.STATE_SHOWING):
+        return
+    out.append(node)
+    for i in range(node.childCount):
+        walk(node.getChildAtIndex(i), out)
+
+
+def by_description(root, prefix):
+    found = []
+    walk(root, found)
+    return [n for n in found if (n.description or "").startswith(prefix)]
+
+
+def press(node):
+    action = node.queryAction()
+    for i in range(action.nActions):
+        if action.getName(i) in ("Press", "press", "click"):
+            return action.doAction(i)
+    return action.doAction(0)
+
+
+def main(program_name):
+    app = find_app(program_name)
+    if app is None:
+        print("the game's window was not found on the accessibility bus")
+        return 1
+    window = app.getChildAtIndex(0)
+    found = {}
+    heard = []
+
+    def on_event(event):
+        try:
+            heard.append((event.type, event.source.getRoleName(), event.source.name))
+        except Exception:  # the object may be gone already
+            pass
+
+    # Listening from the start, as a screen reader does: to new names (the status line, the
+    # counters) and to cards turning checked (chosen or picked).
+    pyatspi.Registry.registerEventListener(on_event, "object:property-change:accessible-name",
+                                           "object:state-changed:checked")
+
+    def deal():
+        shown = []
+        walk(window, shown)
+        new_game = [n for n in shown if n.name == "لعبة جديدة"]
+        if not new_game:
+            found["fault"] = "no button named لعبة جديدة"
+            pyatspi.Registry.stop()
+            return False
+        press(new_game[0])
+        GLib.timeout_add(2500, look)
+        return False
+
+    def look():
+        shown = []
+        walk(window, shown)
+        found["shown"] = shown
+        found["unnamed"] = [n for n in shown if not (n.name or "").strip()]
+        found["cards"] = by_description(window, "في يدك")
+        heard.clear()
+        if found["cards"]:
+            press(found["cards"][0])
+        GLib.timeout_add(3500, lambda: pyatspi.Registry.stop())
+        return False
+
+    GLib.timeout_add(1500, deal)
+    pyatspi.Registry.start()
+
+    if "fault" in found:
+        print("FAULT: " + found["fault"])
+        return 1
+    shown, unnamed, cards = found["shown"], found["unnamed"], found["cards"]
+    print("after the first deal: %d showing, %d without a name" % (len(shown), len(unnamed)))
+    for n in unnamed:
+        print("  unnamed: %s" % n.getRoleName())
+    print("cards in the hand: %s" % ", ".join(n.name for n in cards))
+    # The pressed card either makes a play, read out in the status line, or waits for the
+    # floor cards it takes, and is heard turning checked.
+    pressed = cards[0].name if cards else None
+    plays = [name for kind, role, name in heard
+             if kind.endswith("accessible-name") and role == "label" and
+             (name.startswith("أنت") or name.startswith("الحاسوب"))]
+    plays += ["%s checked" % name for kind, role, name in heard
+              if kind.startswith("object:state-changed:checked") and name == pressed]
+    print("heard after pressing %s: %s" % (pressed, " | ".join(plays[:3])))
+
+    faults = []
+    if unnamed:
+        faults.append("showing objects without a name")
+    if len(cards) != 3:
+        faults.append("the hand is not read as three cards")
+    if not plays:
+        faults.append("the play was not announced")
+    for f in faults:
+        print("FAULT: " + f)
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1] if len(sys.argv) > 1 else "tazkova"))

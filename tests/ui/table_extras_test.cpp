@@ -1,0 +1,247 @@
+// What players of desktop card games expect around the table: the menu, the hint and the
+// take back, statistics that survive a broken file, the about box, the zoom and the cards
+// that move.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "game/recording.h"
+#include "tests/ui/table_setup.h"
+#include "tazkova_version.h"
+#include "ui/about_dialog.h"
+#include "ui/main_window.h"
+#include "ui/statistics.h"
+#include "ui/statistics_dialog.h"
+
+using namespace tazkova::game;
+using namespace tazkova::ui;
+
+namespace {
+
+class TableExtrasTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
+    void TearDown() override {
+        // The table's remembered size and motion go back to their defaults.
+        if (window) {
+            window->SetZoom(100);
+            window->SetMotion(true);
+        }
+    }
+
+    void MakeWindow(int delay) {
+        window = std::make_unique<MainWindow>(SeedChoice{SeedChoice::Kind::Advance, 5},
+                                              std::make_unique<RecordingTable>());
+        window->show();
+        window->findChild<QScrollBar*>(QStringLiteral("DelayScroll"))->setValue(delay);
+    }
+
+    /// Plays what the hint suggests: the card, then the floor cards it takes.
+    void PlayTheHint() {
+        Game& g = window->game();
+        const auto hint = g.SuggestPlay();
+        ASSERT_TRUE(hint);
+        QTest::mouseClick(window->Card(hint->card - 1), Qt::LeftButton);
+        for (const int card : hint->takes) {
+            if (g.InputState == 2) QTest::mouseClick(window->Card(card - 1), Qt::LeftButton);
+        }
+    }
+
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(TableExtrasTest, AWholeGameIsCountedInTheStatisticsAndKept) {
+    tazkova::testing::ModalCloser closer;
+    MakeWindow(0);
+    window->Stats().Reset();
+    tazkova::testing::PressNewGame(*window);
+    Game& g = window->game();
+    for (int plays = 0; g.GameActive && plays < 5000; ++plays) PlayTheHint();
+    ASSERT_FALSE(g.GameActive) << "the game was played to its end";
+
+    const Tally& tally = window->Stats().Of(g.Level, g.GameType, false);
+    EXPECT_EQ(tally.GamesPlayed(), 1);
+    EXPECT_EQ(tally.gamesWon, g.HumanWonTheGame() ? 1 : 0);
+    EXPECT_EQ(tally.Matches(), g.MeMatchWins + g.YouMatchWins);
+    EXPECT_EQ(tally.matchesWon, g.YouMatchWins) << "a normal game: the larger total wins";
+    EXPECT_GE(tally.bestYou - tally.bestMe, tally.worstYou - tally.worstMe);
+    // Read back as the next run reads it.
+    const Statistics again(Statistics::UserFile());
+    EXPECT_EQ(again.Of(g.Level, g.GameType, false), tally);
+    EXPECT_TRUE(again.Problem().isEmpty());
+}
+
+TEST_F(TableExtrasTest, AGameWithAPlayTakenBackIsCountedApart) {
+    tazkova::testing::ModalCloser closer;
+    MakeWindow(0);
+    window->Stats().Reset();
+    tazkova::testing::PressNewGame(*window);
+    Game& g = window->game();
+    PlayTheHint();
+    ASSERT_TRUE(window->Actions().takeBack->isEnabled());
+    const int plays = g.PlayCount;
+    window->Actions().takeBack->trigger();
+    EXPECT_LT(g.PlayCount, plays);
+    EXPECT_FALSE(window->Actions().takeBack->isEnabled()) << "back at the hand's first play";
+    for (int n = 0; g.GameActive && n < 5000; ++n) PlayTheHint();
+    EXPECT_EQ(window->Stats().Of(g.Level, g.GameType, true).GamesPlayed(), 1);
+    EXPECT_EQ(window->Stats().Of(g.Level, g.GameType, false).GamesPlayed(), 0);
+}
+
+TEST(StatisticsStore, ABrokenFileMeansEmptyStatisticsAndAMessage) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("stats.conf"));
+    const QByteArray broken = "[level4-type2]\ngamesWon=many\n";
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(broken);
+    }
+    Statistics statistics(path);
+    EXPECT_FALSE(statistics.Problem().isEmpty());
+    EXPECT_EQ(statistics.Of(4, 2, false), Tally{});
+    // Counting goes on for this run, and the file is left as it was until the player resets.
+    statistics.CountGame(4, 2, false, true);
+    EXPECT_EQ(statistics.Of(4, 2, false).gamesWon, 1);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), broken);
+    file.close();
+    StatisticsDialog dialog(statistics);
+    dialog.Fill();
+    EXPECT_EQ(dialog.ProblemLabel()->text(), statistics.Problem());
+    dialog.ResetStatistics(false);
+    EXPECT_TRUE(statistics.Problem().isEmpty());
+    statistics.CountGame(4, 2, false, false);
+    EXPECT_EQ(Statistics(path).Of(4, 2, false).gamesLost, 1);
+
+    // A folder where the file should be, or a file grown huge: nothing read, no crash.
+    const QString folder = dir.filePath(QStringLiteral("folder.conf"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    Statistics inFolder(folder);
+    EXPECT_FALSE(inFolder.Problem().isEmpty());
+    inFolder.CountMatch(1, 0, false, 21, 3, true);
+    EXPECT_EQ(inFolder.Of(1, 0, false).matchesWon, 1);
+    const QString huge = dir.filePath(QStringLiteral("huge.conf"));
+    QFile big(huge);
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(64 << 20));
+    big.close();
+    EXPECT_FALSE(Statistics(huge).Problem().isEmpty());
+}
+
+TEST_F(TableExtrasTest, TheZoomScalesTheTableButNotTheGamesPlaces) {
+    MakeWindow(0);
+    tazkova::testing::PressNewGame(*window);
+    const Game& g = window->game();
+    const int card = g.YouPile.Cards[1] - 1;
+    const QPoint place(window->View().ImageLeft(card), window->View().ImageTop(card));
+    window->SetZoom(200);
+    EXPECT_EQ(window->size(), QSize(998, 868));
+    EXPECT_EQ(window->Card(card)->geometry(), QRect(place * 2, QSize(142, 192)));
+    EXPECT_EQ(QPoint(window->View().ImageLeft(card), window->View().ImageTop(card)), place);
+    auto* newGame = window->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+    EXPECT_EQ(newGame->geometry(), QRect(772, 12, 186, 48));
+    EXPECT_EQ(newGame->font().pixelSize(), 24) << "the text drawn at the larger size";
+    // The face is drawn anew for the larger card, not blown up.
+    window->Card(card)->grab();
+    EXPECT_TRUE(window->Card(card)->HasPicture());
+
+    // Remembered for the next run.
+    window.reset();
+    MakeWindow(0);
+    EXPECT_EQ(window->Zoom(), 200);
+    EXPECT_EQ(window->size(), QSize(998, 868));
+}
+
+TEST_F(TableExtrasTest, AMovedCardGlidesAndEndsAtTheGamesPlace) {
+    MakeWindow(0);
+    tazkova::testing::PressNewGame(*window);
+    // The king of hearts takes nothing and is laid on the floor.
+    tazkova::testing::ArrangeTable(*window, {10, 40}, {30, 11}, {2, 33});
+    window->findChild<QScrollBar*>(QStringLiteral("DelayScroll"))->setValue(300);
+    ASSERT_TRUE(window->View().Motion().Enabled());
+    CardImage* king = window->Card(29);
+    const QPoint from = king->pos();
+    std::vector<QPoint> seen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] { seen.push_back(king->pos()); });
+    watch.start(10);
+    QTest::mouseClick(king, Qt::LeftButton);
+    QTest::qWait(CardMotion::kGlideMs + 100);
+    watch.stop();
+    const QPoint to(window->View().ImageLeft(29), window->View().ImageTop(29));
+    ASSERT_NE(to, from);
+    EXPECT_TRUE(std::any_of(seen.begin(), seen.end(),
+                            [&](QPoint p) { return p != from && p != to; }))
+        << "the card was seen on its way";
+    // Every card ends where the game put it.
+    for (int i = 0; i < kDeckSize; ++i) {
+        if (!window->View().Image(i).visible) continue;
+        EXPECT_EQ(window->Card(i)->pos(),
+                  QPoint(window->View().ImageLeft(i), window->View().ImageTop(i)))
+            << i;
+    }
+    // Switched off, or at the fastest speed, a card jumps.
+    window->SetMotion(false);
+    EXPECT_FALSE(window->View().Motion().Enabled());
+    window->SetMotion(true);
+    window->findChild<QScrollBar*>(QStringLiteral("DelayScroll"))->setValue(0);
+    EXPECT_FALSE(window->View().Motion().Enabled());
+}
+
+TEST_F(TableExtrasTest, TheHintMarksItsCardsUntilTheNextInput) {
+    MakeWindow(0);
+    tazkova::testing::PressNewGame(*window);
+    const auto hint = window->game().SuggestPlay();
+    ASSERT_TRUE(hint);
+    window->Actions().hint->trigger();
+    EXPECT_TRUE(window->Card(hint->card - 1)->Hinted());
+    for (const int card : hint->takes) EXPECT_TRUE(window->Card(card - 1)->Hinted());
+    EXPECT_EQ(QApplication::focusWidget(), window->Card(hint->card - 1));
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(300, 60));  // on the cloth
+    EXPECT_FALSE(window->Card(hint->card - 1)->Hinted());
+}
+
+TEST_F(TableExtrasTest, TheMenuHoldsEveryCommandWithItsKey) {
+    MakeWindow(0);
+    QMenu* menu = window->Menu();
+    EXPECT_EQ(menu->layoutDirection(), Qt::RightToLeft);
+    const TableActions& a = window->Actions();
+    for (QAction* action : {a.newGame, a.options, a.results, a.hint, a.takeBack, a.statistics,
+                            a.help, a.quit}) {
+        EXPECT_FALSE(action->shortcut().isEmpty()) << action->text().toStdString();
+        bool listed = menu->actions().contains(action);
+        for (QAction* item : menu->actions())
+            if (item->menu()) listed = listed || item->menu()->actions().contains(action);
+        EXPECT_TRUE(listed) << action->text().toStdString();
+    }
+    // A right click on the cloth opens it.
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(300, 60),
+                            window->mapToGlobal(QPoint(300, 60)));
+    QApplication::sendEvent(window.get(), &click);
+    EXPECT_TRUE(menu->isVisible());
+    menu->close();
+}
+
+TEST(AboutDialogTest, NamesTheVersionTheLicenceAndWhatItIsBuiltOn) {
+    AboutDialog about;
+    const QString text = about.Text();
+    EXPECT_TRUE(text.contains(QLatin1String(kTazkovaVersion)));
+    EXPECT_TRUE(text.contains(QStringLiteral("GPL-3.0-or-later")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Qt ")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Noto")));
+}
+
+}  // namespace
