@@ -192,15 +192,6 @@ QPixmap Picture(const QString& name, int width, int height, qreal devicePixelRat
     return pixmap;
 }
 
-QPixmap CardFace(int card, qreal devicePixelRatio) {
-    return Picture(QStringLiteral("card%1").arg(card, 2, 10, QLatin1Char('0')), 71, 96,
-                   devicePixelRatio);
-}
-
-QPixmap CardBack(qreal devicePixelRatio) {
-    return Picture(QStringLiteral("back"), 71, 96, devicePixelRatio);
-}
-
 void MakeDisplayMemo(QTextEdit& memo, const QColor& background, const QString& spoken) {
     memo.setAccessibleName(spoken);
     memo.viewport()->setAccessibleName(spoken);

@@ -98,12 +98,6 @@ QPixmap Picture(const QString& name, int width, int height, qreal devicePixelRat
 /// The resource file of the embedded picture `name` (without ".svg"), for reading it whole.
 QString PictureFile(const QString& name);
 
-/// The face of card n (1..40), 71 x 96.
-QPixmap CardFace(int card, qreal devicePixelRatio = 1.0);
-
-/// The back of the cards, 71 x 96.
-QPixmap CardBack(qreal devicePixelRatio = 1.0);
-
 // --- Memos ----------------------------------------------------------------------------------
 
 /// Makes a memo a display only: right to left, no caret, no selection, no focus, no

@@ -74,8 +74,9 @@ bool IsPlayerInput(QEvent::Type type) {
 // --- The window -------------------------------------------------------------------------------
 
 MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
       sounds_(std::move(sounds)) {
     ArabicStyle::Install();
     if (!sounds_) sounds_ = std::make_unique<sound::WaveBank>();
@@ -134,8 +135,12 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     menuButton_ = toolButton("MenuButton", QRect(356, 6, 25, 24), kMenuButtonName);
     menuButton_->setFocusPolicy(Qt::StrongFocus);
     layout.SetIcon(menuButton_, 17, QStringLiteral("menu"));
-    connect(menuButton_, &QToolButton::clicked, this,
-            [this] { ShowMenu(menuButton_->mapToGlobal(QPoint(0, menuButton_->height()))); });
+    // The menu opens below its button, reading from the button's right edge leftward.
+    connect(menuButton_, &QToolButton::clicked, this, [this] {
+        const QPoint corner =
+            menuButton_->mapToGlobal(QPoint(menuButton_->width(), menuButton_->height()));
+        ShowMenu(corner - QPoint(Menu()->sizeHint().width(), 0));
+    });
 
     speedBar_ = new QScrollBar(Qt::Vertical, this);
     speedBar_->setObjectName(QStringLiteral("DelayScroll"));
@@ -598,9 +603,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // While the game pauses, the player's clicks and keys are dropped, not queued.
     if (busy_ > 0 && IsPlayerInput(event->type())) return true;
     // The hint's marks last until the player's next click or key.
-    if (!hinted_.empty() && (event->type() == QEvent::MouseButtonPress ||
-                             event->type() == QEvent::ShortcutOverride ||
-                             event->type() == QEvent::KeyPress))
+    if (!hinted_.empty() &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::ShortcutOverride ||
+         event->type() == QEvent::KeyPress))
         ClearHint();
     return QWidget::eventFilter(watched, event);
 }

@@ -154,8 +154,8 @@ class MainWindow : public QWidget, public game::Pauser, public game::GameDialogs
     bool motion_ = true;   // the player's choice; off at the fastest speed
     int youWinsSeen_ = 0;  // match wins of this game counted so far
     int meWinsSeen_ = 0;
-    bool tookBack_ = false;             // a play of this game was taken back
-    std::vector<int> hinted_;           // card images marked by the hint
+    bool tookBack_ = false;            // a play of this game was taken back
+    std::vector<int> hinted_;          // card images marked by the hint
     QEventLoop* pauseLoop_ = nullptr;  // the pause under way
     int busy_ = 0;                     // inside a pause: input is dropped
     bool inGame_ = false;              // a game action is running

@@ -136,10 +136,10 @@ void ResultsDialog::Fill(const ResultsSheet& sheet) {
                 kMemoLineHeight);
     for (int f = 0; f < kFaceCount; ++f) faces_[f]->setVisible(sheet.faces[f]);
     // What a screen reader reads as the sheet opens: its message and the match totals.
-    setAccessibleDescription(
-        QStringLiteral("%1. %2 %3، %4 %5")
-            .arg(statusMemo_->toPlainText(), boxes_[12]->accessibleName(), boxes_[12]->text(),
-                 boxes_[13]->accessibleName(), boxes_[13]->text()));
+    setAccessibleDescription(QStringLiteral("%1. %2 %3، %4 %5")
+                                 .arg(statusMemo_->toPlainText(), boxes_[12]->accessibleName(),
+                                      boxes_[12]->text(), boxes_[13]->accessibleName(),
+                                      boxes_[13]->text()));
 }
 
 void ResultsDialog::showEvent(QShowEvent* event) {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTreeWidget>
+#include <array>
 
 #include "game/texts.h"
 #include "ui/look.h"
@@ -51,11 +52,19 @@ StatisticsDialog::StatisticsDialog(Statistics& statistics, QWidget* parent)
     table_->setRootIsDecorated(false);
     table_->setHeaderLabels({Utf8(kStatisticsLevel), Utf8(kStatisticsType), Utf8(kStatisticsGames),
                              Utf8(kStatisticsWon), Utf8(kStatisticsLost),
-                             Utf8(kStatisticsMatches) + u' ' + Utf8(kStatisticsWon),
-                             Utf8(kStatisticsMatches) + u' ' + Utf8(kStatisticsLost),
+                             Utf8(kStatisticsMatchesWon), Utf8(kStatisticsMatchesLost),
                              Utf8(kStatisticsBest), Utf8(kStatisticsWorst)});
-    table_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->header()->setDefaultAlignment(Qt::AlignCenter);
+    // Every column in view at once: the game type wide, the counts narrow.
+    static constexpr std::array<int, 9> kColumns{70, 122, 44, 40, 48, 66, 66, 60, 56};
+    QHeaderView* header = table_->header();
+    header->setMinimumSectionSize(30);
+    for (std::size_t c = 0; c < kColumns.size(); ++c) {
+        header->setSectionResizeMode(int(c), QHeaderView::Fixed);
+        header->resizeSection(int(c), kColumns[c]);
+    }
+    header->setStretchLastSection(true);
+    header->setDefaultAlignment(Qt::AlignCenter);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     problem_ = new QLabel(this);
     problem_->setObjectName(QStringLiteral("StatisticsProblem"));

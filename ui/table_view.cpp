@@ -337,7 +337,8 @@ TableView CardTableView::SaveView() const {
     TableView view;
     view.images = images_;
     view.frames = frames_;
-    for (int k = 0; k < kDeckStackCount; ++k) view.deckStack[k] = deckStack_[k]->isVisibleTo(window_);
+    for (int k = 0; k < kDeckStackCount; ++k)
+        view.deckStack[k] = deckStack_[k]->isVisibleTo(window_);
     view.meBacks = backs_;
     view.lastRoundMarker = lastRoundMarker_->isVisibleTo(window_);
     view.officeLogo = logo_->isVisibleTo(window_);

@@ -13,8 +13,8 @@
 
 #include "game/cards.h"
 #include "game/ports.h"
-#include "game/table_view.h"
 #include "game/table_geometry.h"
+#include "game/table_view.h"
 #include "ui/card_motion.h"
 #include "ui/card_widgets.h"
 #include "ui/table_layout.h"

@@ -16,8 +16,8 @@
 #include <QTest>
 
 #include "game/recording.h"
-#include "tests/ui/table_setup.h"
 #include "tazkova_version.h"
+#include "tests/ui/table_setup.h"
 #include "ui/about_dialog.h"
 #include "ui/main_window.h"
 #include "ui/statistics.h"
@@ -183,9 +183,9 @@ TEST_F(TableExtrasTest, AMovedCardGlidesAndEndsAtTheGamesPlace) {
     watch.stop();
     const QPoint to(window->View().ImageLeft(29), window->View().ImageTop(29));
     ASSERT_NE(to, from);
-    EXPECT_TRUE(std::any_of(seen.begin(), seen.end(),
-                            [&](QPoint p) { return p != from && p != to; }))
-        << "the card was seen on its way";
+    EXPECT_TRUE(std::any_of(seen.begin(), seen.end(), [&](QPoint p) {
+        return p != from && p != to;
+    })) << "the card was seen on its way";
     // Every card ends where the game put it.
     for (int i = 0; i < kDeckSize; ++i) {
         if (!window->View().Image(i).visible) continue;
@@ -219,8 +219,8 @@ TEST_F(TableExtrasTest, TheMenuHoldsEveryCommandWithItsKey) {
     QMenu* menu = window->Menu();
     EXPECT_EQ(menu->layoutDirection(), Qt::RightToLeft);
     const TableActions& a = window->Actions();
-    for (QAction* action : {a.newGame, a.options, a.results, a.hint, a.takeBack, a.statistics,
-                            a.help, a.quit}) {
+    for (QAction* action :
+         {a.newGame, a.options, a.results, a.hint, a.takeBack, a.statistics, a.help, a.quit}) {
         EXPECT_FALSE(action->shortcut().isEmpty()) << action->text().toStdString();
         bool listed = menu->actions().contains(action);
         for (QAction* item : menu->actions())
