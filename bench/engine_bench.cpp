@@ -26,20 +26,6 @@ constexpr int Card(int rank, int suit) {
     return suit * 10 + rank;
 }
 
-/// A recording table that keeps the state of the table but records no event: what the game
-/// costs without the log of everything shown and heard.
-class SilentTable : public RecordingTable {
-  public:
-    void SetMsg(const std::string&) override {}
-    void SetCounters(const std::string&) override {}
-    void Play(Wave) override {}
-    void Stop(Wave) override {}
-    void Wait(int) override {}
-    void ShowResults(const ResultsSheet&) override {}
-    void ShowMessageDialog(const std::string&) override {}
-    void ShowErrorBox(const std::string&) override {}
-};
-
 /// A game on a table, started as the headless driver starts one: sound on (a recording
 /// table records every sound), no pauses.
 template <class TableType = RecordingTable>

@@ -21,20 +21,6 @@ namespace {
 constexpr int kLevels = 4;
 constexpr int kPairs = kLevels * kLevels;
 
-/// A table that keeps what the game reads back from its display (positions, tags, the deck
-/// stack) and drops everything else: no texts, sounds, pauses or dialogs are kept.
-class QuietTable : public RecordingTable {
-  public:
-    void SetMsg(const std::string&) override {}
-    void SetCounters(const std::string&) override {}
-    void Play(Wave) override {}
-    void Stop(Wave) override {}
-    void Wait(int) override {}
-    void ShowResults(const ResultsSheet&) override {}
-    void ShowMessageDialog(const std::string&) override {}
-    void ShowErrorBox(const std::string&) override {}
-};
-
 /// The options dialog closed with the arena's settings and the computer's level.
 class ArenaOptions : public OptionsControls {
   public:
@@ -151,7 +137,7 @@ std::uint32_t ArenaGameSeed(std::uint32_t seed, int pair, int game) {
 
 ArenaOutcome PlayArenaGame(const ArenaSettings& settings, int humanLevel, int computerLevel,
                            std::uint32_t gameSeed) {
-    QuietTable table;
+    SilentTable table;
     Game game(table, table, table, table);
     game.Rng.SetState(gameSeed);
     game.Startup({SeedChoice::Kind::Untouched, 0}, 0);

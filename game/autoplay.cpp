@@ -8,22 +8,26 @@
 
 namespace tazkova::game {
 
-SeatView Game::ComputerSeat(const Pile& hand, int first, int last) const {
+SeatView Game::TableSeat() const {
     SeatView seat;
+    seat.floor = &FloorPile;
+    seat.level = Level;
+    seat.dinariRule = DinariRule;
+    seat.reverseGame = ReverseGame;
+    seat.gameType = GameType;
+    return seat;
+}
+
+SeatView Game::ComputerSeat(const Pile& hand, int first, int last) const {
+    SeatView seat = TableSeat();
     seat.hand = &hand;
     seat.first = first;
     seat.last = last;
-    seat.floor = &FloorPile;
     // The weights always read the computer's captures as its own, whichever hand is searched.
     seat.own = &MePile;
     seat.other = &YouPile;
     seat.seenRanks = &SeenRanks;
     seat.declinedSweeps = &DeclinedSweep;
-    seat.level = Level;
-    seat.dinariRule = DinariRule;
-    seat.reverseGame = ReverseGame;
-    seat.gameType = GameType;
-    seat.sweepByFloorSum = false;
     return seat;
 }
 

@@ -190,6 +190,8 @@ class Game : public GameState {
 
     int Random(int n) { return Rng.Random(n); }
     SeatView ComputerSeat(const Pile& hand, int first, int last) const;
+    /// A seat at this table before its side is said: the floor and the options.
+    SeatView TableSeat() const;
     /// The human's click itself, without the keeping of take-backs.
     void HumanClick(int cardIndex);
     /// Drops the plays kept for TakeBack: at a hand's start and end.

@@ -38,20 +38,16 @@ void Game::ForgetPlays() {
 }
 
 SeatView Game::HumanSeat(int level) const {
-    SeatView seat;
+    SeatView seat = TableSeat();
     seat.hand = &YouPile;
     seat.first = 1;
     seat.last = YouPile.Count;
     if (InputState == 2) seat.first = seat.last = SelectedSlot;
-    seat.floor = &FloorPile;
     seat.own = &YouPile;
     seat.other = &MePile;
     seat.seenRanks = &HumanSeenRanks;
     seat.declinedSweeps = &ComputerDeclinedSweep;
     seat.level = level;
-    seat.dinariRule = DinariRule;
-    seat.reverseGame = ReverseGame;
-    seat.gameType = GameType;
     seat.sweepByFloorSum = true;
     return seat;
 }

@@ -99,4 +99,18 @@ class RecordingTable : public TableDisplay, public SoundBank, public Pauser, pub
     std::function<void()> pauseWatch_;
 };
 
+/// A recording table that keeps the state of the table but records no event: for games
+/// played in numbers, where no one reads what was shown and heard.
+class SilentTable : public RecordingTable {
+  public:
+    void SetMsg(const std::string&) override {}
+    void SetCounters(const std::string&) override {}
+    void Play(Wave) override {}
+    void Stop(Wave) override {}
+    void Wait(int) override {}
+    void ShowResults(const ResultsSheet&) override {}
+    void ShowMessageDialog(const std::string&) override {}
+    void ShowErrorBox(const std::string&) override {}
+};
+
 }  // namespace tazkova::game
