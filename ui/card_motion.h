@@ -44,8 +44,6 @@ class CardMotion : public QObject {
     /// Lets the pictures of the deck, at their places `homes`, riffle for a moment.
     void Riffle(const std::vector<QWidget*>& deck, const std::vector<QPointF>& homes);
 
-    /// Whether anything is moving.
-    bool Busy() const { return !moves_.empty(); }
     /// Ends every motion at once: each picture at its end, vanishing ones hidden.
     void Finish();
     /// Draws every picture anew at its place, as after a change of zoom.

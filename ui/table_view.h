@@ -40,7 +40,6 @@ class CardTableView : public game::TableDisplay {
 
     CardImage* Card(int image) const { return cards_[image]; }
     const game::ImageState& Image(int image) const { return images_[image]; }
-    const game::FrameState& Frame(int frame) const { return frames_[frame - 1]; }
     QLabel* StatusLine() const { return statusLine_; }
     QLabel* CountersLabel() const { return countersLabel_; }
     /// The results button, which a new game gives the keyboard focus to; `onNewGame` is told
