@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 
 #include "tazkova_version.h"
 #include "ui/look.h"
@@ -15,10 +14,7 @@ constexpr int kWidth = 360;
 constexpr int kHeight = 190;
 }  // namespace
 
-AboutDialog::AboutDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    ArabicStyle::Install();
+AboutDialog::AboutDialog(QWidget* parent) : GameDialog(parent) {
     setObjectName(QStringLiteral("AboutDialog"));
     setWindowTitle(QString::fromUtf8(kAboutCaption));
     setLayoutDirection(Qt::RightToLeft);
@@ -46,11 +42,6 @@ AboutDialog::AboutDialog(QWidget* parent)
 
 QString AboutDialog::Text() const {
     return text_->text();
-}
-
-void AboutDialog::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) CentreOnScreen(*this);
-    QDialog::showEvent(event);
 }
 
 }  // namespace tazkova::ui

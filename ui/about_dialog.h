@@ -2,21 +2,18 @@
 /// its pictures and sounds are.
 #pragma once
 
-#include <QDialog>
+#include "ui/look.h"
 
 class QLabel;
 
 namespace tazkova::ui {
 
-class AboutDialog : public QDialog {
+class AboutDialog : public GameDialog {
     Q_OBJECT
   public:
     explicit AboutDialog(QWidget* parent = nullptr);
     /// The text as the player reads it.
     QString Text() const;
-
-  protected:
-    void showEvent(QShowEvent* event) override;
 
   private:
     QLabel* text_ = nullptr;

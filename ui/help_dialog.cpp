@@ -30,11 +30,7 @@ constexpr int kHeight = kButtonsTop + 33;
 constexpr int kLineHeight = 17;  // the five rules fill the memo without a scroll bar
 }  // namespace
 
-HelpDialog::HelpDialog(Game& game, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      game_(game) {
-    ArabicStyle::Install();
+HelpDialog::HelpDialog(Game& game, QWidget* parent) : GameDialog(parent), game_(game) {
     setObjectName(QStringLiteral("FrmHelp"));
     setWindowTitle(QString::fromStdString(Game::Banner()));
     setFixedSize(kWidth, kHeight);
@@ -122,17 +118,16 @@ void HelpDialog::CreateDesktopShortcut() {
 
 void HelpDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        CentreOnScreen(*this);
         okButton_->setFocus();
         game_.PlayWave(Wave::Applause);
     }
-    QDialog::showEvent(event);
+    GameDialog::showEvent(event);
 }
 
 void HelpDialog::hideEvent(QHideEvent* event) {
     // However the dialog is closed (either button, Escape, the close box), the applause ends.
     if (!event->spontaneous()) game_.StopWave(Wave::Applause);
-    QDialog::hideEvent(event);
+    GameDialog::hideEvent(event);
 }
 
 }  // namespace tazkova::ui

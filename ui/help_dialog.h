@@ -2,21 +2,19 @@
 /// player's desktop.
 #pragma once
 
-#include <QDialog>
 #include <utility>
 #include <vector>
 
 #include "game/game.h"
+#include "ui/look.h"
 
 class QPushButton;
 class QTextEdit;
 
 namespace tazkova::ui {
 
-class BevelPanel;
-
 /// Plays the applause while it is open; the game's sound switch decides whether it is heard.
-class HelpDialog : public QDialog {
+class HelpDialog : public GameDialog {
     Q_OBJECT
   public:
     explicit HelpDialog(game::Game& game, QWidget* parent = nullptr);

@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSvgRenderer>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -222,12 +223,21 @@ void SetMemoText(QTextEdit& memo, const QString& text, Qt::Alignment alignment, 
     cursor.mergeBlockFormat(format);
 }
 
-void CentreOnScreen(QWidget& window) {
-    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
+GameDialog::GameDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags) {
+    ArabicStyle::Install();
+}
+
+void GameDialog::showEvent(QShowEvent* event) {
+    // Shown by the game (not restored by the window manager): centred on its screen.
+    if (!event->spontaneous()) {
+        const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        if (screen) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    QDialog::showEvent(event);
 }
 
 }  // namespace tazkova::ui

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QDialog>
 #include <QFont>
 #include <QFrame>
 #include <QPixmap>
@@ -11,7 +12,6 @@
 #include <QWidget>
 #include <vector>
 
-class QDialog;
 class QPainter;
 class QPushButton;
 class QTextEdit;
@@ -111,7 +111,20 @@ void SetMemoText(QTextEdit& memo, const QString& text, Qt::Alignment alignment, 
 
 // --- Windows --------------------------------------------------------------------------------
 
-/// Moves a window to the middle of the screen it is shown on.
-void CentreOnScreen(QWidget& window);
+/// A fixed dialog frame with the close box and no other title buttons.
+inline constexpr Qt::WindowFlags kDialogFrame = Qt::Dialog | Qt::CustomizeWindowHint |
+                                                Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                Qt::WindowCloseButtonHint;
+
+/// What every dialog of the game shares: the game's style, and opening in the middle of the
+/// screen it is shown on.
+class GameDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit GameDialog(QWidget* parent, Qt::WindowFlags flags = kDialogFrame);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+};
 
 }  // namespace tazkova::ui

@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTextEdit>
 
 #include "game/ports.h"
@@ -19,10 +18,7 @@ constexpr int kLineHeight = 17;  // two lines of the memo show at once
 const QColor kSilver(0xc0, 0xc0, 0xc0);
 }  // namespace
 
-MessageDialog::MessageDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    ArabicStyle::Install();
+MessageDialog::MessageDialog(QWidget* parent) : GameDialog(parent) {
     setObjectName(QStringLiteral("frmMsg"));
     setWindowTitle(QString::fromUtf8(kMessageDialogCaption));
     setFixedSize(kWidth, kHeight);
@@ -60,11 +56,6 @@ void MessageDialog::ShowText(const QString& text) {
 
 QString MessageDialog::Text() const {
     return memo_->toPlainText();
-}
-
-void MessageDialog::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) CentreOnScreen(*this);
-    QDialog::showEvent(event);
 }
 
 }  // namespace tazkova::ui

@@ -2,7 +2,7 @@
 /// options have changed.
 #pragma once
 
-#include <QDialog>
+#include "ui/look.h"
 
 class QLabel;
 class QPushButton;
@@ -10,10 +10,8 @@ class QTextEdit;
 
 namespace tazkova::ui {
 
-class BevelPanel;
-
 /// A small modal box with a centred memo, the grinning computer and a continue button.
-class MessageDialog : public QDialog {
+class MessageDialog : public GameDialog {
     Q_OBJECT
   public:
     explicit MessageDialog(QWidget* parent = nullptr);
@@ -24,9 +22,6 @@ class MessageDialog : public QDialog {
 
     /// The text of the memo as the player reads it.
     QString Text() const;
-
-  protected:
-    void showEvent(QShowEvent* event) override;
 
   private:
     BevelPanel* panel_ = nullptr;

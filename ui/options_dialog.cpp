@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 
 #include "game/texts.h"
 #include "ui/look.h"
@@ -59,12 +58,8 @@ QStringList Utf8List(const auto& texts) {
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
-    ArabicStyle::Install();
+OptionsDialog::OptionsDialog(QWidget* parent) : GameDialog(parent) {
     setObjectName(QStringLiteral("FrmOptn"));
-    // A fixed dialog frame with the close box and no other title buttons.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8(kOptionsDialogCaption));
     setFixedSize(287, 266);
     // Slightly condensed, so that the longest game-type item fits beside its button within
@@ -108,12 +103,6 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
 
 void OptionsDialog::ShowModal() {
     exec();
-}
-
-void OptionsDialog::showEvent(QShowEvent* event) {
-    // Centred on the screen, not over the main window.
-    if (!event->spontaneous()) CentreOnScreen(*this);
-    QDialog::showEvent(event);
 }
 
 }  // namespace tazkova::ui

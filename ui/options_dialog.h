@@ -1,9 +1,8 @@
 /// The options dialog: game type, the computer's level and the four switches.
 #pragma once
 
-#include <QDialog>
-
 #include "game/ports.h"
+#include "ui/look.h"
 #include "ui/rtl_widgets.h"
 
 class QPushButton;
@@ -14,7 +13,7 @@ namespace tazkova::ui {
 /// Its controls keep their states between showings; the options routine of the game sets the
 /// two groups before each showing and reads every control after it. The OK button and the
 /// window's close box both just close it.
-class OptionsDialog : public QDialog, public game::OptionsControls {
+class OptionsDialog : public GameDialog, public game::OptionsControls {
     Q_OBJECT
 
   public:
@@ -40,9 +39,6 @@ class OptionsDialog : public QDialog, public game::OptionsControls {
     RtlCheckBox& AlternateBox() const { return *alternateBox_; }
     RtlCheckBox& ReverseBox() const { return *reverseBox_; }
     QPushButton& OkButton() const { return *okButton_; }
-
-  protected:
-    void showEvent(QShowEvent* event) override;
 
   private:
     RtlRadioGroup* typeGroup_ = nullptr;

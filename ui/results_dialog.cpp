@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTextEdit>
 
 #include "game/texts.h"
@@ -48,8 +47,8 @@ constexpr std::array<Row, 9> kRows{{
 
 }  // namespace
 
-ResultsDialog::ResultsDialog(QWidget* parent) : QDialog(parent) {
-    ArabicStyle::Install();
+// The results sheet keeps the window manager's usual dialog frame.
+ResultsDialog::ResultsDialog(QWidget* parent) : GameDialog(parent, Qt::Dialog) {
     setObjectName(QStringLiteral("frmSmry"));
     setWindowTitle(QString::fromUtf8(game::texts::kResultsCaption));
     setFixedSize(214, 399);
@@ -140,11 +139,6 @@ void ResultsDialog::Fill(const ResultsSheet& sheet) {
                                  .arg(statusMemo_->toPlainText(), boxes_[12]->accessibleName(),
                                       boxes_[12]->text(), boxes_[13]->accessibleName(),
                                       boxes_[13]->text()));
-}
-
-void ResultsDialog::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) CentreOnScreen(*this);
-    QDialog::showEvent(event);
 }
 
 void ResultsDialog::ShowSheet(const ResultsSheet& sheet) {

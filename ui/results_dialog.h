@@ -1,10 +1,10 @@
 /// The score sheet of the last hand and of the match.
 #pragma once
 
-#include <QDialog>
 #include <array>
 
 #include "game/ports.h"
+#include "ui/look.h"
 
 class QLabel;
 class QLineEdit;
@@ -13,12 +13,10 @@ class QPushButton;
 
 namespace tazkova::ui {
 
-class BevelPanel;
-
 /// Two columns of read-only boxes, the computer's on the left and the human's on the right,
 /// one row per scoring category, the two sides' faces and a message memo. It keeps its
 /// contents between showings.
-class ResultsDialog : public QDialog {
+class ResultsDialog : public GameDialog {
     Q_OBJECT
   public:
     explicit ResultsDialog(QWidget* parent = nullptr);
@@ -32,9 +30,6 @@ class ResultsDialog : public QDialog {
     const std::array<QLineEdit*, 18>& Boxes() const { return boxes_; }
     QTextEdit* StatusMemo() const { return statusMemo_; }
     QPushButton* OkButton() const { return okButton_; }
-
-  protected:
-    void showEvent(QShowEvent* event) override;
 
   private:
     BevelPanel* panel_ = nullptr;

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTreeWidget>
 #include <array>
 
@@ -32,10 +31,7 @@ QString Totals(int you, int me) {
 }  // namespace
 
 StatisticsDialog::StatisticsDialog(Statistics& statistics, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      statistics_(statistics) {
-    ArabicStyle::Install();
+    : GameDialog(parent), statistics_(statistics) {
     setObjectName(QStringLiteral("StatisticsDialog"));
     setWindowTitle(Utf8(kStatisticsCaption));
     setLayoutDirection(Qt::RightToLeft);
@@ -132,11 +128,6 @@ void StatisticsDialog::ShowModal() {
     Fill();
     okButton_->setFocus();
     exec();
-}
-
-void StatisticsDialog::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) CentreOnScreen(*this);
-    QDialog::showEvent(event);
 }
 
 }  // namespace tazkova::ui

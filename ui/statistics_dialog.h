@@ -2,7 +2,7 @@
 /// reset that asks first.
 #pragma once
 
-#include <QDialog>
+#include "ui/look.h"
 
 class QLabel;
 class QPushButton;
@@ -12,7 +12,7 @@ namespace tazkova::ui {
 
 class Statistics;
 
-class StatisticsDialog : public QDialog {
+class StatisticsDialog : public GameDialog {
     Q_OBJECT
   public:
     StatisticsDialog(Statistics& statistics, QWidget* parent = nullptr);
@@ -26,9 +26,6 @@ class StatisticsDialog : public QDialog {
 
     QTreeWidget* Table() const { return table_; }
     QLabel* ProblemLabel() const { return problem_; }
-
-  protected:
-    void showEvent(QShowEvent* event) override;
 
   private:
     Statistics& statistics_;
