@@ -1,5 +1,6 @@
 #include "cli/driver.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace tazkova::cli {
@@ -36,16 +37,36 @@ std::vector<std::string_view> CommandWords(std::string_view& line) {
     return words;
 }
 
-/// Reads an integer argument within [low, high]; `what` names it in the error.
+/// An optional sign and at least one ASCII digit, however many.
+bool IsIntegerText(std::string_view text) {
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) text.remove_prefix(1);
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+/// Reads an integer argument within [low, high]; `what` names it in the error. A number
+/// beyond 32 bits is out of range like any other.
 int IntegerArgument(std::string_view text, std::string_view what, int low, int high) {
     const std::optional<std::int32_t> value = ParseInt32(text);
-    if (!value)
+    if (!value && !IsIntegerText(text))
         throw CommandError{std::string(what) + ": '" + std::string(text) + "' is not an integer"};
-    if (*value < low || *value > high) {
-        throw CommandError{std::string(what) + ": " + std::to_string(*value) + " is out of range " +
+    if (!value || *value < low || *value > high) {
+        throw CommandError{std::string(what) + ": " + std::string(text) + " is out of range " +
                            std::to_string(low) + ".." + std::to_string(high)};
     }
     return *value;
+}
+
+/// The echo of an over-long line: its beginning, cut between two characters.
+std::string CutShortEcho(std::string_view line) {
+    constexpr std::size_t kEchoBytes = 64;
+    std::size_t end = std::min(line.size(), kEchoBytes);
+    while (end > 0 && end < line.size() && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80)
+        --end;
+    return std::string(line.substr(0, end)) + "...";
+}
+
+std::string OverLongReason() {
+    return "line longer than " + std::to_string(kMaxLineBytes) + " bytes; skipped to its end";
 }
 
 void ExpectArguments(const std::vector<std::string_view>& words, std::size_t count,
@@ -158,6 +179,8 @@ std::string Driver::Start(const SeedChoice& seed, std::uint32_t clockMs) {
 std::optional<std::string> Driver::Execute(std::string_view line) {
     const std::vector<std::string_view> words = CommandWords(line);
     if (words.empty()) return std::nullopt;
+    if (line.size() > kMaxLineBytes)
+        return DumpLine(ordered_json{{"cmd", CutShortEcho(line)}, {"error", OverLongReason()}});
 
     ordered_json out{{"cmd", std::string(line)}};
     try {
@@ -177,8 +200,8 @@ std::optional<std::string> Driver::Execute(std::string_view line) {
 
 bool Driver::Run(std::string_view line) {
     const std::vector<std::string_view> words = CommandWords(line);
-    bool taken = true;
-    if (!words.empty()) {
+    bool taken = line.size() <= kMaxLineBytes || words.empty();
+    if (taken && !words.empty()) {
         try {
             RunCommand(words);
         } catch (const CommandError&) {
@@ -211,6 +234,7 @@ Driver::Answer Driver::RunCommand(const std::vector<std::string_view>& words) {
         ScriptedOptions::Pending pending;
         static constexpr std::array<std::string_view, 4> kCheckKeys{"dinari", "open", "alternate",
                                                                     "reverse"};
+        std::vector<std::string_view> keys;
         for (std::size_t w = 1; w < words.size(); ++w) {
             const std::string_view word = words[w];
             const std::size_t eq = word.find('=');
@@ -219,6 +243,10 @@ Driver::Answer Driver::RunCommand(const std::vector<std::string_view>& words) {
             }
             const std::string key(word.substr(0, eq));
             const std::string_view value = word.substr(eq + 1);
+            // Which of two values was meant cannot be told.
+            if (std::find(keys.begin(), keys.end(), word.substr(0, eq)) != keys.end())
+                throw CommandError{"option '" + key + "' is given twice"};
+            keys.push_back(word.substr(0, eq));
             if (key == "type") {
                 pending.type = IntegerArgument(value, "option type", -1, 3);
             } else if (key == "level") {

@@ -54,6 +54,10 @@ class ScriptedOptions : public OptionsControls {
     Pending pending_;
 };
 
+/// The longest command line the driver takes, in bytes before its line end. No command
+/// needs a tenth of it; a longer line is answered with an error and not run.
+inline constexpr std::size_t kMaxLineBytes = 4096;
+
 class Driver {
   public:
     Driver();
@@ -61,7 +65,8 @@ class Driver {
     /// Runs the start-up and returns the first output line (without a line end).
     std::string Start(const SeedChoice& seed, std::uint32_t clockMs);
 
-    /// Runs one input line; returns its output line, or nothing for a skipped line.
+    /// Runs one input line; returns its output line, or nothing for a skipped line. A line
+    /// longer than kMaxLineBytes is answered with an error, its echo cut short.
     std::optional<std::string> Execute(std::string_view line);
 
     /// Runs one input line as Execute does, without making its output line: what happened

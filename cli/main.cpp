@@ -1,23 +1,70 @@
 // tazkova-cli: plays the game from commands on standard input, one JSON line per command.
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "cli/driver.h"
+#include "cli/line_reader.h"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: tazkova-cli [N] < commands\n"
+    "Plays Tazkova without a window: one command a line on standard input (new, click I,\n"
+    "drag S T, options KEY=VALUE..., result, delay N, sound, state, hint, undo), one JSON\n"
+    "line on standard output for each. A positive N advances the random generator N draws,\n"
+    "a negative one leaves it alone; none, 0 or anything else seeds it from the clock.\n";
+
+/// Writes all of `text` to standard output; the `errno` of a failed write, or 0.
+int WriteOut(std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t n = ::write(STDOUT_FILENO, text.data(), text.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        text.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+
+int Fail(std::string_view what, int error) {
+    std::cerr << "tazkova-cli: " << what << ": " << std::strerror(error) << '\n';
+    return 1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
+    if (argc > 1 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        return WriteOut(kUsage) == 0 ? 0 : Fail("cannot write the usage", errno);
+    }
+    // A reader that went away is a failed write to report, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
+
     const std::optional<std::string_view> first =
         argc > 1 ? std::optional<std::string_view>(argv[1]) : std::nullopt;
     tazkova::cli::Driver driver;
-    std::cout << driver.Start(tazkova::game::ParseSeedParameter(first),
-                              tazkova::game::MillisecondsSinceMidnight())
-              << '\n'
-              << std::flush;
+    std::string out = driver.Start(tazkova::game::ParseSeedParameter(first),
+                                   tazkova::game::MillisecondsSinceMidnight());
+    // Room for a carriage return after the longest line the driver takes.
+    tazkova::cli::LineReader reader(STDIN_FILENO, tazkova::cli::kMaxLineBytes + 1);
     std::string line;
-    while (std::getline(std::cin, line)) {
-        if (const std::optional<std::string> out = driver.Execute(line))
-            std::cout << *out << '\n' << std::flush;
+    for (;;) {
+        // Every line is written as soon as it is made, so that a reader sees each answer
+        // before it sends the next command; a line that cannot be written ends the run.
+        if (const int error = WriteOut(out + '\n')) return Fail("cannot write the output", error);
+        std::optional<std::string> next;
+        while (!next && reader.Next(line)) next = driver.Execute(line);
+        if (!next) break;
+        out = std::move(*next);
     }
+    if (reader.ReadError() != 0) return Fail("cannot read the commands", reader.ReadError());
     return 0;
 }

@@ -53,13 +53,16 @@ TEST_F(DriverTest, BadCommandsAreReportedAndChangeNothing) {
         {"drag 40 1", "source index: 40 is out of range 0..39"},
         {"drag 1 -1", "target index: -1 is out of range 0..39"},
         {"delay 4001", "delay: 4001 is out of range 0..4000"},
-        {"delay 99999999999", "delay: '99999999999' is not an integer"},
+        {"delay 99999999999", "delay: 99999999999 is out of range 0..4000"},
+        {"click 2147483648", "card index: 2147483648 is out of range 0..39"},
+        {"click +-3", "card index: '+-3' is not an integer"},
         {"options type=4", "option type: 4 is out of range -1..3"},
         {"options level=0", "option level: 0 is out of range 1..4"},
         {"options open=x", "option open: 'x' is not an integer"},
         {"options foo=1", "unknown option key 'foo'"},
         {"options level", "option 'level' is not KEY=VALUE"},
         {"options dinari=1 reverse=2", "option reverse: 2 is out of range 0..1"},
+        {"options level=2 open=1 level=3", "option 'level' is given twice"},
         {"state now", "too many arguments; usage: state"},
     };
     for (const auto& [line, reason] : cases) {
@@ -69,6 +72,20 @@ TEST_F(DriverTest, BadCommandsAreReportedAndChangeNothing) {
         EXPECT_FALSE(out.contains("events")) << line;
     }
     EXPECT_EQ(d.StateJson(), before);
+}
+
+TEST_F(DriverTest, OverLongLinesAreRefusedUnlessTheyAreComments) {
+    const std::string longest = "delay 12" + std::string(kMaxLineBytes - 8, ' ');
+    EXPECT_EQ(Run(longest)["cmd"], longest);
+    EXPECT_FALSE(d.Execute("#" + std::string(kMaxLineBytes, 'x')));
+    EXPECT_FALSE(d.Execute(std::string(kMaxLineBytes + 1, ' ')));
+    // The echo stops short of a character it would cut in two.
+    std::string ain;  // the letter ع, two bytes in UTF-8, of which the 28th would be cut
+    for (int i = 0; i < 27; ++i) ain += "\xd8\xb9";
+    const json out = Run("delay 13 " + ain + "\xd8\xb9" + std::string(kMaxLineBytes, 'x'));
+    EXPECT_EQ(out["cmd"], "delay 13 " + ain + "...");
+    EXPECT_TRUE(out.contains("error"));
+    EXPECT_EQ(d.game().DelayTime, 12);
 }
 
 TEST_F(DriverTest, ClicksOnHiddenOrDisabledCardsAreNotDelivered) {
