@@ -1,10 +1,10 @@
 #include "sound/sound_switch.h"
 
-#include <QSettings>
 #include <cstdint>
 #include <limits>
 
 #include "game/ports.h"
+#include "store/settings_file.h"
 
 namespace tazkova::sound {
 
@@ -19,9 +19,8 @@ QString SoundSwitch::Key() {
 }
 
 bool SoundSwitch::ReadSoundOn() {
-    QSettings store(QStringLiteral("Qorvel"), QStringLiteral("Tazkova"));
-    const QVariant value = store.value(Key());
-    if (store.status() != QSettings::NoError) return false;
+    const QVariant value = store::ReadSetting(
+        QStringList{store::GameSettingsFile()} + store::SystemSettingsFiles(), Key());
     // A text store hands the number back as text; only a plain whole number will do.
     const QMetaType::Type type = QMetaType::Type(value.typeId());
     if (type != QMetaType::QString && type != QMetaType::Int && type != QMetaType::UInt &&
@@ -38,10 +37,7 @@ bool SoundSwitch::ReadSoundOn() {
 }
 
 bool SoundSwitch::WriteSoundOn(bool soundOn) {
-    QSettings store(QStringLiteral("Qorvel"), QStringLiteral("Tazkova"));
-    store.setValue(Key(), soundOn ? 1 : 0);
-    store.sync();
-    return store.status() == QSettings::NoError;
+    return store::WriteSettings(store::GameSettingsFile(), {{Key(), soundOn ? 1 : 0}});
 }
 
 bool SoundSwitch::Toggle(bool soundOn, game::GameDialogs& dialogs) {

@@ -9,17 +9,17 @@ class GameDialogs;
 
 namespace tazkova::sound {
 
-/// Reads and writes the stored sound switch. The per-user store of organisation "Qorvel",
-/// application "Tazkova" is used, with the system-wide one read where it holds no value.
+/// Reads and writes the stored sound switch: the player's file of the game's settings, with
+/// the system-wide ones read where it holds no value.
 class SoundSwitch {
   public:
     /// The value's key in the store.
     static QString Key();
 
     /// The stored switch: on for any nonzero 32-bit integer; off when the value is missing,
-    /// not an integer or the store cannot be read.
+    /// not an integer or the store cannot be read (a store that is not a plain file is not).
     static bool ReadSoundOn();
-    /// Stores 1 or 0; false when the store could not be written.
+    /// Stores 1 or 0; false when the store could not be written, never after waiting long.
     static bool WriteSoundOn(bool soundOn);
 
     /// The sound button: turns the switch over and stores it. A failed write is reported

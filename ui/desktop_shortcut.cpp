@@ -2,9 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStandardPaths>
 
+#include "store/plain_file.h"
+#include "store/user_folders.h"
 #include "ui/look.h"
 #include "ui/ui_texts.h"
 
@@ -44,7 +44,7 @@ ShortcutResult Failed(const QString& reason) {
 }  // namespace
 
 QString UserDesktopFolder() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    const QString folder = store::DesktopFolder();
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) return {};
     return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
 }
@@ -99,12 +99,8 @@ QString ShortcutIcon(const QStringList& dataFolders, const QString& ownFolder) {
     QFile art(PictureFile(QStringLiteral("tazkova")));
     if (!art.open(QIODevice::ReadOnly)) return {};
     const QByteArray bytes = art.readAll();
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) return path;
-    QSaveFile icon(path);
-    if (!icon.open(QIODevice::WriteOnly) || icon.write(bytes) != bytes.size() || !icon.commit())
-        return {};
-    return path;
+    if (store::ReadPlainFile(path) == bytes) return path;
+    return store::ReplaceFile(path, bytes, 0644).isEmpty() ? path : QString();
 }
 
 ShortcutResult CreateShortcut(const QString& name, bool setWorkingDirectory,
@@ -132,27 +128,15 @@ ShortcutResult CreateShortcut(const QString& name, bool setWorkingDirectory,
         DesktopEntryText(shortcutName, programInfo.absoluteFilePath(), workingDirectory, icon)
             .toUtf8();
 
-    // Written beside the target and renamed over it at the end, so that the desktop never
-    // sees half a shortcut; where no temporary file can be made nothing is written at all.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    const auto cannotWrite = [&] {
-        return Failed(QString::fromUtf8(kShortcutNotWritten)
-                          .arg(folder.absoluteFilePath(), file.errorString()));
-    };
-    if (!file.open(QIODevice::WriteOnly)) return cannotWrite();
-    // Launchers start only desktop entries that are marked executable.
-    const bool written =
-        file.write(bytes) == bytes.size() &&
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                            QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup |
-                            QFileDevice::ReadOther | QFileDevice::ExeOther);
-    if (!written) {
-        ShortcutResult failed = cannotWrite();
-        file.cancelWriting();
-        return failed;
+    // Written beside the target and renamed over its name at the end, so that the desktop
+    // never sees half a shortcut, and a link of that name is replaced itself: nothing outside
+    // the desktop folder changes. Launchers start only desktop entries that are marked
+    // executable; the umask has the last word on who else may read it.
+    const QString failure = store::ReplaceFile(path, bytes, 0755);
+    if (!failure.isEmpty()) {
+        return Failed(
+            QString::fromUtf8(kShortcutNotWritten).arg(folder.absoluteFilePath(), failure));
     }
-    if (!file.commit()) return cannotWrite();
     ShortcutResult result;
     result.ok = true;
     result.path = path;

@@ -15,7 +15,7 @@ struct ShortcutResult {
 };
 
 /// The user's desktop folder as the desktop's user folders name it (XDG_DESKTOP_DIR in
-/// $XDG_CONFIG_HOME/user-dirs.dirs, else ~/Desktop); empty when that folder does not exist.
+/// user-dirs.dirs, else ~/Desktop); empty when that folder does not exist or there is no home.
 QString UserDesktopFolder();
 
 /// The Exec value that starts `program` without arguments: quoted when the path holds a
@@ -33,8 +33,9 @@ QString DesktopEntryText(const QString& name, const QString& program,
 /// absolute path of an icon file written into `ownFolder`; empty when neither can be had.
 QString ShortcutIcon(const QStringList& dataFolders, const QString& ownFolder);
 
-/// Writes "<name>.desktop" into `desktopFolder`, pointing at `program`, executable, in one
-/// step: an earlier shortcut of the same name is replaced whole, and a failed write leaves
+/// Writes "<name>.desktop" into `desktopFolder`, pointing at `program`, executable (0755
+/// under the umask), in one step: an earlier shortcut of the same name is replaced whole (a
+/// link of that name is replaced itself, never written through), and a failed write leaves
 /// the folder as it was. An empty `name` means the program's file name. When asked to, the
 /// shortcut starts the program in its own folder. Nothing is written anywhere when the
 /// folder is empty, missing or not writable; the result then says why, in Arabic.

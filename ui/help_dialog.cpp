@@ -6,11 +6,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QStandardPaths>
 #include <QStringList>
 #include <QTextEdit>
 #include <QTextOption>
 
+#include "store/user_folders.h"
 #include "ui/desktop_shortcut.h"
 #include "ui/look.h"
 #include "ui/ui_texts.h"
@@ -108,9 +108,10 @@ QString HelpDialog::Text() const {
 
 void HelpDialog::CreateDesktopShortcut() {
     const QString folder = desktopFolder_.isEmpty() ? UserDesktopFolder() : desktopFolder_;
-    const QString icon =
-        ShortcutIcon(QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation),
-                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const QString icon = ShortcutIcon(store::DataDirs(),
+                                      store::DataHome().isEmpty()
+                                          ? QString()
+                                          : store::DataHome() + QStringLiteral("/Qorvel/Tazkova"));
     const ShortcutResult result = CreateShortcut(QStringLiteral("Tazkova"), false, folder,
                                                  QCoreApplication::applicationFilePath(), icon);
     if (!result.ok) QMessageBox::warning(this, QStringLiteral("Tazkova"), result.reason);

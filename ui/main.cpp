@@ -1,11 +1,24 @@
 // Tazkova: the card table in its window.
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 #include <optional>
 
 #include "game/random.h"
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
+    // Answered before any window system is asked for, so that it works without a display.
+    if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(
+            "usage: tazkova [N]\n"
+            "Tazkova, the fishing card game in Arabic against the computer.\n"
+            "A positive N advances the random generator N draws, so that the same N deals the\n"
+            "same games; a negative one leaves it alone; none, 0 or anything else seeds it from\n"
+            "the clock. Qt's own options (-platform, -display ...) are taken as well.\n",
+            stdout);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    }
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Qorvel"));
     QApplication::setApplicationName(QStringLiteral("Tazkova"));

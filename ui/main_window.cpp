@@ -13,13 +13,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSettings>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 
 #include "sound/sound_switch.h"
 #include "sound/wave_bank.h"
+#include "store/settings_file.h"
 #include "ui/about_dialog.h"
 #include "ui/help_dialog.h"
 #include "ui/look.h"
@@ -196,9 +196,12 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
         control->setAccessibleDescription(control->toolTip());
 
     // What the table remembers: its size and whether its cards move.
-    QSettings store(QStringLiteral("Qorvel"), QStringLiteral("Tazkova"));
-    motion_ = store.value(kMotionKey, true).toBool();
-    view_->SetZoom(store.value(kZoomKey, 100).toInt());
+    const QStringList stores =
+        QStringList{store::GameSettingsFile()} + store::SystemSettingsFiles();
+    const QVariant motion = store::ReadSetting(stores, kMotionKey);
+    motion_ = motion.isValid() ? motion.toBool() : true;
+    const QVariant zoom = store::ReadSetting(stores, kZoomKey);
+    view_->SetZoom(zoom.isValid() ? zoom.toInt() : 100);
 
     game_->SoundOn = sound::SoundSwitch::ReadSoundOn();
     ShowSoundState();
@@ -309,14 +312,14 @@ void MainWindow::SpeedChanged(int position) {
 
 void MainWindow::SetZoom(int percent) {
     view_->SetZoom(percent);
-    QSettings(QStringLiteral("Qorvel"), QStringLiteral("Tazkova")).setValue(kZoomKey, Zoom());
+    store::WriteSettings(store::GameSettingsFile(), {{kZoomKey, Zoom()}});
     UpdateActions();
     update();
 }
 
 void MainWindow::SetMotion(bool on) {
     motion_ = on;
-    QSettings(QStringLiteral("Qorvel"), QStringLiteral("Tazkova")).setValue(kMotionKey, on);
+    store::WriteSettings(store::GameSettingsFile(), {{kMotionKey, on}});
     UpdateMotion();
     UpdateActions();
 }

@@ -1,19 +1,17 @@
 #include "ui/statistics.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
-#include <QStandardPaths>
 #include <algorithm>
 
+#include "store/plain_file.h"
+#include "store/settings_file.h"
+#include "store/user_folders.h"
 #include "ui/ui_texts.h"
 
 namespace tazkova::ui {
 
 namespace {
-
-constexpr qint64 kMaxFileBytes = 1 << 20;
 
 // The numbers of a tally in the file, by key.
 struct Field {
@@ -45,8 +43,9 @@ Statistics::Statistics(const QString& path) : path_(path) {
 }
 
 QString Statistics::UserFile() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(QStringLiteral("Qorvel/Tazkova-statistics.conf"));
+    const QString folder = store::ConfigHome();
+    return folder.isEmpty() ? QString()
+                            : folder + QStringLiteral("/Qorvel/Tazkova-statistics.conf");
 }
 
 int Statistics::IndexOf(int level, int gameType, bool tookBack) {
@@ -64,21 +63,20 @@ Tally& Statistics::At(int level, int gameType, bool tookBack) {
 }
 
 void Statistics::Load() {
-    const QFileInfo file(path_);
-    if (!file.exists()) return;
+    const store::FileKind kind = store::Inspect(path_);
+    if (kind == store::FileKind::Missing) return;
     // Anything but a plain readable file of a sensible size (a folder, a device, a file
     // grown huge) is not read at all.
-    bool ok = file.isFile() && file.isReadable() && file.size() < kMaxFileBytes;
-    QSettings store(ok ? path_ : QString(), QSettings::IniFormat);
-    ok = ok && store.status() == QSettings::NoError;
+    bool ok = kind == store::FileKind::Plain && QFileInfo(path_).isReadable();
+    const QVariantMap values = ok ? store::ReadSettings(path_) : QVariantMap();
     std::array<Tally, kKinds> read{};
     for (int level = 1; ok && level <= 4; ++level) {
         for (int type = 0; ok && type <= 3; ++type) {
             for (const bool tookBack : {false, true}) {
-                store.beginGroup(Group(level, type, tookBack));
+                const QString group = Group(level, type, tookBack) + u'/';
                 Tally& tally = read[IndexOf(level, type, tookBack)];
                 for (const Field& field : kFields) {
-                    const QVariant value = store.value(QLatin1String(field.key), 0);
+                    const QVariant value = values.value(group + QLatin1String(field.key), 0);
                     bool isNumber = false;
                     tally.*field.value = value.toInt(&isNumber);
                     // A count is never negative; a total may be, after the scoring suit.
@@ -87,7 +85,6 @@ void Statistics::Load() {
                         field.value == &Tally::matchesWon || field.value == &Tally::matchesLost;
                     ok = ok && isNumber && (!count || tally.*field.value >= 0);
                 }
-                store.endGroup();
             }
         }
     }
@@ -102,24 +99,21 @@ void Statistics::Load() {
 
 void Statistics::Save() {
     if (!readable_) return;
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    QSettings store(path_, QSettings::IniFormat);
+    QList<std::pair<QString, QVariant>> values;
     for (int level = 1; level <= 4; ++level) {
         for (int type = 0; type <= 3; ++type) {
             for (const bool tookBack : {false, true}) {
                 const Tally& tally = Of(level, type, tookBack);
                 if (tally == Tally{}) continue;
-                store.beginGroup(Group(level, type, tookBack));
+                const QString group = Group(level, type, tookBack) + u'/';
                 for (const Field& field : kFields)
-                    store.setValue(QLatin1String(field.key), tally.*field.value);
-                store.endGroup();
+                    values.append({group + QLatin1String(field.key), tally.*field.value});
             }
         }
     }
     // Written to a temporary file and renamed over the old one, so a failure leaves the
     // old file whole.
-    store.sync();
-    if (store.status() != QSettings::NoError) problem_ = QString::fromUtf8(kStatisticsUnwritable);
+    if (!store::WriteSettings(path_, values)) problem_ = QString::fromUtf8(kStatisticsUnwritable);
 }
 
 void Statistics::CountMatch(int level, int gameType, bool tookBack, int you, int me,
@@ -148,7 +142,7 @@ void Statistics::Reset() {
     tallies_ = {};
     problem_.clear();
     readable_ = true;
-    if (QFileInfo::exists(path_) && !QFile::remove(path_)) {
+    if (store::Inspect(path_) != store::FileKind::Missing && !QFile::remove(path_)) {
         problem_ = QString::fromUtf8(kStatisticsUnwritable);
         readable_ = false;
     }

@@ -3,6 +3,7 @@
 #include "ui/desktop_shortcut.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QDirIterator>
@@ -279,6 +280,45 @@ TEST(DesktopShortcut, WithoutAWritableDesktopNothingIsWrittenAnywhere) {
     EXPECT_TRUE(QFileInfo(home.filePath(QStringLiteral("Desktop/Tazkova.desktop"))).isDir());
     EXPECT_EQ(Contents(home.path()),
               (QStringList{QStringLiteral("Desktop"), QStringLiteral("plain file")}));
+}
+
+TEST(DesktopShortcut, ALinkOfItsNameIsReplacedNeverWrittenThrough) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString desktop = root.filePath(QStringLiteral("Desktop"));
+    ASSERT_TRUE(QDir().mkpath(desktop));
+    const QString shortcut = desktop + QStringLiteral("/Tazkova.desktop");
+    const QString precious = root.filePath(QStringLiteral("precious.txt"));
+    {
+        QFile file(precious);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("the player's own words\n");
+    }
+    ASSERT_TRUE(QFile::setPermissions(precious, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    const QString nowhere = root.filePath(QStringLiteral("nowhere.desktop"));
+    const mode_t umaskBefore = ::umask(027);
+    for (const QString& target : {precious, nowhere}) {
+        ASSERT_TRUE(QFile::link(target, shortcut));
+        const ShortcutResult result =
+            CreateShortcut(QStringLiteral("Tazkova"), false, desktop,
+                           QStringLiteral("/usr/games/tazkova"), QString());
+        ASSERT_TRUE(result.ok) << result.reason.toStdString();
+        EXPECT_FALSE(QFileInfo(shortcut).isSymLink()) << "the link itself was replaced";
+        EXPECT_TRUE(ReadEntry(Read(shortcut)).contains(QStringLiteral("Exec")));
+        // Executable for its owner and group, nothing for others: the umask had its say.
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(shortcut).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0750u);
+        ASSERT_TRUE(QFile::remove(shortcut));
+    }
+    ::umask(umaskBefore);
+    EXPECT_EQ(Read(precious), QStringLiteral("the player's own words\n"));
+    EXPECT_EQ(QFile::permissions(precious), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ReadUser | QFileDevice::WriteUser);
+    EXPECT_FALSE(QFileInfo::exists(nowhere)) << "nothing made outside the desktop folder";
+    EXPECT_TRUE(QDir(desktop).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                      QDir::NoDotAndDotDot))
+        << "no temporary file left behind";
 }
 
 /// Runs with $HOME and $XDG_CONFIG_HOME in a temporary folder, and puts them back after.

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTest>
 
 #include "game/recording.h"
@@ -32,8 +31,6 @@ namespace {
 
 class KeyboardTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
-
     static std::unique_ptr<MainWindow> MakeWindow() {
         auto window = std::make_unique<MainWindow>(SeedChoice{SeedChoice::Kind::Advance, 5},
                                                    std::make_unique<RecordingTable>());

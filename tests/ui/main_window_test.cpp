@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <random>
@@ -32,8 +31,6 @@ int C(const std::string& name) {
 
 class WindowTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
-
     void SetUp() override { form = MakeForm(5); }
 
     static std::unique_ptr<MainWindow> MakeForm(unsigned advance) {

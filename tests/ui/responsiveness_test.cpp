@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -90,8 +89,6 @@ void Report(const char* what, const Turns& t) {
 
 class ResponsivenessTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
-
     /// A new window, shown and painted once: the player sees the table before any click.
     static std::unique_ptr<MainWindow> MakeForm() {
         auto f = std::make_unique<MainWindow>(SeedChoice{SeedChoice::Kind::Advance, 5},

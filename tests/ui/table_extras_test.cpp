@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,7 +29,6 @@ namespace {
 
 class TableExtrasTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
     void TearDown() override {
         // The table's remembered size and motion go back to their defaults.
         if (window) {
