@@ -4,6 +4,7 @@
 #   ./dev.sh test   install what is missing, build, run every test (normal and sanitizer builds,
 #                   with a minute of fuzzing the driver)
 #   ./dev.sh fuzz [SECONDS]   fuzz the driver longer;  ./dev.sh soak [GAMES]   the long soak
+#   ./dev.sh window-soak [STEPS]   the window under random play, long (sanitizer build)
 #   ./dev.sh bench  the engine benchmarks and the window's start-up against GNOME's solitaire
 set -eu
 cd "$(dirname "$0")"
@@ -81,6 +82,12 @@ case "${1:-}" in
         build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
         build/tests/soak/tazkova-soak --games "${2:-1000000}" --jobs 2
         ;;
+    window-soak)  # ./dev.sh window-soak [STEPS]: the window under random play, with the sanitizers
+        setup
+        build build-asan -DCMAKE_BUILD_TYPE=Debug -DTAZKOVA_SANITIZE=ON
+        QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+            build-asan/tests/ui/tazkova-window-soak --steps "${2:-1000000}"
+        ;;
     bench)  # ./dev.sh bench: engine benchmarks, then start-up time and memory against sol
         PACKAGES="$PACKAGES $BENCH_PACKAGES"
         setup
@@ -89,7 +96,7 @@ case "${1:-}" in
         sh bench/startup.sh build/ui/tazkova
         ;;
     *)
-        echo "usage: $0 play|test|fuzz [SECONDS]|soak [GAMES]|bench" >&2
+        echo "usage: $0 play|test|fuzz [SECONDS]|soak [GAMES]|window-soak [STEPS]|bench" >&2
         exit 2
         ;;
 esac

@@ -120,6 +120,11 @@ void CardMotion::End(const Move& move) {
     if (move.kind == Kind::Vanish) move.widget->hide();
 }
 
+bool CardMotion::Moving(const QWidget* widget) const {
+    return std::any_of(moves_.begin(), moves_.end(),
+                       [widget](const Move& move) { return move.widget == widget; });
+}
+
 void CardMotion::Finish() {
     const std::vector<Move> moving = moves_;
     for (const Move& move : moving) End(move);

@@ -44,6 +44,9 @@ class CardMotion : public QObject {
     /// Lets the pictures of the deck, at their places `homes`, riffle for a moment.
     void Riffle(const std::vector<QWidget*>& deck, const std::vector<QPointF>& homes);
 
+    /// Whether `widget` is on its way (a vanishing one is still shown until it ends).
+    bool Moving(const QWidget* widget) const;
+
     /// Ends every motion at once: each picture at its end, vanishing ones hidden.
     void Finish();
     /// Draws every picture anew at its place, as after a change of zoom.

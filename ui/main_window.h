@@ -53,6 +53,10 @@ class MainWindow : public QWidget, public game::Pauser, public game::GameDialogs
     AboutDialog* aboutDialog();
     QMenu* Menu();
     Statistics& Stats();
+    /// A play, a deal or a dialog of the game is under way: the table is in the middle of it.
+    bool GameActionRunning() const { return inGame_; }
+    /// The game is in one of its pauses (and the player's input is dropped).
+    bool Pausing() const { return busy_ > 0; }
     /// The pointer shape shown while a card is dragged over the table.
     Qt::CursorShape DragCursor() const { return dragCursor_; }
 
