@@ -17,7 +17,7 @@ class SoundSwitch {
     static QString Key();
 
     /// The stored switch: on for any nonzero 32-bit integer; off when the value is missing,
-    /// not an integer or the store cannot be read (a store that is not a plain file is not).
+    /// not an integer, or when the store is not a plain file or cannot be read.
     static bool ReadSoundOn();
     /// Stores 1 or 0; false when the store could not be written, never after waiting long.
     static bool WriteSoundOn(bool soundOn);

@@ -108,10 +108,10 @@ QString HelpDialog::Text() const {
 
 void HelpDialog::CreateDesktopShortcut() {
     const QString folder = desktopFolder_.isEmpty() ? UserDesktopFolder() : desktopFolder_;
-    const QString icon = ShortcutIcon(store::DataDirs(),
-                                      store::DataHome().isEmpty()
-                                          ? QString()
-                                          : store::DataHome() + QStringLiteral("/Qorvel/Tazkova"));
+    const QString dataHome = store::DataHome();
+    const QString icon =
+        ShortcutIcon(store::DataDirs(),
+                     dataHome.isEmpty() ? QString() : dataHome + QStringLiteral("/Qorvel/Tazkova"));
     const ShortcutResult result = CreateShortcut(QStringLiteral("Tazkova"), false, folder,
                                                  QCoreApplication::applicationFilePath(), icon);
     if (!result.ok) QMessageBox::warning(this, QStringLiteral("Tazkova"), result.reason);
