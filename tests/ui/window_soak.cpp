@@ -190,7 +190,10 @@ class WindowSoak {
         if (child) {
             what = child->objectName().toStdString();
             if (what.empty()) what = child->metaObject()->className();
-            return child->mapTo(widget->window(), child->rect().center());
+            // The part of it that lies in the window, where the player can reach it.
+            const QRect reach = widget->window()->rect() &
+                                QRect(child->mapTo(widget->window(), QPoint(0, 0)), child->size());
+            if (!reach.isEmpty()) return reach.center();
         }
         const QSize size = widget->window()->size();
         const QPoint point(Below(size.width()), Below(size.height()));
