@@ -59,7 +59,8 @@ int main(int argc, char** argv) {
     for (;;) {
         // Every line is written as soon as it is made, so that a reader sees each answer
         // before it sends the next command; a line that cannot be written ends the run.
-        if (const int error = WriteOut(out + '\n')) return Fail("cannot write the output", error);
+        out.push_back('\n');
+        if (const int error = WriteOut(out)) return Fail("cannot write the output", error);
         std::optional<std::string> next;
         while (!next && reader.Next(line)) next = driver.Execute(line);
         if (!next) break;

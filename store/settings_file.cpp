@@ -68,7 +68,7 @@ QVariant ReadSetting(const QStringList& paths, const QString& key) {
         if (kind == FileKind::Missing) continue;
         // A file there that cannot be read holds no value, and none is looked for behind it.
         if (kind == FileKind::Unusable || !QFileInfo(path).isReadable()) return {};
-        const QVariant value = ReadSettings(path).value(key);
+        const QVariant value = QSettings(path, QSettings::IniFormat).value(key);
         if (value.isValid()) return value;
     }
     return {};

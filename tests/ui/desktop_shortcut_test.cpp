@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
+#include "tests/scratch_home.h"
+
 using tazkova::ui::CreateShortcut;
 using tazkova::ui::DesktopExecValue;
 using tazkova::ui::ShortcutResult;
@@ -321,38 +323,21 @@ TEST(DesktopShortcut, ALinkOfItsNameIsReplacedNeverWrittenThrough) {
         << "no temporary file left behind";
 }
 
-/// Runs with $HOME and $XDG_CONFIG_HOME in a temporary folder, and puts them back after.
+/// Runs in a scratch home with its own settings folder.
 class UserDesktop : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(root.isValid());
-        savedHome = qgetenv("HOME");
-        savedConfig = qgetenv("XDG_CONFIG_HOME");
-        hadConfig = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-        QDir(root.path()).mkpath(QStringLiteral("home/.config"));
-        qputenv("HOME", root.filePath(QStringLiteral("home")).toUtf8());
-        qputenv("XDG_CONFIG_HOME", root.filePath(QStringLiteral("home/.config")).toUtf8());
-    }
-    void TearDown() override {
-        qputenv("HOME", savedHome);
-        if (hadConfig) {
-            qputenv("XDG_CONFIG_HOME", savedConfig);
-        } else {
-            qunsetenv("XDG_CONFIG_HOME");
-        }
+        ASSERT_TRUE(root.IsValid());
+        QDir().mkpath(Home(QStringLiteral(".config")));
     }
     void UserDirs(const QByteArray& line) {
-        QFile dirs(root.filePath(QStringLiteral("home/.config/user-dirs.dirs")));
+        QFile dirs(Home(QStringLiteral(".config/user-dirs.dirs")));
         ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
         dirs.write("# written by the desktop's user folders tool\n" + line + "\n");
     }
-    QString Home(const QString& rest) const {
-        return root.filePath(QStringLiteral("home/") + rest);
-    }
+    QString Home(const QString& rest) const { return root.Path(QStringLiteral("home/") + rest); }
 
-    QTemporaryDir root;
-    QByteArray savedHome, savedConfig;
-    bool hadConfig = false;
+    tazkova::testing::ScratchHome root;
 };
 
 TEST_F(UserDesktop, FollowsTheUserFoldersSettingAndNeverFallsBackElsewhere) {
