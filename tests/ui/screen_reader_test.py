@@ -14,9 +14,18 @@ import pyatspi
 from gi.repository import GLib
 
 
-def find_app(name, timeout=20.0):
+def alive(pid):
+    """Whether the process runs still: neither gone nor ended and waiting to be reaped."""
+    try:
+        with open("/proc/%d/stat" % pid) as stat:
+            return stat.read().rsplit(")", 1)[1].split()[0] != "Z"
+    except OSError:
+        return False
+
+
+def find_app(name, pid, timeout=60.0):
     end = time.time() + timeout
-    while time.time() < end:
+    while time.time() < end and (pid is None or alive(pid)):
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
@@ -53,8 +62,8 @@ def press(node):
     return action.doAction(0)
 
 
-def main(program_name):
-    app = find_app(program_name)
+def main(program_name, game_pid):
+    app = find_app(program_name, game_pid)
     if app is None:
         print("the game's window was not found on the accessibility bus")
         return 1
@@ -73,31 +82,60 @@ def main(program_name):
     pyatspi.Registry.registerEventListener(on_event, "object:property-change:accessible-name",
                                            "object:state-changed:checked")
 
-    def deal():
+    def poll(ready, then, fault, timeout=30.0):
+        """Calls then() once ready() holds, looking every 0.2 s; stops with fault after timeout."""
+        end = time.time() + timeout
+
+        def tick():
+            if ready():
+                then()
+                return False
+            if time.time() > end:
+                found["fault"] = fault
+                pyatspi.Registry.stop()
+                return False
+            return True
+        GLib.timeout_add(200, tick)
+
+    def named(name):
         shown = []
         walk(window, shown)
-        new_game = [n for n in shown if n.name == "لعبة جديدة"]
-        if not new_game:
-            found["fault"] = "no button named لعبة جديدة"
-            pyatspi.Registry.stop()
-            return False
-        press(new_game[0])
-        GLib.timeout_add(2500, look)
-        return False
+        return [n for n in shown if n.name == name]
+
+    def hand():
+        return by_description(window, "في يدك")
+
+    def deal():
+        press(named("لعبة جديدة")[0])
+        # Once the three cards are in the hand, a moment more for the deal to settle.
+        poll(lambda: len(hand()) == 3, lambda: GLib.timeout_add(1500, look),
+             "the hand was not dealt three cards")
 
     def look():
         shown = []
         walk(window, shown)
         found["shown"] = shown
         found["unnamed"] = [n for n in shown if not (n.name or "").strip()]
-        found["cards"] = by_description(window, "في يدك")
+        found["cards"] = hand()
         heard.clear()
         if found["cards"]:
             press(found["cards"][0])
-        GLib.timeout_add(3500, lambda: pyatspi.Registry.stop())
+        poll(lambda: plays_heard(), pyatspi.Registry.stop, "the play was not announced")
         return False
 
-    GLib.timeout_add(1500, deal)
+    def plays_heard():
+        # The pressed card either makes a play, read out in the status line, or waits for
+        # the floor cards it takes, and is heard turning checked.
+        pressed = found["cards"][0].name if found["cards"] else None
+        plays = [name for kind, role, name in heard
+                 if kind.endswith("accessible-name") and role == "label" and
+                 (name.startswith("أنت") or name.startswith("الحاسوب"))]
+        plays += ["%s checked" % name for kind, role, name in heard
+                  if kind.startswith("object:state-changed:checked") and name == pressed]
+        found["plays"] = plays
+        return plays
+
+    poll(lambda: bool(named("لعبة جديدة")), deal, "no button named لعبة جديدة")
     pyatspi.Registry.start()
 
     if "fault" in found:
@@ -108,15 +146,8 @@ def main(program_name):
     for n in unnamed:
         print("  unnamed: %s" % n.getRoleName())
     print("cards in the hand: %s" % ", ".join(n.name for n in cards))
-    # The pressed card either makes a play, read out in the status line, or waits for the
-    # floor cards it takes, and is heard turning checked.
-    pressed = cards[0].name if cards else None
-    plays = [name for kind, role, name in heard
-             if kind.endswith("accessible-name") and role == "label" and
-             (name.startswith("أنت") or name.startswith("الحاسوب"))]
-    plays += ["%s checked" % name for kind, role, name in heard
-              if kind.startswith("object:state-changed:checked") and name == pressed]
-    print("heard after pressing %s: %s" % (pressed, " | ".join(plays[:3])))
+    plays = found["plays"]
+    print("heard after pressing %s: %s" % (cards[0].name if cards else None, " | ".join(plays[:3])))
 
     faults = []
     if unnamed:
@@ -131,4 +162,4 @@ def main(program_name):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1] if len(sys.argv) > 1 else "tazkova"))
+    sys.exit(main(sys.argv[1], int(sys.argv[2])))
