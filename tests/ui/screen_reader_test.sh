@@ -2,7 +2,7 @@
 # The game under a virtual display with the accessibility bus, read over AT-SPI by
 # screen_reader_test.py.   screen_reader_test.sh PROGRAM
 # Exits 77 (skipped) where the tools are missing, or where the machine cannot give a
-# virtual display or an accessibility bus within a minute: then nothing of the game was
+# virtual display or an accessibility bus within half a minute: then nothing of the game was
 # tried. Each step waits for the one before it to be ready rather than for a fixed time,
 # so a slow or busy machine only makes the test slower.
 set -u
@@ -36,8 +36,8 @@ exec dbus-run-session -- sh -c '
         >"$SCRATCH/xvfb.log" 2>&1 & xvfb=$!
     "$LAUNCHER" --launch-immediately >/dev/null 2>&1 & bus=$!
     status=77
-    if wait_for 60 "the virtual display" test -s "$SCRATCH/display" &&
-       wait_for 60 "the accessibility bus" dbus-send --session --print-reply \
+    if wait_for 30 "the virtual display" test -s "$SCRATCH/display" &&
+       wait_for 30 "the accessibility bus" dbus-send --session --print-reply \
            --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress; then
         display=:$(head -n 1 "$SCRATCH/display")
         DISPLAY=$display QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
