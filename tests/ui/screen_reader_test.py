@@ -25,7 +25,7 @@ def alive(pid):
 
 def find_app(name, pid, timeout=60.0):
     end = time.time() + timeout
-    while time.time() < end and (pid is None or alive(pid)):
+    while time.time() < end and alive(pid):
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
@@ -82,8 +82,9 @@ def main(program_name, game_pid):
     pyatspi.Registry.registerEventListener(on_event, "object:property-change:accessible-name",
                                            "object:state-changed:checked")
 
-    def poll(ready, then, fault, timeout=30.0):
-        """Calls then() once ready() holds, looking every 0.2 s; stops with fault after timeout."""
+    def poll(ready, then, fault=None, timeout=30.0):
+        """Calls then() once ready() holds, looking every 0.2 s. After the timeout it stops
+        listening, with the fault that ends the test if one is given."""
         end = time.time() + timeout
 
         def tick():
@@ -91,7 +92,8 @@ def main(program_name, game_pid):
                 then()
                 return False
             if time.time() > end:
-                found["fault"] = fault
+                if fault:
+                    found["fault"] = fault
                 pyatspi.Registry.stop()
                 return False
             return True
@@ -120,7 +122,8 @@ def main(program_name, game_pid):
         heard.clear()
         if found["cards"]:
             press(found["cards"][0])
-        poll(lambda: plays_heard(), pyatspi.Registry.stop, "the play was not announced")
+        # Unheard, it is reported with the rest of what was found.
+        poll(plays_heard, pyatspi.Registry.stop)
         return False
 
     def plays_heard():
@@ -134,6 +137,8 @@ def main(program_name, game_pid):
                   if kind.startswith("object:state-changed:checked") and name == pressed]
         found["plays"] = plays
         return plays
+
+    found["plays"] = []
 
     poll(lambda: bool(named("لعبة جديدة")), deal, "no button named لعبة جديدة")
     pyatspi.Registry.start()
