@@ -43,7 +43,8 @@ int Fail(std::string_view what, int error) {
 
 int main(int argc, char** argv) {
     if (argc > 1 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
-        return WriteOut(kUsage) == 0 ? 0 : Fail("cannot write the usage", errno);
+        const int error = WriteOut(kUsage);
+        return error == 0 ? 0 : Fail("cannot write the usage", error);
     }
     // A reader that went away is a failed write to report, not a silent death.
     std::signal(SIGPIPE, SIG_IGN);
