@@ -50,7 +50,7 @@ class ScriptedHuman {
     /// there is nothing the human can play.
     const std::vector<int>& NextPlay(const Game& g) {
         clicks_.clear();
-        if (g.InputState == 2) {
+        if (g.Input == InputState::PickFloor) {
             PickSum(g);
         } else if (g.YouPile.Count > 0) {
             const int k =

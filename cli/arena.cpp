@@ -139,6 +139,11 @@ ArenaOutcome PlayArenaGame(const ArenaSettings& settings, int humanLevel, int co
                            std::uint32_t gameSeed) {
     SilentTable table;
     Game game(table, table, table, table);
+    struct WinnerWatch : GameListener {
+        Side winner = Side::Computer;
+        void GameEnded(Side side) override { winner = side; }
+    } watch;
+    game.AddListener(watch);
     game.Rng.SetState(gameSeed);
     game.Startup({SeedChoice::Kind::Untouched, 0}, 0);
     game.DelayTime = 0;
@@ -153,15 +158,16 @@ ArenaOutcome PlayArenaGame(const ArenaSettings& settings, int humanLevel, int co
         if (!play) throw std::logic_error("the human's seat has no play in a running game");
         // The clicks a player makes: the hand card, then, when the game asks, the floor cards.
         game.HumanPlay(play->card - 1);
-        if (game.InputState == 2) {
+        if (game.Input == InputState::PickFloor) {
             for (const int card : play->takes) game.HumanPlay(card - 1);
         }
         const bool newHand = game.MatchNumber != match || game.HandNumber != hand;
-        if (game.GameActive && (game.InputState != 1 || (!newHand && game.PlayCount == plays)))
+        if (game.GameActive &&
+            (game.Input != InputState::ChooseCard || (!newHand && game.PlayCount == plays)))
             throw std::logic_error("the human seat's clicks did not make its play");
         if (newHand && game.GameActive && ++hands > kArenaHandCap) return ArenaOutcome::Draw;
     }
-    return game.HumanWonTheGame() ? ArenaOutcome::HumanWon : ArenaOutcome::ComputerWon;
+    return watch.winner == Side::Human ? ArenaOutcome::HumanWon : ArenaOutcome::ComputerWon;
 }
 
 std::vector<ArenaPair> RunArena(const ArenaSettings& settings, unsigned threads) {

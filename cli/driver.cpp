@@ -83,7 +83,7 @@ ordered_json SheetJson(const ResultsSheet& sheet) {
         if (sheet.faces[f]) faces.push_back(FaceName(static_cast<Face>(f)));
     }
     return ordered_json{{"caption", sheet.caption},
-                        {"boxes", sheet.boxes},
+                        {"boxes", sheet.scores.Boxes()},
                         {"status", sheet.status},
                         {"faces", std::move(faces)}};
 }
@@ -298,7 +298,7 @@ ordered_json Driver::StateJson() const {
     }
     ordered_json s;
     s["RandSeed"] = g.Rng.State();
-    s["InputState"] = g.InputState;
+    s["InputState"] = static_cast<int>(g.Input);
     s["SelectedSlot"] = g.SelectedSlot;
     s["PlayCount"] = g.PlayCount;
     s["RoundNo"] = g.RoundNo;
@@ -315,7 +315,7 @@ ordered_json Driver::StateJson() const {
     s["PickedSet"] = std::move(picked);
     s["StatusText"] = g.StatusText;
     s["Msg"] = table_.Msg();
-    s["Counters"] = table_.Counters();
+    s["Counters"] = table_.CountersLabel();
     s["Level"] = g.Level;
     s["GameType"] = g.GameType;
     s["TargetScore"] = g.TargetScore;

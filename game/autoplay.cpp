@@ -74,9 +74,10 @@ bool Game::AutoPlay(Pile& pile, int first, int last, bool probeOnly) {
         // The human saw the computer let this floor lie: it holds no card of its sum.
         if (computer && floorSum >= 1 && floorSum <= 10) ComputerDeclinedSweep[floorSum] = 1;
         if (slot >= 1 && slot <= 3) display_.SetMeBackVisible(slot, false);
-        StatusText = pile.Label + " Play " + CardNames[card];
+        StatusText = pile.Label + " Play " + CardName(card);
         MeBackToHide = slot;
         MoveCard(i, pile, FloorPile);
+        ReportPlay(pile, card);
         return false;
     }
     Trace([&] {
@@ -84,7 +85,7 @@ bool Game::AutoPlay(Pile& pile, int first, int last, bool probeOnly) {
         for (int p = 0; p < chosen.pickedCount; ++p) picks += static_cast<char>(chosen.picked[p]);
         return picks;
     });
-    StatusText = pile.Label + " Play " + CardNames[card] + " and win ";
+    StatusText = pile.Label + " Play " + CardName(card) + " and win ";
     MeBackToHide = slot;
     CaptureCard(pile, i, pile);
     for (int p = 0; p < chosen.pickedCount; ++p) {
@@ -94,10 +95,11 @@ bool Game::AutoPlay(Pile& pile, int first, int last, bool probeOnly) {
             if (FloorPile.Cards[f] == c) at = f;
         }
         Trace([&] { return " Picking .. floor card at " + std::to_string(at); });
-        StatusText += " " + CardNames[c];
+        StatusText += " " + CardName(c);
         CaptureCard(FloorPile, at, pile);
     }
     if (FloorPile.Count == 0) ScoreSweep(pile, floorCount, floorSum);
+    ReportPlay(pile, card);
     return false;
 }
 

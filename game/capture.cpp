@@ -47,9 +47,25 @@ int Game::SweepValue(int floorCount, int floorSum) const {
 void Game::ScoreSweep(Pile& taker, int n, int s) {
     // The 36th and last play of the hand takes the cards but scores no sweep.
     if (PlayCount >= 35) return;
-    taker.SweepPoints += SweepValue(n, s);
+    const int points = SweepValue(n, s);
+    taker.SweepPoints += points;
+    swept_ = true;
+    sweptPoints_ = points;
     PlayWave(Wave::Sweep);
     StatusText += " Tazkova!!";
+}
+
+void Game::ReportPlay(const Pile& taker, int card) {
+    Play play;
+    play.side = SideOf(taker);
+    play.card = card;
+    // The played card moved first; every card moved after it was taken by it.
+    for (int i = 2; i <= MovedCount; ++i) play.taken.Add(MovedCards[i] + 1);
+    play.sweep = swept_;
+    play.sweepPoints = sweptPoints_;
+    swept_ = false;
+    sweptPoints_ = 0;
+    listeners_.PlayMade(play);
 }
 
 }  // namespace tazkova::game

@@ -2,12 +2,17 @@
 
 namespace tazkova::game {
 
-std::string MakeCardName(int n) {
-    if (n < 1 || n > kDeckSize) return "";
-    static constexpr const char* kRankNames[] = {"",  "1", "2", "3", "4", "5",
-                                                 "6", "7", "Q", "J", "K"};
-    static constexpr char kSuitLetters[] = {'c', 'd', 'h', 's'};
-    return std::string(kRankNames[CardRank(n)]) + kSuitLetters[(n - 1) / 10];
+const std::string& CardName(int n) {
+    static const std::array<std::string, kDeckSize + 1> names = [] {
+        static constexpr const char* kRankNames[] = {"",  "1", "2", "3", "4", "5",
+                                                     "6", "7", "Q", "J", "K"};
+        static constexpr char kSuitLetters[] = {'c', 'd', 'h', 's'};
+        std::array<std::string, kDeckSize + 1> made{};
+        for (int c = 1; c <= kDeckSize; ++c)
+            made[c] = std::string(kRankNames[CardRank(c)]) + kSuitLetters[(c - 1) / 10];
+        return made;
+    }();
+    return n >= 1 && n <= kDeckSize ? names[n] : names[0];
 }
 
 void InitPile(Pile& pile, const std::string& label, int x, int y, bool rowLayout) {

@@ -23,8 +23,9 @@ constexpr bool IsScoringSuit(int n) {
     return n >= 11 && n <= 20;
 }
 
-/// The short name of card n ("7d", "Qc", "Kh"): rank name then suit letter.
-std::string MakeCardName(int n);
+/// The short name of card n ("7d", "Qc", "Kh"): rank name then suit letter; empty for a
+/// number that is no card.
+const std::string& CardName(int n);
 
 /// One side's hand and capture counters, or the floor. Arrays are indexed 1..40.
 struct Pile {

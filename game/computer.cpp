@@ -18,7 +18,7 @@ void Game::MoveCard(int index, Pile& source, Pile& destination) {
     Trace([&] {
         return "MoveCard " + destination.Label + "Has " + std::to_string(destination.Count);
     });
-    Trace([&] { return source.Label + " Plays " + CardNames[card]; });
+    Trace([&] { return source.Label + " Plays " + CardName(card); });
     ++destination.Count;
     if (!AssignFreeSlot(destination)) destination.Slots[destination.Count] = destination.Count;
     destination.Cards[destination.Count] = card;

@@ -24,14 +24,13 @@ void Game::NewGame() {
     BuildGameTitle();
     Results.ClearBoxes();
     Results.SetFaces(Face::ComputerDispleased, Face::HumanDispleased);
-    InputState = 0;
+    Input = InputState::Closed;
     ComputerStarts = Random(2) == 0;
     MePile.Score = 0;
     YouPile.Score = 0;
     YouMatchWins = 0;
     MeMatchWins = 0;
     MatchNumber = 1;
-    display_.FocusResultButton();
     HandNumber = 0;
     GameActive = true;
     display_.SetOfficeLogoVisible(false);
@@ -43,20 +42,22 @@ void Game::StartHand() {
     SeenRanks.fill(0);
     HumanSeenRanks.fill(0);
     ++HandNumber;
+    const bool computerStarts = AlternateStart ? !ComputerStarts : ComputerStarts;
+    listeners_.HandStarted({MatchNumber, HandNumber, computerStarts ? Side::Computer : Side::Human,
+                            MatchNumber == 1 && HandNumber == 1, Level, GameType});
     Shuffle();
     RoundNo = 1;
     DeckPos = 1;
     InitPile(MePile, "  I", kHandRowLeft, kComputerRowTop, true);
     InitPile(YouPile, "You", kHandRowLeft, kHumanRowTop, true);
     InitPile(FloorPile, "Flr", 0, 0, false);
-    display_.SetCounters(" " + std::to_string(MatchNumber) + "-" + std::to_string(HandNumber) +
-                         "-" + std::to_string(RoundNo) + std::string(texts::kGameWord));
+    display_.SetCounters({MatchNumber, HandNumber, RoundNo});
     BuildGameTitle();
     display_.SetMsg(std::string(texts::kStartOfNewGame) + GameTitle);
     if (AlternateStart) ComputerStarts = !ComputerStarts;
     for (int i = 0; i < 4; ++i) DealCard(FloorPile, true, true);
     LayOutPile(FloorPile, true);
-    InputState = 1;
+    Input = InputState::ChooseCard;
     PlayCount = 0;
     DealRound();
 }
@@ -87,7 +88,7 @@ void Game::Shuffle() {
         const int b = Deck[Random(40) + 1];
         const int t = Random(4) + 1;
         if (i % 200 == 0) {
-            display_.SetDeckStackVisible(t + 1, !display_.DeckStackVisible(t + 1));
+            display_.SetDeckStackVisible(t + 1, !Table.deckStack[t]);
             for (int k = 1; k <= kDeckStackCount; ++k) display_.RedrawDeckStack(k);
         }
         std::swap(Deck[a], Deck[b]);
@@ -165,6 +166,7 @@ void Game::DealRound() {
     display_.SetDefaultCursor();
     Pause(DelayTime / 10);
     ++RoundNo;
+    listeners_.RoundDealt(RoundNo - 1);
     PickedSet.reset();
     MovedCount = 0;
     if (ComputerStarts) {

@@ -50,7 +50,7 @@ void ResultsSheet::SetFaces(Face computer, Face human) {
 }
 
 Game::Game(TableDisplay& display, SoundBank& sounds, Pauser& pauser, GameDialogs& dialogs)
-    : display_(display), sounds_(sounds), pauser_(pauser), dialogs_(dialogs) {
+    : display_(Table, display), sounds_(sounds), pauser_(pauser), dialogs_(dialogs) {
     Results.caption = std::string(texts::kResultsCaption);
 }
 
@@ -88,7 +88,6 @@ void Game::InitCards() {
     for (int n = 1; n <= kDeckSize; ++n) {
         MovedCards[n] = 0;
         Deck[n] = n;
-        CardNames[n] = MakeCardName(n);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/cards.h"
+#include "game/events.h"
 #include "game/play_choice.h"
 #include "game/ports.h"
 #include "game/random.h"
@@ -17,13 +18,20 @@
 
 namespace tazkova::game {
 
+/// What the human's next click means.
+enum class InputState : std::uint8_t {
+    Closed = 0,      // no hand is under way: before the first deal, and while one is dealt
+    ChooseCard = 1,  // a hand card is to be played (floor cards may be picked first)
+    PickFloor = 2,   // the chosen hand card waits for the floor cards it takes
+};
+
 /// The whole state of a game table, as one copyable value (names as the rules give them):
 /// the deck, the three piles, the counters, both players' memories, the options, the score
-/// sheet and the random generator. A play taken back restores all of it.
+/// sheet, what the table shows and the random generator. A play taken back restores all of
+/// it.
 struct GameState {
     std::array<int, kDeckSize + 1> Deck{};
     int DeckPos = 1;
-    std::array<std::string, kDeckSize + 1> CardNames{};
 
     Pile MePile;
     Pile YouPile;
@@ -38,9 +46,9 @@ struct GameState {
     bool ComputerStarts = true;
     bool GameActive = false;
 
-    int InputState = 0;
+    InputState Input = InputState::Closed;
     int SelectedSlot = 0;
-    std::bitset<256> PickedSet;
+    std::bitset<kDeckSize + 1> PickedSet;  // the picked floor positions 1..Count
 
     std::array<int, kDeckSize + 1> MovedCards{};
     int MovedCount = 0;
@@ -69,6 +77,7 @@ struct GameState {
     std::string GameTitle;
 
     ResultsSheet Results;
+    TableView Table;  // what the table shows
     RandomSource Rng;
 };
 
@@ -79,6 +88,11 @@ struct GameState {
 class Game : public GameState {
   public:
     Game(TableDisplay& display, SoundBank& sounds, Pauser& pauser, GameDialogs& dialogs);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    /// Tells `listener` too what happens in the game from now on.
+    void AddListener(GameListener& listener) { listeners_.Add(listener); }
 
     // --- Start-up -----------------------------------------------------------------------
     /// The game's part of the main window's creation: options to their start-up values, the
@@ -109,6 +123,9 @@ class Game : public GameState {
     void ClearPicks();
     void ScoreSweep(Pile& taker, int n, int s);
     void NoteSeen(int card) { ++SeenRanks[CardRank(card)]; }
+    /// Tells the listener of the play just made by `taker`'s side with `card`: the cards
+    /// taken since the play began are the ones moved after the card itself.
+    void ReportPlay(const Pile& taker, int card);
 
     // --- The computer player --------------------------------------------------------------
     bool AutoPlay(Pile& pile, int first, int last, bool probeOnly);
@@ -139,18 +156,16 @@ class Game : public GameState {
     /// the game waits for them. In state 2, the chosen card's best capture. Nothing when it
     /// is not the human's turn (no game running, or no hand card to play). Changes nothing.
     std::optional<PlaySuggestion> SuggestPlay(int level = 4) const;
-    /// Takes back the human's last play of this hand, with the computer's answer: the table
-    /// and the whole game state return to the moment before the play's first click; the
-    /// speed and the sound switch stay as they are. False, changing nothing, when there is
-    /// no such play (none made yet this hand; a hand's end is never crossed).
+    /// Takes back the human's last play of this hand, with the computer's answer: the whole
+    /// game state returns to the moment before the play's first click and the table is drawn
+    /// again from it; the speed and the sound switch stay as they are. False, changing
+    /// nothing, when there is no such play (none made yet this hand; a hand's end is never
+    /// crossed).
     bool TakeBack();
-    bool CanTakeBack() const { return !takeBacks_.empty(); }
+    bool CanTakeBack() const { return keptPlays_ > 0; }
 
     // --- End of hand, match and game ------------------------------------------------------
     void EndHand();
-    /// Whether the game that ended named the human the winner. Meaningful once GameActive
-    /// has turned off at the end of a game.
-    bool HumanWonTheGame() const;
 
     // --- Options, titles, messages, sounds ------------------------------------------------
     void BuildGameTitle();
@@ -182,12 +197,6 @@ class Game : public GameState {
         bool youTookAllTen = false;
     };
 
-    /// The table at one moment: the game state and what the display shows.
-    struct TableSnapshot {
-        GameState state;
-        TableView view;
-    };
-
     int Random(int n) { return Rng.Random(n); }
     SeatView ComputerSeat(const Pile& hand, int first, int last) const;
     /// A seat at this table before its side is said: the floor and the options.
@@ -201,6 +210,7 @@ class Game : public GameState {
     void ScoreDinari(Pile& side, Pile& other, bool computer, HandEndFlags& flags);
     void ScoreNormal();
     void CloseHand(const HandEndFlags& flags);
+    Side SideOf(const Pile& pile) const { return &pile == &MePile ? Side::Computer : Side::Human; }
     void ApplyOptions(OptionsControls& controls);
     void HumanPlayHandCard(int cardIndex, int k);
     void HumanCapturePicked(int k);
@@ -213,15 +223,23 @@ class Game : public GameState {
         if (traceSink_) traceSink_(make());
     }
 
-    TableDisplay& display_;
+    TableMirror display_;
     SoundBank& sounds_;
     Pauser& pauser_;
     GameDialogs& dialogs_;
+    GameListeners listeners_;
+    // The sweep the play under way scored, for its report.
+    bool swept_ = false;
+    int sweptPoints_ = 0;
     std::function<void(const std::string&)> traceSink_;
 
-    std::vector<TableSnapshot> takeBacks_;    // before each play of this hand, oldest first
-    std::optional<TableSnapshot> restPoint_;  // before the first click of the play under way
-    std::uint64_t handEpoch_ = 0;             // counts ForgetPlays
+    // The states before each play of this hand, oldest first: the first `keptPlays_` entries,
+    // then, while `restPoint_` is set, the state before the first click of the play under way.
+    // The entries are reused from play to play, so that keeping one copies without allocating.
+    std::vector<GameState> kept_;
+    int keptPlays_ = 0;
+    bool restPoint_ = false;
+    std::uint64_t handEpoch_ = 0;  // counts ForgetPlays
 };
 
 }  // namespace tazkova::game

@@ -6,34 +6,38 @@ namespace tazkova::game {
 
 void Game::HumanPlay(int cardIndex) {
     // The table at rest, before the first click of a play: what TakeBack returns to.
-    if (InputState == 1 && PickedSet.none()) restPoint_ = TableSnapshot{*this, display_.SaveView()};
+    if (Input == InputState::ChooseCard && PickedSet.none()) {
+        if (kept_.size() <= static_cast<std::size_t>(keptPlays_)) kept_.emplace_back();
+        kept_[keptPlays_] = *this;
+        restPoint_ = true;
+    }
     const int playsBefore = PlayCount;
     const std::uint64_t epoch = handEpoch_;
     HumanClick(cardIndex);
     // A play completed in the same hand; one that ended the hand is never taken back.
     if (epoch == handEpoch_ && PlayCount > playsBefore && restPoint_) {
-        takeBacks_.push_back(std::move(*restPoint_));
-        restPoint_.reset();
+        ++keptPlays_;
+        restPoint_ = false;
     }
 }
 
 bool Game::TakeBack() {
-    if (takeBacks_.empty()) return false;
+    if (keptPlays_ == 0) return false;
     // The speed and the sound switch are the player's preferences, not the table's.
     const int delay = DelayTime;
     const bool sound = SoundOn;
-    static_cast<GameState&>(*this) = std::move(takeBacks_.back().state);
+    --keptPlays_;
+    static_cast<GameState&>(*this) = kept_[keptPlays_];
     DelayTime = delay;
     SoundOn = sound;
-    display_.RestoreView(takeBacks_.back().view);
-    takeBacks_.pop_back();
-    restPoint_.reset();
+    restPoint_ = false;
+    display_.ShowAll();
     return true;
 }
 
 void Game::ForgetPlays() {
-    takeBacks_.clear();
-    restPoint_.reset();
+    keptPlays_ = 0;
+    restPoint_ = false;
     ++handEpoch_;
 }
 
@@ -42,7 +46,7 @@ SeatView Game::HumanSeat(int level) const {
     seat.hand = &YouPile;
     seat.first = 1;
     seat.last = YouPile.Count;
-    if (InputState == 2) seat.first = seat.last = SelectedSlot;
+    if (Input == InputState::PickFloor) seat.first = seat.last = SelectedSlot;
     seat.own = &YouPile;
     seat.other = &MePile;
     seat.seenRanks = &HumanSeenRanks;
@@ -53,9 +57,9 @@ SeatView Game::HumanSeat(int level) const {
 }
 
 std::optional<PlaySuggestion> Game::SuggestPlay(int level) const {
-    if (!GameActive || (InputState != 1 && InputState != 2) || YouPile.Count < 1)
+    if (!GameActive || Input == InputState::Closed || YouPile.Count < 1) return std::nullopt;
+    if (Input == InputState::PickFloor && (SelectedSlot < 1 || SelectedSlot > YouPile.Count))
         return std::nullopt;
-    if (InputState == 2 && (SelectedSlot < 1 || SelectedSlot > YouPile.Count)) return std::nullopt;
     return ChooseSeatPlay(HumanSeat(level));
 }
 
@@ -65,7 +69,7 @@ void Game::HumanClick(int cardIndex) {
     if (cardIndex < 0 || cardIndex >= kDeckSize) return;
     const int card = cardIndex + 1;
 
-    if (InputState == 1) {
+    if (Input == InputState::ChooseCard) {
         SelectedSlot = 0;
         for (int k = 1; k <= YouPile.Count; ++k) {
             if (YouPile.Cards[k] == card) {
@@ -95,7 +99,7 @@ void Game::HumanClick(int cardIndex) {
         return;
     }
 
-    if (InputState == 2) {
+    if (Input == InputState::PickFloor) {
         if (!TogglePick(card)) return;
         if (SelectedSlot < 1 || SelectedSlot > YouPile.Count) return;
         if (CardRank(YouPile.Cards[SelectedSlot]) != PickedSum()) return;
@@ -113,16 +117,17 @@ void Game::HumanPlayHandCard(int cardIndex, int k) {
 
     if (rank == floorSum) {
         // The card's rank equals the whole floor: it sweeps every card there.
-        StatusText = YouPile.Label + " Play " + CardNames[card] + " and win ";
+        StatusText = YouPile.Label + " Play " + CardName(card) + " and win ";
         NoteSeen(card);
         CaptureCard(YouPile, k, YouPile);
         for (int n = 0; n < floorCount; ++n) {
-            StatusText += " " + CardNames[FloorPile.Cards[1]];
+            StatusText += " " + CardName(FloorPile.Cards[1]);
             CaptureCard(FloorPile, 1, YouPile);
         }
         ScoreSweep(YouPile, floorCount, floorSum);
+        ReportPlay(YouPile, card);
         ++PlayCount;
-        InputState = 1;
+        Input = InputState::ChooseCard;
         AfterHumanPlay();
         return;
     }
@@ -137,11 +142,12 @@ void Game::HumanPlayHandCard(int cardIndex, int k) {
     }
     if (equal == 1) {
         ClearPicks();
-        StatusText = YouPile.Label + " Play " + CardNames[card] + " and win " +
-                     CardNames[FloorPile.Cards[at]];
+        StatusText =
+            YouPile.Label + " Play " + CardName(card) + " and win " + CardName(FloorPile.Cards[at]);
         NoteSeen(card);
         CaptureCard(YouPile, k, YouPile);
         CaptureCard(FloorPile, at, YouPile);
+        ReportPlay(YouPile, card);
         ++PlayCount;
         AfterHumanPlay();
         return;
@@ -153,12 +159,13 @@ void Game::HumanPlayHandCard(int cardIndex, int k) {
         ClearPicks();
         SetCardFrame(cardIndex, true);
         ++PlayCount;
-        StatusText = YouPile.Label + " Play " + CardNames[card];
+        StatusText = YouPile.Label + " Play " + CardName(card);
         NoteSeen(card);
         const int before = RankSum(FloorPile);
         // The human let a floor of this sum lie, so holds no card of that rank this round.
         if (before >= 1 && before <= 10) DeclinedSweep[before] = 1;
         MoveCard(k, YouPile, FloorPile);
+        ReportPlay(YouPile, card);
         AfterHumanPlay();
         return;
     }
@@ -174,14 +181,14 @@ void Game::HumanPlayHandCard(int cardIndex, int k) {
     }
     // A choice to make: the chosen card keeps its frame and waits for the floor cards.
     ClearPicks();
-    InputState = 2;
+    Input = InputState::PickFloor;
     PickedSet.reset();
 }
 
 void Game::HumanCapturePicked(int k) {
     const int card = YouPile.Cards[k];
     int takenCount = 0, takenSum = 0;
-    StatusText = YouPile.Label + " Play " + CardNames[card] + " and pick ";
+    StatusText = YouPile.Label + " Play " + CardName(card) + " and pick ";
     NoteSeen(card);
     CaptureCard(YouPile, k, YouPile);
     for (int i = FloorPile.Count; i >= 1; --i) {
@@ -189,12 +196,13 @@ void Game::HumanCapturePicked(int k) {
         const int taken = FloorPile.Cards[i];
         ++takenCount;
         takenSum += CardRank(taken);
-        StatusText += " " + CardNames[taken];
+        StatusText += " " + CardName(taken);
         CaptureCard(FloorPile, i, YouPile);
     }
     if (FloorPile.Count == 0) ScoreSweep(YouPile, takenCount, takenSum);
+    ReportPlay(YouPile, card);
     ++PlayCount;
-    InputState = 1;
+    Input = InputState::ChooseCard;
     PickedSet.reset();
     AfterHumanPlay();
 }
@@ -205,10 +213,12 @@ bool Game::TogglePick(int card) {
         if (PickedSet.test(f)) {
             PickedSet.reset(f);
             SetCardFrame(card - 1, true);
+            listeners_.PickChanged(card, false);
             display_.SetMsg("Removed from Picked List ");
         } else {
             PickedSet.set(f);
             SetCardFrame(card - 1, false);
+            listeners_.PickChanged(card, true);
             display_.SetMsg("Added to Picked List ");
         }
         return true;

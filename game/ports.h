@@ -7,24 +7,23 @@
 #include <stdexcept>
 #include <string>
 
+#include "game/events.h"
 #include "game/table_view.h"
 
 namespace tazkova::game {
 
 /// The display objects of the table. Card images are indexed 0..39 (image i shows card
 /// i + 1), frames 1..40 (frame n belongs to card n), deck-stack images 1..6 and the
-/// computer's face-down cards 1..3. Positions are window client coordinates.
+/// computer's face-down cards 1..3. Positions are window client coordinates. The game keeps
+/// what it has shown (its `TableView`) and never asks the display.
 class TableDisplay {
   public:
     virtual ~TableDisplay() = default;
 
     virtual void SetImagePos(int image, int left, int top) = 0;
-    virtual int ImageLeft(int image) const = 0;
-    virtual int ImageTop(int image) const = 0;
     virtual void SetImageVisible(int image, bool visible) = 0;
     virtual void SetImageEnabled(int image, bool enabled) = 0;
     virtual void SetImageTag(int image, int tag) = 0;
-    virtual int ImageTag(int image) const = 0;
     virtual void RedrawImage(int image) = 0;
 
     virtual void SetFramePos(int frame, int left, int top) = 0;
@@ -32,7 +31,6 @@ class TableDisplay {
     virtual void RedrawFrame(int frame) = 0;
 
     virtual void SetDeckStackVisible(int k, bool visible) = 0;
-    virtual bool DeckStackVisible(int k) const = 0;
     virtual void RedrawDeckStack(int k) = 0;
 
     virtual void SetMeBackPos(int k, int left, int top) = 0;
@@ -46,20 +44,17 @@ class TableDisplay {
     /// The status line `Msg`.
     virtual void SetMsg(const std::string& text) = 0;
     virtual void RedrawMsg() = 0;
-    /// The match, hand and round label `Counters`.
-    virtual void SetCounters(const std::string& text) = 0;
+    /// The match, hand and round label `Counters` (its text: `CountersText`).
+    virtual void SetCounters(const Counters& counters) = 0;
 
     virtual void SetHourglassCursor() = 0;
     virtual void SetDefaultCursor() = 0;
-    /// Moves the keyboard focus to the results button.
-    virtual void FocusResultButton() = 0;
     /// Repaints the main window after a modal dialog has closed.
     virtual void RepaintMainWindow() = 0;
 
-    /// Everything the table shows now.
-    virtual TableView SaveView() const = 0;
-    /// Shows the table exactly as `view` holds it (taking a play back); reports nothing.
-    virtual void RestoreView(const TableView& view) = 0;
+    /// Shows the whole table at once exactly as `view` holds it (after a play is taken
+    /// back); nothing glides and nothing is reported.
+    virtual void ShowTable(const TableView& view) = 0;
 };
 
 /// The seven sounds the main window carries: the shuffle, the catch of the seven of the
@@ -106,15 +101,15 @@ inline constexpr int kFaceCount = 6;
 /// The picture's component name ("mac1", "MAC2", "MAC3", "Smily1", "Smily2", "Smily3").
 const char* FaceName(Face face);
 
-/// The score sheet of the results dialog: caption, the 18 boxes Rslt0..Rslt17, the Status
+/// The results dialog: caption, the score sheet of its 18 boxes Rslt0..Rslt17, the Status
 /// memo and which faces are visible. The dialog keeps it between showings.
 struct ResultsSheet {
     std::string caption = "النتيجة";
-    std::array<std::string, 18> boxes{};
+    ScoreSheet scores;
     std::string status;
     std::array<bool, kFaceCount> faces{true, true, true, true, true, true};
 
-    void ClearBoxes() { boxes.fill(std::string()); }
+    void ClearBoxes() { scores = ScoreSheet{}; }
     /// Shows exactly one computer face and one human face.
     void SetFaces(Face computer, Face human);
     bool operator==(const ResultsSheet&) const = default;

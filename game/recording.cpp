@@ -4,23 +4,10 @@
 
 namespace tazkova::game {
 
-RecordingTable::RecordingTable() {
-    view_.deckStack.fill(true);
-    for (int k = 0; k < kMeBackCount; ++k) view_.meBacks[k].left = kMeBackHomeLefts[k];
-    view_.counters = "Qorvel";
-}
-
 void RecordingTable::SetImagePos(int image, int left, int top) {
     if (!InRange(image, 0, kDeckSize)) return;
     view_.images[image].left = left;
     view_.images[image].top = top;
-}
-
-int RecordingTable::ImageLeft(int image) const {
-    return InRange(image, 0, kDeckSize) ? view_.images[image].left : 0;
-}
-int RecordingTable::ImageTop(int image) const {
-    return InRange(image, 0, kDeckSize) ? view_.images[image].top : 0;
 }
 
 void RecordingTable::SetImageVisible(int image, bool visible) {
@@ -35,10 +22,6 @@ void RecordingTable::SetImageTag(int image, int tag) {
     if (InRange(image, 0, kDeckSize)) view_.images[image].tag = tag;
 }
 
-int RecordingTable::ImageTag(int image) const {
-    return InRange(image, 0, kDeckSize) ? view_.images[image].tag : 0;
-}
-
 void RecordingTable::SetFramePos(int frame, int left, int top) {
     if (!InRange(frame, 1, kDeckSize)) return;
     view_.frames[frame - 1].left = left;
@@ -51,10 +34,6 @@ void RecordingTable::SetFrameVisible(int frame, bool visible) {
 
 void RecordingTable::SetDeckStackVisible(int k, bool visible) {
     if (InRange(k, 1, kDeckStackCount)) view_.deckStack[k - 1] = visible;
-}
-
-bool RecordingTable::DeckStackVisible(int k) const {
-    return InRange(k, 1, kDeckStackCount) && view_.deckStack[k - 1];
 }
 
 void RecordingTable::SetMeBackPos(int k, int left, int top) {
@@ -72,9 +51,9 @@ void RecordingTable::SetMsg(const std::string& text) {
     events_.push_back({TableEvent::Kind::Msg, text});
 }
 
-void RecordingTable::SetCounters(const std::string& text) {
-    view_.counters = text;
-    events_.push_back({TableEvent::Kind::Counters, text});
+void RecordingTable::SetCounters(const Counters& counters) {
+    view_.counters = counters;
+    events_.push_back({TableEvent::Kind::Counters, CountersText(counters)});
 }
 
 void RecordingTable::Play(Wave wave) {

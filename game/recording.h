@@ -28,22 +28,16 @@ struct TableEvent {
 /// return at once as if their button had been pressed, waits return at once.
 class RecordingTable : public TableDisplay, public SoundBank, public Pauser, public GameDialogs {
   public:
-    RecordingTable();
-
     // TableDisplay
     void SetImagePos(int image, int left, int top) override;
-    int ImageLeft(int image) const override;
-    int ImageTop(int image) const override;
     void SetImageVisible(int image, bool visible) override;
     void SetImageEnabled(int image, bool enabled) override;
     void SetImageTag(int image, int tag) override;
-    int ImageTag(int image) const override;
     void RedrawImage(int) override {}
     void SetFramePos(int frame, int left, int top) override;
     void SetFrameVisible(int frame, bool visible) override;
     void RedrawFrame(int) override {}
     void SetDeckStackVisible(int k, bool visible) override;
-    bool DeckStackVisible(int k) const override;
     void RedrawDeckStack(int) override {}
     void SetMeBackPos(int k, int left, int top) override;
     void SetMeBackVisible(int k, bool visible) override;
@@ -52,13 +46,11 @@ class RecordingTable : public TableDisplay, public SoundBank, public Pauser, pub
     void SetOfficeLogoVisible(bool visible) override { view_.officeLogo = visible; }
     void SetMsg(const std::string& text) override;
     void RedrawMsg() override {}
-    void SetCounters(const std::string& text) override;
+    void SetCounters(const Counters& counters) override;
     void SetHourglassCursor() override {}
     void SetDefaultCursor() override {}
-    void FocusResultButton() override {}
     void RepaintMainWindow() override {}
-    TableView SaveView() const override { return view_; }
-    void RestoreView(const TableView& view) override { view_ = view; }
+    void ShowTable(const TableView& view) override { view_ = view; }
 
     // SoundBank
     void Play(Wave wave) override;
@@ -91,7 +83,8 @@ class RecordingTable : public TableDisplay, public SoundBank, public Pauser, pub
     bool LastRoundMarker() const { return view_.lastRoundMarker; }
     bool OfficeLogo() const { return view_.officeLogo; }
     const std::string& Msg() const { return view_.msg; }
-    const std::string& Counters() const { return view_.counters; }
+    std::string CountersLabel() const { return CountersText(view_.counters); }
+    const TableView& View() const { return view_; }
 
   private:
     TableView view_;
@@ -104,7 +97,7 @@ class RecordingTable : public TableDisplay, public SoundBank, public Pauser, pub
 class SilentTable : public RecordingTable {
   public:
     void SetMsg(const std::string&) override {}
-    void SetCounters(const std::string&) override {}
+    void SetCounters(const Counters&) override {}
     void Play(Wave) override {}
     void Stop(Wave) override {}
     void Wait(int) override {}

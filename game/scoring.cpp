@@ -9,12 +9,42 @@ namespace {
 std::string Text(std::string_view text) {
     return std::string(text);
 }
+
+std::string Number(const std::optional<int>& value) {
+    return value ? std::to_string(*value) : std::string();
+}
+
+std::string Mark(bool yes) {
+    return yes ? Text(texts::kYes) : std::string();
+}
 }  // namespace
+
+std::array<std::string, 18> ScoreSheet::Boxes() const {
+    std::array<std::string, 18> boxes;
+    const SideScore* sides[] = {&computer, &human};
+    for (int s = 0; s < 2; ++s) {
+        const SideScore& side = *sides[s];
+        boxes[0 + s] = Number(side.scoringSuitCards);
+        boxes[2 + s] = Mark(side.sevens);
+        boxes[4 + s] = Mark(side.haya);
+        boxes[6 + s] = Number(side.cards);
+        boxes[8 + s] = Number(side.sweepPoints);
+        boxes[10 + s] = Number(side.handWithSweeps);
+        boxes[12 + s] = Number(side.matchTotal);
+        boxes[14 + s] = Number(side.matchWins);
+        boxes[16 + s] = Number(side.handPoints);
+    }
+    return boxes;
+}
 
 void Game::GatherRest(Pile& taker, int step) {
     display_.SetLastRoundMarkerVisible(false);
     MovedCount = 0;
     while (FloorPile.Count > 0) CaptureCard(FloorPile, 1, taker);
+    Gather gather;
+    gather.side = SideOf(taker);
+    for (int i = 1; i <= MovedCount; ++i) gather.cards.Add(MovedCards[i] + 1);
+    listeners_.RestGathered(gather);
     StatusText = (taker.Label + " Gather the rest ....").substr(0, 25);
     Pause(DelayTime);
     for (int frame = 1; frame <= kDeckSize; ++frame) display_.SetFrameVisible(frame, false);
@@ -22,7 +52,8 @@ void Game::GatherRest(Pile& taker, int step) {
     for (int s = 0; s < 6; ++s) {
         for (int i = 1; i <= MovedCount; ++i) {
             const int image = MovedCards[i];
-            display_.SetImagePos(image, display_.ImageLeft(image), display_.ImageTop(image) + step);
+            const ImageState& shown = Table.images[image];
+            display_.SetImagePos(image, shown.left, shown.top + step);
             display_.RedrawImage(image);
         }
     }
@@ -52,25 +83,27 @@ void Game::EndHand() {
     }
     if (flags.normalScoring) ScoreNormal();
 
-    Results.boxes[0] = std::to_string(MePile.ScoringSuitCount);
-    Results.boxes[1] = std::to_string(YouPile.ScoringSuitCount);
+    SideScore& me = Results.scores.computer;
+    SideScore& you = Results.scores.human;
+    me.scoringSuitCards = MePile.ScoringSuitCount;
+    you.scoringSuitCards = YouPile.ScoringSuitCount;
     if (flags.normalScoring) {
-        Results.boxes[6] = std::to_string(MePile.CardCount);
-        Results.boxes[7] = std::to_string(YouPile.CardCount);
+        me.cards = MePile.CardCount;
+        you.cards = YouPile.CardCount;
     }
-    Results.boxes[16] = std::to_string(MePile.Score - meEntry);
-    Results.boxes[17] = std::to_string(YouPile.Score - youEntry);
+    me.handPoints = MePile.Score - meEntry;
+    you.handPoints = YouPile.Score - youEntry;
 
     if (!flags.closedBySuit) {
         if (flags.meSweepsCount) {
             MePile.Score += MePile.SweepPoints;
-            Results.boxes[8] = std::to_string(MePile.SweepPoints);
-            Results.boxes[10] = std::to_string(MePile.Score - meEntry);
+            me.sweepPoints = MePile.SweepPoints;
+            me.handWithSweeps = MePile.Score - meEntry;
         }
         if (flags.youSweepsCount) {
             YouPile.Score += YouPile.SweepPoints;
-            Results.boxes[9] = std::to_string(YouPile.SweepPoints);
-            Results.boxes[11] = std::to_string(YouPile.Score - youEntry);
+            you.sweepPoints = YouPile.SweepPoints;
+            you.handWithSweeps = YouPile.Score - youEntry;
         }
     }
 
@@ -119,28 +152,30 @@ void Game::ScoreNormal() {
     if (MePile.ScoringSuitCount > 5) ++MePile.Score;
     if (YouPile.ScoringSuitCount > 5) ++YouPile.Score;
 
+    SideScore& me = Results.scores.computer;
+    SideScore& you = Results.scores.human;
     if (MePile.HasHaya == 1) {
         ++MePile.Score;
-        Results.boxes[4] = Text(texts::kYes);
+        me.haya = true;
     }
     if (YouPile.HasHaya == 1) {
         ++YouPile.Score;
-        Results.boxes[5] = Text(texts::kYes);
+        you.haya = true;
     }
 
     // The sevens point: three sevens first, then five sixes and sevens together.
     if (MePile.SevenCount >= 3) {
         ++MePile.Score;
-        Results.boxes[2] = Text(texts::kYes);
+        me.sevens = true;
     } else if (YouPile.SevenCount >= 3) {
         ++YouPile.Score;
-        Results.boxes[3] = Text(texts::kYes);
+        you.sevens = true;
     } else if (MePile.SixSevenCount >= 5) {
         ++MePile.Score;
-        Results.boxes[2] = Text(texts::kYes);
+        me.sevens = true;
     } else if (YouPile.SixSevenCount >= 5) {
         ++YouPile.Score;
-        Results.boxes[3] = Text(texts::kYes);
+        you.sevens = true;
     }
 
     if (MePile.CardCount > YouPile.CardCount)
@@ -159,12 +194,13 @@ void Game::CloseHand(const HandEndFlags& flags) {
     if (flags.youTookAllTen) ComputerStarts = false;
 
     auto showMatchWins = [this] {
-        Results.boxes[14] = std::to_string(MeMatchWins);
-        Results.boxes[15] = std::to_string(YouMatchWins);
+        Results.scores.computer.matchWins = MeMatchWins;
+        Results.scores.human.matchWins = YouMatchWins;
     };
-    Results.boxes[12] = std::to_string(MePile.Score);
-    Results.boxes[13] = std::to_string(YouPile.Score);
+    Results.scores.computer.matchTotal = MePile.Score;
+    Results.scores.human.matchTotal = YouPile.Score;
     showMatchWins();
+    listeners_.HandScored(Results.scores);
     display_.SetMsg("Result:  Me =" + std::to_string(MePile.Score) +
                     " You =" + std::to_string(YouPile.Score));
 
@@ -222,6 +258,9 @@ void Game::CloseHand(const HandEndFlags& flags) {
         if (!AlternateStart) ComputerStarts = true;
     }
     showMatchWins();
+    // In a reverse game the side with the smaller total takes the match.
+    const Side matchWinner = computerWon != ReverseGame ? Side::Computer : Side::Human;
+    listeners_.MatchEnded({MatchNumber, matchWinner, MePile.Score, YouPile.Score});
 
     if (MeMatchWins >= 2 || YouMatchWins >= 2) {
         if (MeMatchWins >= 2) {
@@ -240,6 +279,8 @@ void Game::CloseHand(const HandEndFlags& flags) {
         ShowMessage(Text(texts::kGameOver) + StatusText);
         display_.RepaintMainWindow();
         GameActive = false;
+        // A reverse game is won by the side with fewer matches.
+        listeners_.GameEnded((MeMatchWins >= 2) != ReverseGame ? Side::Computer : Side::Human);
         return;
     }
 
@@ -256,11 +297,6 @@ void Game::CloseHand(const HandEndFlags& flags) {
     YouPile.Score = 0;
     HandNumber = 0;
     StartHand();
-}
-
-bool Game::HumanWonTheGame() const {
-    // The closing text of a game names its winner; the human's is the one of a human win.
-    return !GameActive && StatusText == texts::kYouHaveWon;
 }
 
 }  // namespace tazkova::game

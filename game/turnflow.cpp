@@ -1,6 +1,5 @@
 // The flow of a hand: showing each play, the pauses, the card frames, and whose turn is next.
 #include "game/game.h"
-#include "game/texts.h"
 
 namespace tazkova::game {
 
@@ -26,13 +25,12 @@ void Game::AfterHumanPlay() {
             DealRound();
         }
     }
-    InputState = 1;
+    Input = InputState::ChooseCard;
 }
 
 void Game::ShowPlay(int n) {
     display_.SetMsg(StatusText);
-    display_.SetCounters(" " + std::to_string(MatchNumber) + "-" + std::to_string(HandNumber) +
-                         "-" + std::to_string(RoundNo - 1) + std::string(texts::kGameWord));
+    display_.SetCounters({MatchNumber, HandNumber, RoundNo - 1});
     if (!OpenCards && MeBackToHide >= 1 && MeBackToHide <= 3) {
         display_.SetMeBackVisible(MeBackToHide, false);
         display_.RedrawMeBack(MeBackToHide);
@@ -45,7 +43,8 @@ void Game::ShowPlay(int n) {
     Pause(n);
     for (int i = 1; i <= MovedCount; ++i) {
         const int image = MovedCards[i];
-        display_.SetImageVisible(image, display_.ImageTag(image) == 1);
+        // A card laid on the floor stays; a taken one goes.
+        display_.SetImageVisible(image, Table.images[image].tag == 1);
         display_.RedrawImage(image);
         SetCardFrame(image, true);
     }

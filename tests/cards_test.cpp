@@ -14,12 +14,12 @@ TEST(CardsTest, RanksAndNames) {
     EXPECT_EQ(CardRank(10), 10);
     EXPECT_EQ(CardRank(17), 7);
     EXPECT_EQ(CardRank(40), 10);
-    EXPECT_EQ(MakeCardName(1), "1c");
-    EXPECT_EQ(MakeCardName(17), "7d");
-    EXPECT_EQ(MakeCardName(28), "Qh");
-    EXPECT_EQ(MakeCardName(39), "Js");
-    EXPECT_EQ(MakeCardName(40), "Ks");
-    EXPECT_EQ(MakeCardName(0), "");
+    EXPECT_EQ(CardName(1), "1c");
+    EXPECT_EQ(CardName(17), "7d");
+    EXPECT_EQ(CardName(28), "Qh");
+    EXPECT_EQ(CardName(39), "Js");
+    EXPECT_EQ(CardName(40), "Ks");
+    EXPECT_EQ(CardName(0), "");
     EXPECT_FALSE(IsScoringSuit(10));
     EXPECT_TRUE(IsScoringSuit(11));
     EXPECT_TRUE(IsScoringSuit(20));

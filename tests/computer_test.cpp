@@ -48,7 +48,7 @@ TEST_F(ComputerTest, LaysTheCheapestCardWhenNothingCanBeTaken) {
     EXPECT_THAT(t.Cards(t.game.FloorPile), ElementsAre(C("1h")));
     EXPECT_EQ(t.game.StatusText, "  I Play 1h");
     EXPECT_EQ(t.game.MeBackToHide, 2);
-    EXPECT_EQ(t.table.ImageTag(C("1h") - 1), 1);
+    EXPECT_EQ(t.table.Images()[C("1h") - 1].tag, 1);
 }
 
 TEST_F(ComputerTest, PrefersScoringSuitCardsAmongEqualRanks) {
@@ -80,8 +80,8 @@ TEST_F(ComputerTest, MoveCardLaysAtTheFirstFreeFloorPlace) {
     RemoveFromPile(t.game.FloorPile, 2);  // place 2 is free again
     t.game.MoveCard(1, t.game.MePile, t.game.FloorPile);
     EXPECT_EQ(t.game.FloorPile.Slots[3], 2);
-    EXPECT_EQ(t.table.ImageLeft(C("Kc") - 1), FloorSlotLeft[2]);
-    EXPECT_EQ(t.table.ImageTop(C("Kc") - 1), FloorSlotTop[2]);
+    EXPECT_EQ(t.table.Images()[C("Kc") - 1].left, FloorSlotLeft[2]);
+    EXPECT_EQ(t.table.Images()[C("Kc") - 1].top, FloorSlotTop[2]);
     EXPECT_EQ(t.game.MePile.Count, 0);
 }
 

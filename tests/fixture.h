@@ -16,7 +16,7 @@ using namespace tazkova::game;
 /// Card numbers by name, for readable positions: suits c d h s, ranks 1..7, Q J K.
 inline int C(const std::string& name) {
     for (int n = 1; n <= kDeckSize; ++n) {
-        if (MakeCardName(n) == name) return n;
+        if (CardName(n) == name) return n;
     }
     return 0;
 }
@@ -35,20 +35,21 @@ struct GameTable {
     /// Replaces the hands and the floor with the given cards (mid-round, human to play).
     void Arrange(const std::vector<int>& me, const std::vector<int>& you,
                  const std::vector<int>& floor, int playCount = 1) {
-        for (int i = 0; i < kDeckSize; ++i) {
-            table.SetImageVisible(i, false);
-            table.SetImageEnabled(i, true);
-            table.SetImageTag(i, 0);
+        for (ImageState& image : game.Table.images) {
+            image.visible = false;
+            image.enabled = true;
+            image.tag = 0;
         }
         Fill(game.MePile, me);
         Fill(game.YouPile, you);
         Fill(game.FloorPile, floor);
         game.PlayCount = playCount;
-        game.InputState = 1;
+        game.Input = InputState::ChooseCard;
         game.SelectedSlot = 0;
         game.PickedSet.reset();
         game.DeclinedSweep.fill(0);
         game.OpenCards = true;
+        table.ShowTable(game.Table);
         table.TakeEvents();
     }
 
@@ -59,7 +60,7 @@ struct GameTable {
         for (int i = 0; i < pile.Count; ++i) {
             pile.Cards[i + 1] = cards[i];
             pile.Slots[i + 1] = i + 1;
-            table.SetImageTag(cards[i] - 1, 1);
+            game.Table.images[cards[i] - 1].tag = 1;
         }
         game.LayOutPile(pile, true);
     }

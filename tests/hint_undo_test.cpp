@@ -23,7 +23,7 @@ class HintUndoTest : public ::testing::Test {
     /// Returns the output lines.
     std::vector<std::string> PlayHint(const json& hint) {
         std::vector<std::string> out{Line("click " + std::to_string(hint["card"].get<int>() - 1))};
-        if (d.game().InputState == 2) {
+        if (d.game().Input == InputState::PickFloor) {
             for (const int card : hint["takes"])
                 out.push_back(Line("click " + std::to_string(card - 1)));
         }
@@ -115,14 +115,14 @@ TEST_F(HintUndoTest, WhileACardWaitsForPicksTheHintIsForThatCard) {
         bool handEnded = false;
         for (const int other : others) {
             Run("click " + std::to_string(other - 1));
-            if (d.game().InputState == 2) {
+            if (d.game().Input == InputState::PickFloor) {
                 ++waits;
                 const json chosen = Run("hint")["hint"];
                 ASSERT_TRUE(chosen.is_object());
                 EXPECT_EQ(chosen["card"], other);
                 const int plays = d.game().PlayCount;
                 PlayHint(chosen);
-                EXPECT_EQ(d.game().InputState, 1);
+                EXPECT_EQ(d.game().Input, InputState::ChooseCard);
                 EXPECT_NE(d.game().PlayCount, plays);
             }
             handEnded = Run("undo").contains("error");

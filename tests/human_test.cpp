@@ -51,7 +51,7 @@ TEST_F(HumanPlayTest, SweepWithTheLastPlayOfTheHandScoresNothing) {
     EXPECT_EQ(FirstMsg(), "You Play 7d and win  3c 4h");
     EXPECT_EQ(t.Plays(Wave::Sweep), 0);
     // The hand ended at once: the sweep added nothing to the human's total.
-    EXPECT_EQ(t.LastResults().boxes[9], "0");
+    EXPECT_EQ(t.LastResults().scores.Boxes()[9], "0");
 }
 
 TEST_F(HumanPlayTest, SingleEqualCardIsTakenAndOthersStay) {
@@ -76,18 +76,18 @@ TEST_F(HumanPlayTest, EqualCardBeatsASumAndDropsEarlierPicks) {
 TEST_F(HumanPlayTest, TwoEqualCardsWaitForTheChoice) {
     t.Arrange({}, {C("7d"), C("1s")}, {C("7c"), C("7h"), C("2s")});
     Click("7d");
-    EXPECT_EQ(t.game.InputState, 2);
+    EXPECT_EQ(t.game.Input, InputState::PickFloor);
     EXPECT_EQ(t.game.SelectedSlot, 1);
     EXPECT_EQ(t.game.PlayCount, 1);
     EXPECT_TRUE(t.table.Frames()[C("7d") - 1].visible);
 
     // Hand cards cannot change the choice in state 2.
     Click("1s");
-    EXPECT_EQ(t.game.InputState, 2);
+    EXPECT_EQ(t.game.Input, InputState::PickFloor);
     EXPECT_EQ(t.game.YouPile.Count, 2);
 
     Click("7h");
-    EXPECT_EQ(t.game.InputState, 1);
+    EXPECT_EQ(t.game.Input, InputState::ChooseCard);
     EXPECT_THAT(t.Cards(t.game.FloorPile), ElementsAre(C("7c"), C("2s")));
     EXPECT_THAT(t.Cards(t.game.YouPile), ElementsAre(C("1s")));
 }
@@ -95,9 +95,9 @@ TEST_F(HumanPlayTest, TwoEqualCardsWaitForTheChoice) {
 TEST_F(HumanPlayTest, StateTwoAcceptsASumWhileEqualCardsLieUnpicked) {
     t.Arrange({}, {C("7d")}, {C("7c"), C("7h"), C("3s"), C("4d")});
     Click("7d");
-    ASSERT_EQ(t.game.InputState, 2);
+    ASSERT_EQ(t.game.Input, InputState::PickFloor);
     Click("3s");
-    EXPECT_EQ(t.game.InputState, 2);
+    EXPECT_EQ(t.game.Input, InputState::PickFloor);
     t.table.TakeEvents();
     Click("4d");
     EXPECT_THAT(t.Cards(t.game.FloorPile), ElementsAre(C("7c"), C("7h")));
@@ -123,7 +123,7 @@ TEST_F(HumanPlayTest, LayOnEmptyFloorFlagsNoSum) {
 TEST_F(HumanPlayTest, OnlySumCaptureIsMadeForTheHuman) {
     t.Arrange({}, {C("5s")}, {C("2d"), C("3h"), C("Jc")});
     Click("5s");
-    EXPECT_EQ(t.game.InputState, 1);
+    EXPECT_EQ(t.game.Input, InputState::ChooseCard);
     EXPECT_THAT(t.Cards(t.game.FloorPile), ElementsAre(C("Jc")));
     EXPECT_EQ(t.game.YouPile.CardCount, 3);
     EXPECT_EQ(t.game.PlayCount, 2);
@@ -132,12 +132,12 @@ TEST_F(HumanPlayTest, OnlySumCaptureIsMadeForTheHuman) {
 TEST_F(HumanPlayTest, TwoSumCapturesAskTheHumanToPick) {
     t.Arrange({}, {C("5h")}, {C("1c"), C("2d"), C("3h"), C("4s")});
     Click("5h");
-    ASSERT_EQ(t.game.InputState, 2);
+    ASSERT_EQ(t.game.Input, InputState::PickFloor);
     Click("4s");
     EXPECT_EQ(t.Msgs().back(), "Added to Picked List ");
     Click("1c");
     EXPECT_THAT(t.Cards(t.game.FloorPile), ElementsAre(C("2d"), C("3h")));
-    EXPECT_EQ(t.game.InputState, 1);
+    EXPECT_EQ(t.game.Input, InputState::ChooseCard);
 }
 
 TEST_F(HumanPlayTest, PickingAheadPlaysTheOnlyFittingHandCard) {
@@ -191,7 +191,7 @@ TEST_F(HumanPlayTest, CardsOutsideHandAndFloorAndStateZeroChangeNothing) {
     t.Arrange({C("2c")}, {C("7c")}, {C("3c")});
     Click("2c");  // the computer's card
     EXPECT_TRUE(t.table.Events().empty());
-    t.game.InputState = 0;
+    t.game.Input = InputState::Closed;
     Click("7c");
     EXPECT_EQ(t.game.YouPile.Count, 1);
     EXPECT_EQ(t.game.PlayCount, 1);

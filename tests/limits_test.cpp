@@ -62,23 +62,23 @@ TEST(LargeFloorTest, TheHumanPicksFarDownALongFloor) {
     ASSERT_EQ(floorCount, 24);
 
     t.game.HumanPlay(C("Kh") - 1);  // many ways to make ten: the human must choose
-    ASSERT_EQ(t.game.InputState, 2);
+    ASSERT_EQ(t.game.Input, InputState::PickFloor);
     t.game.HumanPlay(C("Jc") - 1);  // the last floor card, a nine
     t.game.HumanPlay(C("Qc") - 1);  // nine and eight make no ten: the eight is unpicked again
     EXPECT_EQ(t.game.PickedSet.count(), 2u);
     t.game.HumanPlay(C("Qc") - 1);
     EXPECT_EQ(t.game.PickedSet.count(), 1u);
-    EXPECT_EQ(t.game.InputState, 2);
+    EXPECT_EQ(t.game.Input, InputState::PickFloor);
     t.game.HumanPlay(C("1s") - 1);  // nine and the ace of spades
-    EXPECT_EQ(t.game.InputState, 1);
+    EXPECT_EQ(t.game.Input, InputState::ChooseCard);
     EXPECT_EQ(t.game.YouPile.CardCount, 3);
     EXPECT_THAT(t.Msgs(), ::testing::Contains("You Play Kh and pick  Jc 1s"));
     // The computer answered by taking the seven of the scoring suit with its seven.
     EXPECT_EQ(t.game.MePile.HasHaya, 1);
     EXPECT_EQ(t.game.FloorPile.Count, floorCount - 2 - 1);
     for (const int card : {C("Kh"), C("Jc"), C("1s")}) {
-        EXPECT_FALSE(t.table.Images()[card - 1].visible) << MakeCardName(card);
-        EXPECT_FALSE(t.table.Frames()[card - 1].visible) << MakeCardName(card);
+        EXPECT_FALSE(t.table.Images()[card - 1].visible) << CardName(card);
+        EXPECT_FALSE(t.table.Frames()[card - 1].visible) << CardName(card);
     }
 }
 
@@ -90,7 +90,7 @@ TEST(LargeFloorTest, CardsLaidPastTheTwelfthPlaceStayOnTheTable) {
     ASSERT_EQ(t.game.FloorPile.Count, 21);
     EXPECT_EQ(t.game.FloorPile.Cards[21], C("1h"));
     EXPECT_EQ(t.game.FloorPile.Slots[21], 21);
-    EXPECT_EQ(t.table.ImageTag(C("1h") - 1), 1);
+    EXPECT_EQ(t.table.Images()[C("1h") - 1].tag, 1);
     for (int i = 1; i <= t.game.FloorPile.Count; ++i) {
         const ImageState& image = t.table.Images()[t.game.FloorPile.Cards[i] - 1];
         EXPECT_TRUE(image.visible);
@@ -116,8 +116,8 @@ TEST(LargeFloorTest, TheLastCapturerGathersAlmostTheWholeDeck) {
 
     EXPECT_EQ(gathered, 35);
     const ResultsSheet sheet = t.LastResults();
-    EXPECT_EQ(sheet.boxes[7], "37");  // the king, the king taken, the 35 gathered
-    EXPECT_EQ(sheet.boxes[6], "0");
+    EXPECT_EQ(sheet.scores.Boxes()[7], "37");  // the king, the king taken, the 35 gathered
+    EXPECT_EQ(sheet.scores.Boxes()[6], "0");
     EXPECT_EQ(t.game.HandNumber, 2);  // the next hand was dealt
 }
 

@@ -45,22 +45,22 @@ TEST_F(EndHandTest, OnePointPerCategoryAndSheetRows) {
     t.game.YouPile.Score = 4;
     const ResultsSheet r = End({6, 1, 2, 1, 22, 5}, {4, 0, 5, 2, 18, 2});
     // Computer: suit, haya, cards; human: the sixes and sevens.
-    EXPECT_EQ(r.boxes[0], "6");
-    EXPECT_EQ(r.boxes[1], "4");
-    EXPECT_EQ(r.boxes[2], "");
-    EXPECT_EQ(r.boxes[3], S(texts::kYes));
-    EXPECT_EQ(r.boxes[4], S(texts::kYes));
-    EXPECT_EQ(r.boxes[5], "");
-    EXPECT_EQ(r.boxes[6], "22");
-    EXPECT_EQ(r.boxes[7], "18");
-    EXPECT_EQ(r.boxes[16], "3");
-    EXPECT_EQ(r.boxes[17], "1");
-    EXPECT_EQ(r.boxes[8], "5");
-    EXPECT_EQ(r.boxes[9], "2");
-    EXPECT_EQ(r.boxes[10], "8");
-    EXPECT_EQ(r.boxes[11], "3");
-    EXPECT_EQ(r.boxes[12], "11");
-    EXPECT_EQ(r.boxes[13], "7");
+    EXPECT_EQ(r.scores.Boxes()[0], "6");
+    EXPECT_EQ(r.scores.Boxes()[1], "4");
+    EXPECT_EQ(r.scores.Boxes()[2], "");
+    EXPECT_EQ(r.scores.Boxes()[3], S(texts::kYes));
+    EXPECT_EQ(r.scores.Boxes()[4], S(texts::kYes));
+    EXPECT_EQ(r.scores.Boxes()[5], "");
+    EXPECT_EQ(r.scores.Boxes()[6], "22");
+    EXPECT_EQ(r.scores.Boxes()[7], "18");
+    EXPECT_EQ(r.scores.Boxes()[16], "3");
+    EXPECT_EQ(r.scores.Boxes()[17], "1");
+    EXPECT_EQ(r.scores.Boxes()[8], "5");
+    EXPECT_EQ(r.scores.Boxes()[9], "2");
+    EXPECT_EQ(r.scores.Boxes()[10], "8");
+    EXPECT_EQ(r.scores.Boxes()[11], "3");
+    EXPECT_EQ(r.scores.Boxes()[12], "11");
+    EXPECT_EQ(r.scores.Boxes()[13], "7");
     EXPECT_EQ(r.status, S(texts::kVerdictMe));
     EXPECT_EQ(r.caption, " 1\\1" + S(texts::kResultCaptionTail));
     EXPECT_EQ(t.game.MePile.Score, 11);
@@ -69,8 +69,8 @@ TEST_F(EndHandTest, OnePointPerCategoryAndSheetRows) {
 
 TEST_F(EndHandTest, EvenSplitsGiveNoPoint) {
     const ResultsSheet r = End({5, 0, 0, 0, 20, 0}, {5, 0, 0, 0, 20, 0});
-    EXPECT_EQ(r.boxes[16], "0");
-    EXPECT_EQ(r.boxes[17], "0");
+    EXPECT_EQ(r.scores.Boxes()[16], "0");
+    EXPECT_EQ(r.scores.Boxes()[17], "0");
     EXPECT_EQ(r.status, S(texts::kVerdictDraw));
     EXPECT_TRUE(r.faces[static_cast<int>(Face::ComputerSmiling)]);
     EXPECT_TRUE(r.faces[static_cast<int>(Face::HumanSmiling)]);
@@ -78,23 +78,23 @@ TEST_F(EndHandTest, EvenSplitsGiveNoPoint) {
 
 TEST_F(EndHandTest, ThreeSevensBeatFiveSixesAndSevensOfTheOtherSide) {
     ResultsSheet r = End({0, 0, 3, 3, 0, 0}, {0, 0, 5, 1, 0, 0});
-    EXPECT_EQ(r.boxes[2], S(texts::kYes));
-    EXPECT_EQ(r.boxes[3], "");
+    EXPECT_EQ(r.scores.Boxes()[2], S(texts::kYes));
+    EXPECT_EQ(r.scores.Boxes()[3], "");
 
     t.game.MePile.Score = t.game.YouPile.Score = 0;
     r = End({0, 0, 2, 2, 0, 0}, {0, 0, 5, 2, 0, 0});
-    EXPECT_EQ(r.boxes[2], "");
-    EXPECT_EQ(r.boxes[3], S(texts::kYes));
+    EXPECT_EQ(r.scores.Boxes()[2], "");
+    EXPECT_EQ(r.scores.Boxes()[3], S(texts::kYes));
 }
 
 TEST_F(EndHandTest, EightScoringCardsReplaceNormalScoring) {
     const ResultsSheet r = End({2, 1, 4, 3, 25, 4}, {8, 0, 1, 0, 15, 3});
     EXPECT_EQ(r.status, S(texts::kYou8));
-    EXPECT_EQ(r.boxes[17], "10");
-    EXPECT_EQ(r.boxes[16], "0");
-    for (int b : {2, 3, 4, 5, 6, 7}) EXPECT_EQ(r.boxes[b], "") << b;
-    EXPECT_EQ(r.boxes[8], "4");
-    EXPECT_EQ(r.boxes[9], "3");
+    EXPECT_EQ(r.scores.Boxes()[17], "10");
+    EXPECT_EQ(r.scores.Boxes()[16], "0");
+    for (int b : {2, 3, 4, 5, 6, 7}) EXPECT_EQ(r.scores.Boxes()[b], "") << b;
+    EXPECT_EQ(r.scores.Boxes()[8], "4");
+    EXPECT_EQ(r.scores.Boxes()[9], "3");
     EXPECT_EQ(t.game.YouPile.Score, 13);
     EXPECT_EQ(t.game.MePile.Score, 4);
 }
@@ -104,21 +104,21 @@ TEST_F(EndHandTest, NineScoringCardsSendTheOtherSideToZeroAndCancelItsSweeps) {
     t.game.MePile.Score = 5;
     const ResultsSheet r = End({9, 0, 0, 0, 20, 2}, {1, 0, 0, 0, 20, 6});
     EXPECT_EQ(r.status, S(texts::kMe9));
-    EXPECT_EQ(r.boxes[17], "-17");
-    EXPECT_EQ(r.boxes[9], "");
-    EXPECT_EQ(r.boxes[11], "");
-    EXPECT_EQ(r.boxes[8], "2");
-    EXPECT_EQ(r.boxes[10], "12");
-    EXPECT_EQ(r.boxes[12], "17");
-    EXPECT_EQ(r.boxes[13], "0");
+    EXPECT_EQ(r.scores.Boxes()[17], "-17");
+    EXPECT_EQ(r.scores.Boxes()[9], "");
+    EXPECT_EQ(r.scores.Boxes()[11], "");
+    EXPECT_EQ(r.scores.Boxes()[8], "2");
+    EXPECT_EQ(r.scores.Boxes()[10], "12");
+    EXPECT_EQ(r.scores.Boxes()[12], "17");
+    EXPECT_EQ(r.scores.Boxes()[13], "0");
 }
 
 TEST_F(EndHandTest, AllTenScoringCardsCloseTheMatchWithoutSweeps) {
     t.game.MePile.Score = 30;
     const ResultsSheet r = End({0, 0, 0, 0, 10, 9}, {10, 1, 0, 0, 30, 4});
     EXPECT_EQ(t.game.YouMatchWins, 1);
-    EXPECT_EQ(r.boxes[15], "1");
-    for (int b : {8, 9, 10, 11}) EXPECT_EQ(r.boxes[b], "") << b;
+    EXPECT_EQ(r.scores.Boxes()[15], "1");
+    for (int b : {8, 9, 10, 11}) EXPECT_EQ(r.scores.Boxes()[b], "") << b;
     EXPECT_EQ(r.status, S(texts::kYou10));
     // The match is over: the next one starts from nothing with the human to start.
     EXPECT_EQ(t.game.MatchNumber, 2);
@@ -129,8 +129,8 @@ TEST_F(EndHandTest, AllTenScoringCardsCloseTheMatchWithoutSweeps) {
 TEST_F(EndHandTest, DinariRuleOffMakesNineCardsOnePoint) {
     t.game.DinariRule = false;
     const ResultsSheet r = End({9, 0, 0, 0, 20, 0}, {1, 0, 0, 0, 20, 0});
-    EXPECT_EQ(r.boxes[16], "1");
-    EXPECT_EQ(r.boxes[6], "20");
+    EXPECT_EQ(r.scores.Boxes()[16], "1");
+    EXPECT_EQ(r.scores.Boxes()[6], "20");
     EXPECT_EQ(r.status, S(texts::kVerdictMe));
 }
 
@@ -223,8 +223,8 @@ TEST(GatherTest, LastCapturerTakesTheRestAndTiesGoToTheHuman) {
         ASSERT_FALSE(msgs.empty());
         EXPECT_EQ(msgs.front(),
                   computerLast ? "  I Gather the rest ...." : "You Gather the rest ....");
-        EXPECT_EQ(t.LastResults().boxes[computerLast ? 0 : 1], "1");
-        EXPECT_EQ(t.LastResults().boxes[computerLast ? 6 : 7], "2");
+        EXPECT_EQ(t.LastResults().scores.Boxes()[computerLast ? 0 : 1], "1");
+        EXPECT_EQ(t.LastResults().scores.Boxes()[computerLast ? 6 : 7], "2");
     }
 }
 

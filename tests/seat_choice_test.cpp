@@ -31,10 +31,10 @@ void RandomGames(int level, bool reverse, unsigned seed, int games, Look&& look)
             const auto hint = t.game.SuggestPlay(play % 4 + 1);
             ASSERT_TRUE(hint.has_value());
             t.game.HumanPlay(hint->card - 1);
-            if (t.game.InputState == 2) {
+            if (t.game.Input == InputState::PickFloor) {
                 for (const int card : hint->takes) t.game.HumanPlay(card - 1);
             }
-            ASSERT_EQ(t.game.InputState, t.game.GameActive ? 1 : t.game.InputState);
+            ASSERT_TRUE(!t.game.GameActive || t.game.Input == InputState::ChooseCard);
             t.table.TakeEvents();
         }
     }

@@ -78,7 +78,7 @@ TEST(TableChecksTest, EachCorruptionIsNoticed) {
          [](DealtTable& t) { t.d.table().SetFrameVisible(t.g().MePile.Cards[1], true); }, "frame"},
         {"a picked floor card without its frame", [](DealtTable& t) { t.g().PickedSet.set(1); },
          "no frame"},
-        {"a hand that takes no input", [](DealtTable& t) { t.g().InputState = 0; },
+        {"a hand that takes no input", [](DealtTable& t) { t.g().Input = InputState::Closed; },
          "takes no input"},
     };
     for (const Case& c : cases) {
@@ -92,6 +92,7 @@ TEST(TableChecksTest, APauseLeavesTheCardsOfThePlayOutOnlyWhileItIsShown) {
     DealtTable t;
     const int image = t.g().FloorPile.Cards[1] - 1;
     t.d.table().SetImageVisible(image, false);
+    t.g().Table.images[image].visible = false;
     t.g().MovedCount = 1;
     t.g().MovedCards[1] = image;
     EXPECT_EQ(t.Broken(Moment::DuringPause), "");
@@ -106,6 +107,9 @@ TEST(TableChecksTest, ALaidCardMustCarryTheTagOfALaidCard) {
     t.d.table().SetImageTag(image, 0);
     EXPECT_THAT(t.Broken(), HasSubstr("tag 1"));
     t.d.table().SetImageTag(image, 1);
+    // The table shows it right, but the game's own record of the table says otherwise.
+    EXPECT_THAT(t.Broken(), HasSubstr("record of the table"));
+    t.g().Table.images[image].tag = 1;
     EXPECT_EQ(t.Broken(), "");
 }
 

@@ -2,7 +2,6 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QRegularExpression>
 #include <QStringList>
 #include <QTimer>
 #include <array>
@@ -10,6 +9,7 @@
 #include "game/cards.h"
 #include "ui/card_widgets.h"
 #include "ui/ui_texts.h"
+#include "ui/utf8.h"
 
 namespace tazkova::ui {
 
@@ -20,25 +20,10 @@ constexpr std::array<const char*, 11> kRankNames{"",    "آس",   "اثنان", 
                                                  "ستة", "سبعة", "بنت",   "ولد",   "ملك"};
 constexpr std::array<const char*, 4> kSuitNames{"سباتي", "ديناري", "كبة", "بستوني"};
 
-QString Utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-/// The card a short name stands for ("7d", "Qc"), or 0.
-int CardOfName(const QString& name) {
-    for (int n = 1; n <= game::kDeckSize; ++n) {
-        if (QString::fromStdString(game::MakeCardName(n)) == name) return n;
-    }
-    return 0;
-}
-
-/// The cards of a list of short names, in Arabic, joined by "و" as they are spoken.
-QString SpokenCards(const QString& names) {
+/// Cards in Arabic, joined by "و" as they are spoken.
+QString SpokenCards(const game::CardList& cards) {
     QStringList spoken;
-    for (const QString& name : names.split(u' ', Qt::SkipEmptyParts)) {
-        const int card = CardOfName(name);
-        spoken << (card ? SpokenCardName(card) : name);
-    }
+    for (const int card : cards) spoken << SpokenCardName(card);
     return spoken.join(QStringLiteral(" و"));
 }
 
@@ -112,40 +97,40 @@ QString SpokenCardName(int card) {
     return Utf8(kRankNames[game::CardRank(card)]) + u' ' + Utf8(kSuitNames[(card - 1) / 10]);
 }
 
-QString SpokenStatus(const QString& status) {
-    static const QRegularExpression play(
-        QStringLiteral("^(You|  I) Play (\\S+)(?: and (win|pick) (.*?))?( Tazkova!!)?$"));
-    static const QRegularExpression gather(QStringLiteral("^(You|  I) Gather the rest"));
-    static const QRegularExpression result(QStringLiteral("^Result:  Me =(-?\\d+) You =(-?\\d+)$"));
-    const bool you = status.startsWith(QLatin1String("You"));
-    if (const auto m = play.match(status); m.hasMatch()) {
-        QString spoken = (you ? QStringLiteral("أنت تلعب ") : QStringLiteral("الحاسوب يلعب ")) +
-                         SpokenCards(m.captured(2));
-        if (m.hasCaptured(3))
-            spoken += (you ? QStringLiteral(" وتأخذ ") : QStringLiteral(" ويأخذ ")) +
-                      SpokenCards(m.captured(4));
-        if (m.hasCaptured(5)) spoken += QStringLiteral("، تزكوفا!");
-        return spoken;
-    }
-    if (gather.match(status).hasMatch()) {
-        return you ? QStringLiteral("أنت تجمع ما بقي على الأرض")
-                   : QStringLiteral("الحاسوب يجمع ما بقي على الأرض");
-    }
-    if (const auto m = result.match(status); m.hasMatch())
-        return QStringLiteral("النتيجة: الحاسوب %1، أنت %2").arg(m.captured(1), m.captured(2));
-    if (status == QLatin1String("Added to Picked List "))
-        return QStringLiteral("أضيفت إلى الأوراق الملتقطة");
-    if (status == QLatin1String("Removed from Picked List "))
-        return QStringLiteral("أزيلت من الأوراق الملتقطة");
-    return status;
+QString SpokenPlay(const game::Play& play) {
+    const bool you = play.side == game::Side::Human;
+    QString spoken = (you ? QStringLiteral("أنت تلعب ") : QStringLiteral("الحاسوب يلعب ")) +
+                     SpokenCardName(play.card);
+    if (!play.Laid())
+        spoken +=
+            (you ? QStringLiteral(" وتأخذ ") : QStringLiteral(" ويأخذ ")) + SpokenCards(play.taken);
+    if (play.sweep) spoken += QStringLiteral("، تزكوفا!");
+    return spoken;
 }
 
-QString SpokenCounters(const QString& counters) {
-    static const QRegularExpression numbers(QStringLiteral("^\\s*(\\d+)-(\\d+)-(\\d+)"));
-    const auto m = numbers.match(counters);
-    if (!m.hasMatch()) return counters;
+QString SpokenPick(int card, bool picked) {
+    return SpokenCardName(card) + u' ' +
+           (picked ? QStringLiteral("أضيفت إلى الأوراق الملتقطة")
+                   : QStringLiteral("أزيلت من الأوراق الملتقطة"));
+}
+
+QString SpokenGather(game::Side side) {
+    return side == game::Side::Human ? QStringLiteral("أنت تجمع ما بقي على الأرض")
+                                     : QStringLiteral("الحاسوب يجمع ما بقي على الأرض");
+}
+
+QString SpokenScore(const game::ScoreSheet& sheet) {
+    return QStringLiteral("النتيجة: الحاسوب %1، أنت %2")
+        .arg(sheet.computer.matchTotal.value_or(0))
+        .arg(sheet.human.matchTotal.value_or(0));
+}
+
+QString SpokenCounters(const game::Counters& counters) {
+    if (counters.match == 0) return QStringLiteral("Qorvel");
     return QStringLiteral("الطرح %1، اليد %2، الدور %3")
-        .arg(m.captured(1), m.captured(2), m.captured(3));
+        .arg(counters.match)
+        .arg(counters.hand)
+        .arg(counters.round);
 }
 
 void InstallCardAccessibility() {

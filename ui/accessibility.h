@@ -5,17 +5,29 @@
 
 #include <QString>
 
+#include "game/events.h"
+#include "game/table_view.h"
+
 namespace tazkova::ui {
 
 /// The Arabic name of card n (1..40): its rank, then its suit ("سبعة ديناري").
 QString SpokenCardName(int card);
 
-/// The status line's text as it is read out: the plays ("You Play 7d and win 7c") in Arabic
-/// words, the other texts as they stand.
-QString SpokenStatus(const QString& status);
+/// A play as it is read out: who plays which card, and what it takes ("أنت تلعب سبعة ديناري
+/// وتأخذ ثلاثة سباتي").
+QString SpokenPlay(const game::Play& play);
 
-/// The counters (" 1-2-3:اللعبة") as they are read out: match, hand and round.
-QString SpokenCounters(const QString& counters);
+/// A floor card picked for a capture, or put back.
+QString SpokenPick(int card, bool picked);
+
+/// The floor's rest gathered by a side at the hand's end.
+QString SpokenGather(game::Side side);
+
+/// The match totals after a hand.
+QString SpokenScore(const game::ScoreSheet& sheet);
+
+/// The counters as they are read out: match, hand and round.
+QString SpokenCounters(const game::Counters& counters);
 
 /// Lets the card images be read and pressed by a screen reader.
 void InstallCardAccessibility();

@@ -5,17 +5,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QEventLoop>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
-#include <algorithm>
 
 #include "sound/sound_switch.h"
 #include "sound/wave_bank.h"
@@ -23,12 +18,10 @@
 #include "ui/about_dialog.h"
 #include "ui/help_dialog.h"
 #include "ui/look.h"
-#include "ui/message_dialog.h"
 #include "ui/options_dialog.h"
-#include "ui/results_dialog.h"
-#include "ui/statistics.h"
 #include "ui/statistics_dialog.h"
 #include "ui/ui_texts.h"
+#include "ui/utf8.h"
 
 namespace tazkova::ui {
 
@@ -42,32 +35,6 @@ constexpr int kFacesAfterStartMs = 150;
 // Where the table remembers its size and its motion, beside the sound switch.
 const QString kZoomKey = QStringLiteral("Table/Zoom");
 const QString kMotionKey = QStringLiteral("Table/Motion");
-
-QString Utf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QString Utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-bool IsPlayerInput(QEvent::Type type) {
-    switch (type) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::Wheel:
-        case QEvent::Shortcut:
-        case QEvent::ShortcutOverride:
-        case QEvent::ContextMenu:
-            return true;
-        default:
-            return false;
-    }
-}
 
 }  // namespace
 
@@ -90,10 +57,54 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     move(100, 0);
 
     view_ = std::make_unique<CardTableView>(this, *this);
-    game_ = std::make_unique<Game>(*view_, *sounds_, *this, *this);
-    TableLayout& layout = view_->Layout();
+    pauses_ = std::make_unique<PauseLoop>(this);
     actions_ = MakeTableActions(this);
+    dialogs_ = std::make_unique<TableDialogs>(this, game_, *view_, *pauses_, statistics_, actions_);
+    game_ = std::make_unique<Game>(*view_, *sounds_, *pauses_, *dialogs_);
+    game_->AddListener(*view_);
+    game_->AddListener(statistics_);
+    game_->AddListener(*this);
+    focus_ = std::make_unique<CardFocus>(*game_, *view_);
+    drag_ = std::make_unique<CardDrag>(this, *view_, [this](int source, int target) {
+        RunGame([=, this] { game_->DropCard(source, target); });
+    });
+    MakeControls();
 
+    // What the table remembers: its size and whether its cards move.
+    const QStringList stores =
+        QStringList{store::GameSettingsFile()} + store::SystemSettingsFiles();
+    const QVariant motion = store::ReadSetting(stores, kMotionKey);
+    motion_ = motion.isValid() ? motion.toBool() : true;
+    const QVariant zoom = store::ReadSetting(stores, kZoomKey);
+    view_->SetZoom(zoom.isValid() ? zoom.toInt() : 100);
+
+    game_->SoundOn = sound::SoundSwitch::ReadSoundOn();
+    ShowSoundState();
+    game_->Startup(seed, MillisecondsSinceMidnight());
+    speedBar_->setValue(game_->DelayTime);
+    UpdateMotion();
+    UpdateActions();
+    qApp->installEventFilter(this);
+    // The focus ring around the focused button is drawn on the cloth, outside the button.
+    connect(qApp, &QApplication::focusChanged, this, [this] { update(); });
+
+    auto* faces = new QTimer(this);
+    faces->setInterval(0);
+    connect(faces, &QTimer::timeout, this, [this, faces] {
+        if (view_->PrepareOneFace()) return;
+        faces->stop();
+        faces->deleteLater();
+    });
+    // Shortly after start-up, when the window has been painted.
+    QTimer::singleShot(kFacesAfterStartMs, faces, qOverload<>(&QTimer::start));
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::MakeControls() {
+    TableLayout& layout = view_->Layout();
     auto button = [&](const char* name, const char* caption, const QRect& place) {
         auto* b = new QPushButton(Utf8(caption), this);
         b->setObjectName(QLatin1String(name));
@@ -110,12 +121,6 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     connect(optionsButton_, &QPushButton::clicked, this, &MainWindow::OptionsClicked);
     connect(resultsButton_, &QPushButton::clicked, this, &MainWindow::ResultsClicked);
     connect(finishButton_, &QPushButton::clicked, this, &QWidget::close);
-    view_->SetResultsButton(resultsButton_, [this] {
-        // A game begins: its matches are counted from naught, as a game with no play taken
-        // back.
-        youWinsSeen_ = meWinsSeen_ = 0;
-        tookBack_ = false;
-    });
 
     auto toolButton = [&](const char* name, const QRect& place, const char* spoken) {
         auto* b = new QToolButton(this);
@@ -194,38 +199,6 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
              newGameButton_, optionsButton_, resultsButton_, finishButton_, helpButton_,
              soundButton_, menuButton_, speedBar_})
         control->setAccessibleDescription(control->toolTip());
-
-    // What the table remembers: its size and whether its cards move.
-    const QStringList stores =
-        QStringList{store::GameSettingsFile()} + store::SystemSettingsFiles();
-    const QVariant motion = store::ReadSetting(stores, kMotionKey);
-    motion_ = motion.isValid() ? motion.toBool() : true;
-    const QVariant zoom = store::ReadSetting(stores, kZoomKey);
-    view_->SetZoom(zoom.isValid() ? zoom.toInt() : 100);
-
-    game_->SoundOn = sound::SoundSwitch::ReadSoundOn();
-    ShowSoundState();
-    game_->Startup(seed, MillisecondsSinceMidnight());
-    speedBar_->setValue(game_->DelayTime);
-    UpdateMotion();
-    UpdateActions();
-    qApp->installEventFilter(this);
-    // The focus ring around the focused button is drawn on the cloth, outside the button.
-    connect(qApp, &QApplication::focusChanged, this, [this] { update(); });
-
-    auto* faces = new QTimer(this);
-    faces->setInterval(0);
-    connect(faces, &QTimer::timeout, this, [this, faces] {
-        if (view_->PrepareOneFace()) return;
-        faces->stop();
-        faces->deleteLater();
-    });
-    // Shortly after start-up, when the window has been painted.
-    QTimer::singleShot(kFacesAfterStartMs, faces, qOverload<>(&QTimer::start));
-}
-
-MainWindow::~MainWindow() {
-    qApp->removeEventFilter(this);
 }
 
 // --- Commands ---------------------------------------------------------------------------------
@@ -233,7 +206,6 @@ MainWindow::~MainWindow() {
 void MainWindow::RunGame(const std::function<void()>& action) {
     if (inGame_) return;
     ClearHint();
-    const bool wasActive = game_->GameActive;
     const QWidget* focused = focusWidget();
     const auto* focusedCard = qobject_cast<const CardImage*>(focused);
     const CardPlace::Where before =
@@ -241,17 +213,17 @@ void MainWindow::RunGame(const std::function<void()>& action) {
     inGame_ = true;
     action();
     inGame_ = false;
-    DiscardPendingInput();
-    if (quitting_) {
+    pauses_->DropPendingInput();
+    if (pauses_->Quitting()) {
         QApplication::quit();
         return;
     }
-    if (focusedCard) KeepFocusOnTheTable(before);
-    if (wasActive && !game_->GameActive) {
-        // The game ended: counted for the level and the game type it was played at.
-        Stats().CountGame(game_->Level, game_->GameType, tookBack_, game_->HumanWonTheGame());
-    }
+    if (focusedCard) focus_->KeepOnTheTable(before, focusWidget(), resultsButton_);
     UpdateActions();
+}
+
+void MainWindow::HandStarted(const HandStart& start) {
+    if (start.newGame) resultsButton_->setFocus();
 }
 
 void MainWindow::NewGameClicked() {
@@ -259,7 +231,7 @@ void MainWindow::NewGameClicked() {
 }
 
 void MainWindow::OptionsClicked() {
-    RunGame([this] { game_->RunOptions(*optionsDialog()); });
+    RunGame([this] { game_->RunOptions(*dialogs_->Options()); });
 }
 
 void MainWindow::ResultsClicked() {
@@ -267,19 +239,19 @@ void MainWindow::ResultsClicked() {
 }
 
 void MainWindow::HelpClicked() {
-    RunGame([this] { helpDialog()->exec(); });
+    RunGame([this] { dialogs_->Help()->exec(); });
 }
 
 void MainWindow::StatisticsClicked() {
-    RunGame([this] { statisticsDialog()->ShowModal(); });
+    RunGame([this] { dialogs_->StatisticsBox()->ShowModal(); });
 }
 
 void MainWindow::AboutClicked() {
-    RunGame([this] { aboutDialog()->exec(); });
+    RunGame([this] { dialogs_->About()->exec(); });
 }
 
 void MainWindow::HintClicked() {
-    if (inGame_ || busy_) return;
+    if (inGame_ || Pausing()) return;
     ClearHint();
     const std::optional<PlaySuggestion> hint = game_->SuggestPlay();
     if (!hint) return;
@@ -296,12 +268,12 @@ void MainWindow::ClearHint() {
 
 void MainWindow::TakeBackClicked() {
     RunGame([this] {
-        if (game_->TakeBack()) tookBack_ = true;
+        if (game_->TakeBack()) statistics_.PlayTakenBack();
     });
 }
 
 void MainWindow::SoundClicked() {
-    game_->SoundOn = sound::SoundSwitch::Toggle(game_->SoundOn, *this);
+    game_->SoundOn = sound::SoundSwitch::Toggle(game_->SoundOn, *dialogs_);
     ShowSoundState();
 }
 
@@ -354,7 +326,7 @@ QMenu* MainWindow::Menu() {
 }
 
 void MainWindow::ShowMenu(const QPoint& globalPos) {
-    if (inGame_ || busy_) return;
+    if (inGame_ || Pausing()) return;
     UpdateActions();
     Menu()->popup(globalPos);
 }
@@ -380,231 +352,29 @@ void MainWindow::paintEvent(QPaintEvent*) {
     painter.drawRoundedRect(ring, 4 * scale, 4 * scale);
 }
 
-// --- The cards by keyboard --------------------------------------------------------------------
-
-CardPlace MainWindow::PlaceOf(int index) const {
-    CardPlace place;
-    const Game& g = *game_;
-    const int card = index + 1;
-    for (int i = 1; i <= g.YouPile.Count; ++i) {
-        if (g.YouPile.Cards[i] != card) continue;
-        place.where = CardPlace::Where::YourHand;
-        place.chosen = g.InputState == 2 && g.SelectedSlot == i;
-    }
-    for (int f = 1; f <= g.FloorPile.Count; ++f) {
-        if (g.FloorPile.Cards[f] != card) continue;
-        place.where = CardPlace::Where::Floor;
-        place.picked = g.PickedSet.test(static_cast<std::size_t>(f));
-    }
-    for (int i = 1; i <= g.MePile.Count; ++i) {
-        if (g.MePile.Cards[i] == card && view_->Image(index).visible)
-            place.where = CardPlace::Where::ComputersHand;
-    }
-    place.hinted = Card(index)->Hinted();
-    return place;
-}
-
-std::vector<int> MainWindow::CardsOf(CardPlace::Where where) const {
-    std::vector<int> cards;
-    for (int i = 0; i < kDeckSize; ++i) {
-        const ImageState& image = view_->Image(i);
-        if (image.visible && image.enabled && PlaceOf(i).where == where) cards.push_back(i);
-    }
-    // Right to left, the upper row first.
-    std::sort(cards.begin(), cards.end(), [this](int a, int b) {
-        const ImageState& x = view_->Image(a);
-        const ImageState& y = view_->Image(b);
-        return x.top != y.top ? x.top < y.top : x.left > y.left;
-    });
-    return cards;
-}
-
-bool MainWindow::MoveCardFocus(int index, int key) {
-    const CardPlace::Where where = PlaceOf(index).where;
-    if (where != CardPlace::Where::YourHand && where != CardPlace::Where::Floor) return false;
-    const std::vector<int> group = CardsOf(where);
-    const ImageState& here = view_->Image(index);
-    int to = -1;
-    switch (key) {
-        case Qt::Key_Left:  // on in the reading order, to the left
-        case Qt::Key_Right: {
-            int best = 1 << 20;
-            for (const int other : group) {
-                const ImageState& o = view_->Image(other);
-                const int step = key == Qt::Key_Left ? here.left - o.left : o.left - here.left;
-                if (o.top == here.top && step > 0 && step < best) {
-                    best = step;
-                    to = other;
-                }
-            }
-            break;
-        }
-        case Qt::Key_Up:
-        case Qt::Key_Down: {
-            // The nearest card of the next row up or down, the hand's row below the floor.
-            const std::vector<int> hand = CardsOf(CardPlace::Where::YourHand);
-            std::vector<int> all = CardsOf(CardPlace::Where::Floor);
-            all.insert(all.end(), hand.begin(), hand.end());
-            int nextRow = key == Qt::Key_Up ? -(1 << 20) : 1 << 20;
-            for (const int other : all) {
-                const int top = view_->Image(other).top;
-                if (key == Qt::Key_Up && top < here.top) nextRow = std::max(nextRow, top);
-                if (key == Qt::Key_Down && top > here.top) nextRow = std::min(nextRow, top);
-            }
-            int best = 1 << 20;
-            for (const int other : all) {
-                const ImageState& o = view_->Image(other);
-                if (o.top == nextRow && std::abs(o.left - here.left) < best) {
-                    best = std::abs(o.left - here.left);
-                    to = other;
-                }
-            }
-            break;
-        }
-        case Qt::Key_Home:
-            if (!group.empty()) to = group.front();
-            break;
-        case Qt::Key_End:
-            if (!group.empty()) to = group.back();
-            break;
-        default:
-            return false;
-    }
-    if (to >= 0) Card(to)->setFocus(Qt::OtherFocusReason);
-    return true;
-}
+// --- The cards: keyboard and mouse ------------------------------------------------------------
 
 bool MainWindow::focusNextPrevChild(bool next) {
     // Tab goes round the buttons, the menu button, the hand and the floor; inside the hand
     // and the floor the arrow keys move.
-    std::vector<QWidget*> stops = {newGameButton_, optionsButton_, resultsButton_, finishButton_,
-                                   menuButton_};
-    QWidget* focused = focusWidget();
-    int current = -1;
-    for (const CardPlace::Where where : {CardPlace::Where::YourHand, CardPlace::Where::Floor}) {
-        const std::vector<int> group = CardsOf(where);
-        if (group.empty()) continue;
-        QWidget* entry = Card(group.front());
-        for (const int card : group) {
-            if (Card(card) == focused) {
-                entry = focused;
-                current = static_cast<int>(stops.size());
-            }
-        }
-        stops.push_back(entry);
-    }
-    if (current < 0) {
-        const auto at = std::find(stops.begin(), stops.end(), focused);
-        current = at == stops.end() ? -1 : static_cast<int>(at - stops.begin());
-    }
-    const int count = static_cast<int>(stops.size());
-    const int to =
-        current < 0 ? (next ? 0 : count - 1) : (current + (next ? 1 : count - 1)) % count;
-    stops[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    focus_->Tab({newGameButton_, optionsButton_, resultsButton_, finishButton_, menuButton_},
+                focusWidget(), next);
     return true;
 }
 
-void MainWindow::KeepFocusOnTheTable(CardPlace::Where before) {
-    const auto* card = qobject_cast<const CardImage*>(focusWidget());
-    if (card && card->isVisible() && PlaceOf(card->Index()).where == before) return;
-    for (const CardPlace::Where where : {CardPlace::Where::YourHand, CardPlace::Where::Floor}) {
-        const std::vector<int> group = CardsOf(where);
-        if (!group.empty()) {
-            Card(group.front())->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-    resultsButton_->setFocus(Qt::OtherFocusReason);
-}
-
 void MainWindow::ActivateCard(int index) {
-    if (inGame_ || busy_ || !InRange(index, 0, kDeckSize)) return;
-    const ImageState& image = view_->Image(index);
+    if (inGame_ || Pausing() || !InRange(index, 0, kDeckSize)) return;
+    const ImageState& image = game_->Table.images[index];
     // As the mouse can: only a card that is shown and not yet taken.
     if (image.visible && image.enabled) RunGame([=, this] { game_->DropCard(index, index); });
 }
 
-// --- Dragging cards ---------------------------------------------------------------------------
-
 void MainWindow::CardPressed(int index, const QPoint& globalPos) {
-    if (inGame_ || busy_ || dragIndex_ >= 0) return;
-    view_->Motion().Finish();
-    CardImage* card = Card(index);
-    dragIndex_ = index;
-    dragOrigin_ = card->pos();
-    dragOffset_ = mapFromGlobal(globalPos) - card->pos();
-    card->raise();
-    dragCursor_ = Qt::ClosedHandCursor;
-    card->setCursor(dragCursor_);
-}
-
-int MainWindow::DropTargetAt(const QPoint& pos) const {
-    if (dragIndex_ < 0) return -1;
-    // Over its own place the card is dropped on itself: a plain click.
-    if (QRect(dragOrigin_, Card(dragIndex_)->size()).contains(pos)) return dragIndex_;
-    // Otherwise the topmost other card under the pointer, looking beneath the lifted one.
-    const QObjectList& stack = children();
-    for (auto it = stack.crbegin(); it != stack.crend(); ++it) {
-        auto* card = qobject_cast<CardImage*>(*it);
-        if (!card || card->Index() == dragIndex_ || !card->isVisible()) continue;
-        if (card->geometry().contains(pos)) return card->isEnabled() ? card->Index() : -1;
-    }
-    return -1;
-}
-
-void MainWindow::CardDragMoved(const QPoint& globalPos) {
-    if (dragIndex_ < 0) return;
-    const QPoint pos = mapFromGlobal(globalPos);
-    Card(dragIndex_)->move(pos - dragOffset_);
-    const int target = DropTargetAt(pos);
-    const bool accepts = target >= 0 && Game::DragAccepts(dragIndex_, target);
-    dragCursor_ = accepts ? Qt::ClosedHandCursor : Qt::ForbiddenCursor;
-    Card(dragIndex_)->setCursor(dragCursor_);
-}
-
-void MainWindow::CardReleased(const QPoint& globalPos) {
-    if (dragIndex_ < 0) return;
-    const int source = dragIndex_;
-    const int target = DropTargetAt(mapFromGlobal(globalPos));
-    CardImage* card = Card(source);
-    card->move(dragOrigin_);
-    card->unsetCursor();
-    dragCursor_ = Qt::ArrowCursor;
-    dragIndex_ = -1;
-    if (target >= 0 && Game::DragAccepts(source, target))
-        RunGame([=, this] { game_->DropCard(source, target); });
-}
-
-// --- Pauses -----------------------------------------------------------------------------------
-
-void MainWindow::Wait(int n) {
-    // One unit is 10^-8 of a day: 0.864 ms. The pause sleeps in an event loop of its own,
-    // which repaints, lets the cards glide and answers the window manager, and wakes when its
-    // time is up (or when the window is closed); the player's input meanwhile is dropped by
-    // the event filter.
-    const int ms = static_cast<int>(static_cast<qint64>(n) * 864 / 1000);
-    ++busy_;
-    if (ms > 0 && !quitting_) {
-        QEventLoop pause;
-        QTimer::singleShot(ms, Qt::PreciseTimer, &pause, &QEventLoop::quit);
-        pauseLoop_ = &pause;
-        pause.exec();
-        pauseLoop_ = nullptr;
-    } else {
-        QApplication::processEvents(QEventLoop::AllEvents);
-    }
-    --busy_;
-}
-
-void MainWindow::DiscardPendingInput() {
-    ++busy_;
-    QApplication::processEvents(QEventLoop::AllEvents);
-    --busy_;
+    if (inGame_ || Pausing()) return;
+    drag_->Press(index, globalPos);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // While the game pauses, the player's clicks and keys are dropped, not queued.
-    if (busy_ > 0 && IsPlayerInput(event->type())) return true;
     // The hint's marks last until the player's next click or key.
     if (!hinted_.empty() &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::ShortcutOverride ||
@@ -617,99 +387,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (inGame_) {
         // Closed in the middle of a play: the play runs out without pauses or dialogs,
         // then the program ends.
-        quitting_ = true;
-        if (pauseLoop_) pauseLoop_->quit();
+        pauses_->Quit();
         hide();
     }
     event->accept();
-}
-
-// --- Dialogs ----------------------------------------------------------------------------------
-
-ResultsDialog* MainWindow::resultsDialog() {
-    if (!resultsDialog_) resultsDialog_ = new ResultsDialog(this);
-    return resultsDialog_;
-}
-
-OptionsDialog* MainWindow::optionsDialog() {
-    if (!optionsDialog_) optionsDialog_ = new OptionsDialog(this);
-    return optionsDialog_;
-}
-
-MessageDialog* MainWindow::messageDialog() {
-    if (!messageDialog_) messageDialog_ = new MessageDialog(this);
-    return messageDialog_;
-}
-
-HelpDialog* MainWindow::helpDialog() {
-    if (!helpDialog_) {
-        helpDialog_ = new HelpDialog(*game_, this);
-        // Every key of the table, as the menu gives them, and the keys of the cards.
-        std::vector<std::pair<QString, QString>> keys;
-        const TableActions& a = actions_;
-        for (const QAction* action :
-             {a.newGame, a.options, a.results, a.hint, a.takeBack, a.statistics, a.zoomIn,
-              a.zoomOut, a.sound, a.faster, a.slower, a.help, a.quit}) {
-            keys.emplace_back(action->text(),
-                              action->shortcut().toString(QKeySequence::NativeText));
-        }
-        keys.emplace_back(Utf8(kKeyMenu), QStringLiteral("F10"));
-        keys.emplace_back(Utf8(kKeyArrows), QStringLiteral("← → ↑ ↓"));
-        keys.emplace_back(Utf8(kKeyTab), QStringLiteral("Tab"));
-        keys.emplace_back(Utf8(kKeyPlay), QStringLiteral("Enter / Space"));
-        helpDialog_->SetKeys(keys);
-    }
-    return helpDialog_;
-}
-
-StatisticsDialog* MainWindow::statisticsDialog() {
-    if (!statisticsDialog_) statisticsDialog_ = new StatisticsDialog(Stats(), this);
-    return statisticsDialog_;
-}
-
-AboutDialog* MainWindow::aboutDialog() {
-    if (!aboutDialog_) aboutDialog_ = new AboutDialog(this);
-    return aboutDialog_;
-}
-
-Statistics& MainWindow::Stats() {
-    if (!statistics_) statistics_ = std::make_unique<Statistics>(Statistics::UserFile());
-    return *statistics_;
-}
-
-void MainWindow::CountMatch() {
-    const Game& g = *game_;
-    const bool youWonOne = g.YouMatchWins > youWinsSeen_;
-    const bool meWonOne = g.MeMatchWins > meWinsSeen_;
-    youWinsSeen_ = g.YouMatchWins;
-    meWinsSeen_ = g.MeMatchWins;
-    if (!youWonOne && !meWonOne) return;
-    // A match has just ended. In a reverse game the player aims for the smaller total, so a
-    // match the computer takes with the larger one is the player's, as the faces say.
-    const bool playerWonMatch = g.ReverseGame ? meWonOne : youWonOne;
-    Stats().CountMatch(g.Level, g.GameType, tookBack_, g.YouPile.Score, g.MePile.Score,
-                       playerWonMatch);
-}
-
-void MainWindow::ShowResults(const ResultsSheet& sheet) {
-    CountMatch();
-    // The sheet keeps the last hand's contents even when the window is closing.
-    if (quitting_) {
-        resultsDialog()->Fill(sheet);
-        return;
-    }
-    view_->SetDefaultCursor();
-    resultsDialog()->ShowSheet(sheet);
-}
-
-void MainWindow::ShowMessageDialog(const std::string& text) {
-    if (quitting_) return;
-    messageDialog()->ShowText(Utf8(text));
-}
-
-void MainWindow::ShowErrorBox(const std::string& text) {
-    if (quitting_) return;
-    QMessageBox::critical(this, windowTitle(), Utf8(text));
 }
 
 }  // namespace tazkova::ui

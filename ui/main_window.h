@@ -1,6 +1,7 @@
 /// The card table: the main window with the cards, the buttons, the speed bar, the sound
-/// button, the menu and the status line. It owns the game and provides the game's pause
-/// and dialog ports; its pictures are the card table view, the game's display.
+/// button, the menu and the status line. It owns the game and wires it to the table view
+/// (the game's display), the pauses, the dialogs, the statistics, and the keyboard and the
+/// mouse on the cards; it carries out the commands of the buttons, the keys and the menu.
 #pragma once
 
 #include <QPoint>
@@ -8,13 +9,18 @@
 #include <functional>
 #include <memory>
 
+#include "game/events.h"
 #include "game/game.h"
 #include "game/ports.h"
+#include "ui/card_drag.h"
+#include "ui/card_focus.h"
 #include "ui/card_widgets.h"
+#include "ui/pause_loop.h"
+#include "ui/statistics_keeper.h"
+#include "ui/table_dialogs.h"
 #include "ui/table_menu.h"
 #include "ui/table_view.h"
 
-class QEventLoop;
 class QMenu;
 class QPushButton;
 class QScrollBar;
@@ -22,15 +28,9 @@ class QToolButton;
 
 namespace tazkova::ui {
 
-class AboutDialog;
-class HelpDialog;
-class MessageDialog;
-class OptionsDialog;
-class ResultsDialog;
 class Statistics;
-class StatisticsDialog;
 
-class MainWindow : public QWidget, public game::Pauser, public game::GameDialogs, public CardTable {
+class MainWindow : public QWidget, public CardTable, public game::GameListener {
     Q_OBJECT
   public:
     /// Builds the table and runs the start-up sequence. `sounds` may be null: the window then
@@ -43,22 +43,16 @@ class MainWindow : public QWidget, public game::Pauser, public game::GameDialogs
     CardTableView& View() { return *view_; }
     CardImage* Card(int index) const { return view_->Card(index); }
     const TableActions& Actions() const { return actions_; }
-    // The dialogs and the menu, each made at its first use: making them all at start-up
-    // would delay the opening of the table.
-    ResultsDialog* resultsDialog();
-    OptionsDialog* optionsDialog();
-    MessageDialog* messageDialog();
-    HelpDialog* helpDialog();
-    StatisticsDialog* statisticsDialog();
-    AboutDialog* aboutDialog();
+    TableDialogs& Dialogs() { return *dialogs_; }
+    PauseLoop& Pauses() { return *pauses_; }
+    Statistics& Stats() { return statistics_.Stats(); }
     QMenu* Menu();
-    Statistics& Stats();
     /// A play, a deal or a dialog of the game is under way: the table is in the middle of it.
     bool GameActionRunning() const { return inGame_; }
     /// The game is in one of its pauses (and the player's input is dropped).
-    bool Pausing() const { return busy_ > 0; }
+    bool Pausing() const { return pauses_->Busy(); }
     /// The pointer shape shown while a card is dragged over the table.
-    Qt::CursorShape DragCursor() const { return dragCursor_; }
+    Qt::CursorShape DragCursor() const { return drag_->Cursor(); }
 
     // What the buttons, the menu and the speed bar do.
     void NewGameClicked();
@@ -85,20 +79,14 @@ class MainWindow : public QWidget, public game::Pauser, public game::GameDialogs
 
     // CardTable: the cards' mouse, keys and places.
     void CardPressed(int index, const QPoint& globalPos) override;
-    void CardDragMoved(const QPoint& globalPos) override;
-    void CardReleased(const QPoint& globalPos) override;
+    void CardDragMoved(const QPoint& globalPos) override { drag_->Move(globalPos); }
+    void CardReleased(const QPoint& globalPos) override { drag_->Release(globalPos); }
     void ActivateCard(int index) override;
-    bool MoveCardFocus(int index, int key) override;
-    CardPlace PlaceOf(int index) const override;
+    bool MoveCardFocus(int index, int key) override { return focus_->Move(index, key); }
+    CardPlace PlaceOf(int index) const override { return focus_->PlaceOf(index); }
 
-    // game::Pauser: the window keeps painting and answering while the game pauses; the
-    // player's clicks and key presses made meanwhile are dropped.
-    void Wait(int n) override;
-
-    // game::GameDialogs
-    void ShowResults(const game::ResultsSheet& sheet) override;
-    void ShowMessageDialog(const std::string& text) override;
-    void ShowErrorBox(const std::string& text) override;
+    // game::GameListener: a new game gives the keyboard focus to the results button.
+    void HandStarted(const game::HandStart& start) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -108,29 +96,25 @@ class MainWindow : public QWidget, public game::Pauser, public game::GameDialogs
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    /// Builds the buttons, the speed bar and the commands with their keys.
+    void MakeControls();
     /// Runs a game action to its end, then drops the input that arrived meanwhile and puts
     /// the keyboard focus back on a card the player can act on.
     void RunGame(const std::function<void()>& action);
-    void DiscardPendingInput();
-    /// The card image under a window point that would receive a drop, or -1.
-    int DropTargetAt(const QPoint& pos) const;
     void ShowSoundState();
     void UpdateMotion();
     void UpdateActions();
-    /// The cards the player can reach by keyboard, in the table's right-to-left reading
-    /// order: the hand, or the floor (top row first).
-    std::vector<int> CardsOf(CardPlace::Where where) const;
-    /// After a play the focused card may be gone: the focus goes to the hand.
-    void KeepFocusOnTheTable(CardPlace::Where before);
-    /// Counts the match that the score sheet about to be shown ends.
-    void CountMatch();
     void ClearHint();
 
     std::unique_ptr<game::SoundBank> sounds_;
     std::unique_ptr<CardTableView> view_;
-    std::unique_ptr<game::Game> game_;
-    std::unique_ptr<Statistics> statistics_;
+    std::unique_ptr<PauseLoop> pauses_;
+    StatisticsKeeper statistics_;
     TableActions actions_;
+    std::unique_ptr<game::Game> game_;
+    std::unique_ptr<TableDialogs> dialogs_;
+    std::unique_ptr<CardFocus> focus_;
+    std::unique_ptr<CardDrag> drag_;
 
     QPushButton* newGameButton_ = nullptr;
     QPushButton* optionsButton_ = nullptr;
@@ -142,28 +126,9 @@ class MainWindow : public QWidget, public game::Pauser, public game::GameDialogs
     QScrollBar* speedBar_ = nullptr;
     QMenu* menu_ = nullptr;
 
-    ResultsDialog* resultsDialog_ = nullptr;
-    OptionsDialog* optionsDialog_ = nullptr;
-    MessageDialog* messageDialog_ = nullptr;
-    HelpDialog* helpDialog_ = nullptr;
-    StatisticsDialog* statisticsDialog_ = nullptr;
-    AboutDialog* aboutDialog_ = nullptr;
-
-    // The drag in progress.
-    int dragIndex_ = -1;
-    QPoint dragOffset_;
-    QPoint dragOrigin_;
-    Qt::CursorShape dragCursor_ = Qt::ArrowCursor;
-
-    bool motion_ = true;   // the player's choice; off at the fastest speed
-    int youWinsSeen_ = 0;  // match wins of this game counted so far
-    int meWinsSeen_ = 0;
-    bool tookBack_ = false;            // a play of this game was taken back
-    std::vector<int> hinted_;          // card images marked by the hint
-    QEventLoop* pauseLoop_ = nullptr;  // the pause under way
-    int busy_ = 0;                     // inside a pause: input is dropped
-    bool inGame_ = false;              // a game action is running
-    bool quitting_ = false;            // the window was closed while the game was running
+    bool motion_ = true;       // the player's choice; off at the fastest speed
+    std::vector<int> hinted_;  // card images marked by the hint
+    bool inGame_ = false;      // a game action is running
 };
 
 }  // namespace tazkova::ui

@@ -130,7 +130,8 @@ ResultsDialog::ResultsDialog(QWidget* parent) : GameDialog(parent, Qt::Dialog) {
 
 void ResultsDialog::Fill(const ResultsSheet& sheet) {
     setWindowTitle(QString::fromStdString(sheet.caption));
-    for (int i = 0; i < 18; ++i) boxes_[i]->setText(QString::fromStdString(sheet.boxes[i]));
+    const std::array<std::string, 18> boxes = sheet.scores.Boxes();
+    for (int i = 0; i < 18; ++i) boxes_[i]->setText(QString::fromStdString(boxes[i]));
     SetMemoText(*statusMemo_, QString::fromStdString(sheet.status), Qt::AlignHCenter,
                 kMemoLineHeight);
     for (int f = 0; f < kFaceCount; ++f) faces_[f]->setVisible(sheet.faces[f]);

@@ -7,10 +7,10 @@
 #include <QWidget>
 #include <optional>
 
-#include "game/texts.h"
 #include "ui/accessibility.h"
 #include "ui/look.h"
 #include "ui/ui_texts.h"
+#include "ui/utf8.h"
 
 namespace tazkova::ui {
 
@@ -18,16 +18,9 @@ using namespace tazkova::game;
 
 namespace {
 
-QString Utf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QPointF At(int left, int top) {
     return QPointF(left, top);
 }
-
-/// Shuffling turns the deck's pictures over this often before the deck is seen riffling.
-constexpr int kTogglesOfAShuffle = 10;
 
 }  // namespace
 
@@ -67,8 +60,7 @@ CardTableView::CardTableView(QWidget* window, CardTable& cards)
     countersLabel_->setObjectName(QStringLiteral("Counters"));
     countersLabel_->setAlignment(Qt::AlignCenter);
     layout_.PlaceText(countersLabel_, QRect(338, 4, 109, 22), 13, false);
-    countersLabel_->setText(QStringLiteral("Qorvel"));
-    countersLabel_->setAccessibleName(QStringLiteral("Qorvel"));
+    SetCounters(Counters{});
 
     // The card images, then the deck stack and the computer's backs; the cards lie over them.
     // The table opens with every card face down or away, so the faces are drawn after the
@@ -152,14 +144,6 @@ void CardTableView::SetImagePos(int image, int left, int top) {
     }
 }
 
-int CardTableView::ImageLeft(int image) const {
-    return InRange(image, 0, kDeckSize) ? images_[image].left : 0;
-}
-
-int CardTableView::ImageTop(int image) const {
-    return InRange(image, 0, kDeckSize) ? images_[image].top : 0;
-}
-
 void CardTableView::SetImageVisible(int image, bool visible) {
     if (!InRange(image, 0, kDeckSize)) return;
     ImageState& state = images_[image];
@@ -180,8 +164,8 @@ void CardTableView::SetImageVisible(int image, bool visible) {
     }
     if (!state.enabled) {
         // A captured card slides on toward the side that took it as it goes: down to the
-        // player's row, up to the computer's (the status line names the taker).
-        const bool toPlayer = statusLine_->text().startsWith(QLatin1String("You"));
+        // player's row, up to the computer's.
+        const bool toPlayer = taker_ == Side::Human;
         motion_.Vanish(card, QPointF(0, toPlayer ? 60 : -60), place);
     } else {
         card->hide();
@@ -195,32 +179,17 @@ void CardTableView::SetImageEnabled(int image, bool enabled) {
     cards_[image]->setEnabled(enabled);
 }
 
-void CardTableView::SetImageTag(int image, int tag) {
-    if (InRange(image, 0, kDeckSize)) images_[image].tag = tag;
-}
-
-int CardTableView::ImageTag(int image) const {
-    return InRange(image, 0, kDeckSize) ? images_[image].tag : 0;
-}
-
 void CardTableView::RedrawImage(int image) {
     if (InRange(image, 0, kDeckSize)) cards_[image]->update();
 }
 
 // --- Frames ---------------------------------------------------------------------------------
 
-void CardTableView::SetFramePos(int frame, int left, int top) {
-    if (!InRange(frame, 1, kDeckSize)) return;
-    frames_[frame - 1].left = left;
-    frames_[frame - 1].top = top;
-}
-
 void CardTableView::SetFrameVisible(int frame, bool visible) {
     if (!InRange(frame, 1, kDeckSize)) return;
     // A frame is drawn by its card, as a bright outline over its edge, and so only while the
     // card is shown: around a card left in the deck when a game restarts in the middle of a
     // pick it would be a stray outline.
-    frames_[frame - 1].visible = visible;
     cards_[frame - 1]->SetFramed(visible);
 }
 
@@ -233,21 +202,7 @@ void CardTableView::RedrawFrame(int frame) {
 void CardTableView::SetDeckStackVisible(int k, bool visible) {
     if (!InRange(k, 1, kDeckStackCount)) return;
     QLabel* picture = deckStack_[k - 1];
-    if (picture->isVisibleTo(window_) == visible) return;
     picture->setVisible(visible);
-    // The shuffle turns the deck's pictures over many times at once: the deck is then seen
-    // riffling for a moment.
-    if (++deckToggles_ == kTogglesOfAShuffle) {
-        std::vector<QWidget*> deck(deckStack_.begin(), deckStack_.end());
-        std::vector<QPointF> homes;
-        for (int d = 1; d <= kDeckStackCount; ++d)
-            homes.push_back(At(DeckStackLeft(d), DeckStackTop(d)));
-        motion_.Riffle(deck, homes);
-    }
-}
-
-bool CardTableView::DeckStackVisible(int k) const {
-    return InRange(k, 1, kDeckStackCount) && deckStack_[k - 1]->isVisibleTo(window_);
 }
 
 void CardTableView::RedrawDeckStack(int k) {
@@ -292,22 +247,23 @@ void CardTableView::SetOfficeLogoVisible(bool visible) {
 // --- The status line, the cursor, the focus -------------------------------------------------
 
 void CardTableView::SetMsg(const std::string& text) {
-    if (text == texts::kMomentText) deckToggles_ = 0;  // a shuffle begins
     const QString shown = Utf8(text);
     statusLine_->setText(shown);
-    // Read out in Arabic words; a new name is announced to a screen reader.
-    statusLine_->setAccessibleName(SpokenStatus(shown));
+    // A new name is announced to a screen reader: what the game said happened, in Arabic
+    // words, or else the text itself.
+    statusLine_->setAccessibleName(spokenNext_.isEmpty() ? shown : spokenNext_);
+    spokenNext_.clear();
 }
 
 void CardTableView::RedrawMsg() {
     statusLine_->update();
 }
 
-void CardTableView::SetCounters(const std::string& text) {
-    const QString shown = Utf8(text);
+void CardTableView::SetCounters(const Counters& counters) {
+    const QString shown = Utf8(CountersText(counters));
     if (shown == countersLabel_->text()) return;
     countersLabel_->setText(shown);
-    countersLabel_->setAccessibleName(SpokenCounters(shown));
+    countersLabel_->setAccessibleName(SpokenCounters(counters));
 }
 
 void CardTableView::SetHourglassCursor() {
@@ -322,43 +278,23 @@ void CardTableView::SetDefaultCursor() {
     QApplication::restoreOverrideCursor();
 }
 
-void CardTableView::FocusResultButton() {
-    if (resultsButton_) resultsButton_->setFocus();
-    if (onNewGame_) onNewGame_();
-}
-
 void CardTableView::RepaintMainWindow() {
     window_->update();
 }
 
-// --- Taking a play back ---------------------------------------------------------------------
+// --- The whole table at once ------------------------------------------------------------------
 
-TableView CardTableView::SaveView() const {
-    TableView view;
-    view.images = images_;
-    view.frames = frames_;
-    for (int k = 0; k < kDeckStackCount; ++k)
-        view.deckStack[k] = deckStack_[k]->isVisibleTo(window_);
-    view.meBacks = backs_;
-    view.lastRoundMarker = lastRoundMarker_->isVisibleTo(window_);
-    view.officeLogo = logo_->isVisibleTo(window_);
-    view.msg = statusLine_->text().toStdString();
-    view.counters = countersLabel_->text().toStdString();
-    return view;
-}
-
-void CardTableView::RestoreView(const TableView& view) {
-    // The table as it was, at once: nothing glides back.
+void CardTableView::ShowTable(const TableView& view) {
+    // The table as the game holds it, at once: nothing glides back.
     motion_.Finish();
     images_ = view.images;
-    frames_ = view.frames;
     for (int i = 0; i < kDeckSize; ++i) {
         const ImageState& image = images_[i];
         comesFrom_[i].reset();
         motion_.Jump(cards_[i], At(image.left, image.top));
         cards_[i]->setVisible(image.visible);
         cards_[i]->setEnabled(image.enabled);
-        cards_[i]->SetFramed(frames_[i].visible);
+        cards_[i]->SetFramed(view.frames[i].visible);
     }
     for (int k = 0; k < kDeckStackCount; ++k) deckStack_[k]->setVisible(view.deckStack[k]);
     backs_ = view.meBacks;
@@ -368,8 +304,38 @@ void CardTableView::RestoreView(const TableView& view) {
     }
     lastRoundMarker_->setVisible(view.lastRoundMarker);
     logo_->setVisible(view.officeLogo);
+    spokenNext_.clear();
     SetMsg(view.msg);
     SetCounters(view.counters);
+}
+
+// --- What happens in the game ---------------------------------------------------------------
+
+void CardTableView::HandStarted(const HandStart&) {
+    // The deck is shuffled: it is seen riffling for a moment.
+    std::vector<QWidget*> deck(deckStack_.begin(), deckStack_.end());
+    std::vector<QPointF> homes;
+    for (int d = 1; d <= kDeckStackCount; ++d)
+        homes.push_back(At(DeckStackLeft(d), DeckStackTop(d)));
+    motion_.Riffle(deck, homes);
+}
+
+void CardTableView::PlayMade(const Play& play) {
+    taker_ = play.side;
+    spokenNext_ = SpokenPlay(play);
+}
+
+void CardTableView::PickChanged(int card, bool picked) {
+    spokenNext_ = SpokenPick(card, picked);
+}
+
+void CardTableView::RestGathered(const Gather& gather) {
+    taker_ = gather.side;
+    spokenNext_ = SpokenGather(gather.side);
+}
+
+void CardTableView::HandScored(const ScoreSheet& sheet) {
+    spokenNext_ = SpokenScore(sheet);
 }
 
 }  // namespace tazkova::ui

@@ -2,16 +2,18 @@
 /// images with their frames, the deck stack, the computer's face-down cards, the logo, the
 /// last-round marker, the status line and the counters. The game's places are kept as the
 /// game set them (in the table's design pixels); the pictures are drawn at the table's zoom
-/// and glide to their places when motion is on.
+/// and glide to their places when motion is on. It hears the game's events: a captured card
+/// slides toward the side that took it, the deck riffles as a hand begins, and a screen reader
+/// hears each play, pick, gather and score in Arabic words.
 #pragma once
 
 #include <QPointF>
 #include <array>
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "game/cards.h"
+#include "game/events.h"
 #include "game/ports.h"
 #include "game/table_geometry.h"
 #include "game/table_view.h"
@@ -26,7 +28,7 @@ namespace tazkova::ui {
 
 class BevelPanel;
 
-class CardTableView : public game::TableDisplay {
+class CardTableView : public game::TableDisplay, public game::GameListener {
   public:
     /// Makes the pictures on `window`; `cards` is told of the mouse and keys on the cards.
     CardTableView(QWidget* window, CardTable& cards);
@@ -42,29 +44,21 @@ class CardTableView : public game::TableDisplay {
     const game::ImageState& Image(int image) const { return images_[image]; }
     QLabel* StatusLine() const { return statusLine_; }
     QLabel* CountersLabel() const { return countersLabel_; }
-    /// The results button, which a new game gives the keyboard focus to; `onNewGame` is told
-    /// then that a game begins.
-    void SetResultsButton(QWidget* button, std::function<void()> onNewGame) {
-        resultsButton_ = button;
-        onNewGame_ = std::move(onNewGame);
-    }
     /// Draws the face of one more card not drawn yet; false once all are.
     bool PrepareOneFace();
 
     // game::TableDisplay
     void SetImagePos(int image, int left, int top) override;
-    int ImageLeft(int image) const override;
-    int ImageTop(int image) const override;
     void SetImageVisible(int image, bool visible) override;
     void SetImageEnabled(int image, bool enabled) override;
-    void SetImageTag(int image, int tag) override;
-    int ImageTag(int image) const override;
+    void SetImageTag(int, int) override {}
     void RedrawImage(int image) override;
-    void SetFramePos(int frame, int left, int top) override;
+    /// A frame is drawn by its card, as an outline over the card's edge: its place is the
+    /// card's.
+    void SetFramePos(int, int, int) override {}
     void SetFrameVisible(int frame, bool visible) override;
     void RedrawFrame(int frame) override;
     void SetDeckStackVisible(int k, bool visible) override;
-    bool DeckStackVisible(int k) const override;
     void RedrawDeckStack(int k) override;
     void SetMeBackPos(int k, int left, int top) override;
     void SetMeBackVisible(int k, bool visible) override;
@@ -73,13 +67,18 @@ class CardTableView : public game::TableDisplay {
     void SetOfficeLogoVisible(bool visible) override;
     void SetMsg(const std::string& text) override;
     void RedrawMsg() override;
-    void SetCounters(const std::string& text) override;
+    void SetCounters(const game::Counters& counters) override;
     void SetHourglassCursor() override;
     void SetDefaultCursor() override;
-    void FocusResultButton() override;
     void RepaintMainWindow() override;
-    game::TableView SaveView() const override;
-    void RestoreView(const game::TableView& view) override;
+    void ShowTable(const game::TableView& view) override;
+
+    // game::GameListener
+    void HandStarted(const game::HandStart& start) override;
+    void PlayMade(const game::Play& play) override;
+    void PickChanged(int card, bool picked) override;
+    void RestGathered(const game::Gather& gather) override;
+    void HandScored(const game::ScoreSheet& sheet) override;
 
   private:
     /// Where a picture comes from when it is dealt: the top of the deck.
@@ -87,18 +86,14 @@ class CardTableView : public game::TableDisplay {
     static bool OffTable(QPointF at) { return at.x() >= game::kOffTableLeft; }
 
     QWidget* window_;
-    QWidget* resultsButton_ = nullptr;
-    std::function<void()> onNewGame_;
     TableLayout layout_;
     CardMotion motion_;
 
     std::array<CardImage*, game::kDeckSize> cards_{};
     std::array<game::ImageState, game::kDeckSize> images_{};
-    std::array<game::FrameState, game::kDeckSize> frames_{};
     // Where a hidden card was before the game moved it: it glides from there when shown.
     std::array<std::optional<QPointF>, game::kDeckSize> comesFrom_{};
     std::array<QLabel*, game::kDeckStackCount> deckStack_{};
-    int deckToggles_ = 0;
     std::array<QLabel*, game::kMeBackCount> meBacks_{};
     std::array<game::MeBackState, game::kMeBackCount> backs_{};
     QLabel* logo_ = nullptr;
@@ -107,6 +102,11 @@ class CardTableView : public game::TableDisplay {
     QLabel* statusLine_ = nullptr;
     QLabel* countersLabel_ = nullptr;
     bool hourglass_ = false;
+    // Who took the cards of the play being shown: they slide toward that side's row.
+    game::Side taker_ = game::Side::Human;
+    // What a screen reader hears of the next text of the status line, when an event of the
+    // game has said it in words; otherwise the text as it stands.
+    QString spokenNext_;
 };
 
 }  // namespace tazkova::ui

@@ -130,7 +130,7 @@ class RandomPlayer {
         auto any = [this](const Pile& p) { return p.Cards[1 + rng_() % p.Count] - 1; };
         if (hand.Count == 0) return "new";
         const unsigned aim = rng_() % 100;
-        if (floor.Count > 0 && (g.InputState == 2 ? aim < 85 : aim < 20))
+        if (floor.Count > 0 && (g.Input == InputState::PickFloor ? aim < 85 : aim < 20))
             return "click " + std::to_string(any(floor));
         if (floor.Count > 0 && aim >= 85)
             return "drag " + std::to_string(any(hand)) + " " + std::to_string(any(floor));

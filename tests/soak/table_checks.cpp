@@ -33,7 +33,7 @@ Places LocateCards(const Game& g) {
         if (!InRange(card, 1, kDeckSize)) {
             out.broken = where + ": card number " + N(card) + " out of range";
         } else if (placed[card]) {
-            out.broken = where + ": card " + MakeCardName(card) + " is in two places";
+            out.broken = where + ": card " + CardName(card) + " is in two places";
         } else {
             placed[card] = true;
             out.of[card] = place;
@@ -113,7 +113,6 @@ std::string CounterRule(const Game& g, const Places& places) {
     if (g.MatchNumber < 1 || g.HandNumber < 0) return "match or hand number out of range";
     if (!InRange(g.PlayCount, 0, 36)) return "PlayCount " + N(g.PlayCount) + " out of range";
     if (!InRange(g.RoundNo, 1, 7)) return "RoundNo " + N(g.RoundNo) + " out of range";
-    if (!InRange(g.InputState, 0, 2)) return "InputState " + N(g.InputState) + " out of range";
     if (!InRange(g.MovedCount, 0, kDeckSize)) return "MovedCount out of range";
     for (int i = 1; i <= g.MovedCount; ++i) {
         if (!InRange(g.MovedCards[i], 0, kDeckSize - 1)) return "a moved card out of range";
@@ -137,7 +136,7 @@ std::string ImageRule(const Game& g, const RecordingTable& t, const Places& plac
         const int image = card - 1;
         if (showing[image]) continue;
         const ImageState& im = t.Images()[image];
-        auto name = [card] { return MakeCardName(card); };
+        auto name = [card] { return CardName(card); };
         switch (places.of[card]) {
             case Place::Captured:
                 if (im.visible || im.enabled || im.tag != 0)
@@ -168,7 +167,7 @@ std::string ImageRule(const Game& g, const RecordingTable& t, const Places& plac
             const int image = g.MovedCards[i];
             const ImageState& im = t.Images()[image];
             if (places.of[image + 1] == Place::Floor && (!im.visible || im.tag != 1))
-                return "laid card " + MakeCardName(image + 1) + " is not shown with tag 1";
+                return "laid card " + CardName(image + 1) + " is not shown with tag 1";
         }
         for (int f = 1; f <= g.FloorPile.Count; ++f) {
             if (g.PickedSet.test(f) && !t.Frames()[g.FloorPile.Cards[f] - 1].visible)
@@ -201,8 +200,8 @@ std::string TurnRule(const Game& g) {
     if (g.PlayCount >= 36) return "the hand did not end after its 36th play";
     if (you.Count < 1) return "the human has no card to play: the table is stuck";
     if (me.Count != you.Count && me.Count != you.Count - 1) return "the turn order is broken";
-    if (g.InputState != 1 && g.InputState != 2) return "a running hand takes no input";
-    if (g.InputState == 2 && !InRange(g.SelectedSlot, 1, you.Count))
+    if (g.Input == InputState::Closed) return "a running hand takes no input";
+    if (g.Input == InputState::PickFloor && !InRange(g.SelectedSlot, 1, you.Count))
         return "the chosen hand card is not in the hand";
     return {};
 }
@@ -215,6 +214,10 @@ std::string BrokenRule(const Game& g, const RecordingTable& t, Moment moment) {
     std::string broken = CounterRule(g, places);
     if (broken.empty()) broken = ImageRule(g, t, places, moment);
     if (broken.empty() && moment == Moment::BetweenCommands) broken = TurnRule(g);
+    // The game draws a taken-back play from its own record of the table: it must be what
+    // the table was told.
+    if (broken.empty() && g.Table != t.View())
+        broken = "the game's record of the table is not what the table shows";
     return broken;
 }
 

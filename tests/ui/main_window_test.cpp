@@ -24,7 +24,7 @@ namespace {
 
 int C(const std::string& name) {
     for (int n = 1; n <= kDeckSize; ++n) {
-        if (MakeCardName(n) == name) return n;
+        if (CardName(n) == name) return n;
     }
     return 0;
 }
@@ -82,7 +82,7 @@ TEST_F(WindowTest, StartsWithAnEmptyTable) {
     EXPECT_FALSE(form->findChild<QLabel*>(QStringLiteral("Kurtut"))->isVisible());
     EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("Msg"))->text().toStdString(),
               Game::Banner());
-    for (int k = 1; k <= 6; ++k) EXPECT_TRUE(form->View().DeckStackVisible(k));
+    for (const bool shown : form->game().Table.deckStack) EXPECT_TRUE(shown);
     EXPECT_EQ(form->Card(11)->objectName(), QStringLiteral("card11"));
     EXPECT_EQ(form->Card(39)->objectName(), QStringLiteral("Card39"));
 
@@ -137,7 +137,8 @@ TEST_F(WindowTest, ClickOnAHandCardPlaysItAndTheComputerAnswers) {
 TEST_F(WindowTest, ARestartInTheMiddleOfAChoiceLeavesNoStrayFrame) {
     Arrange({C("Kc")}, {C("3h"), C("Kh")}, {C("3c"), C("3s"), C("5d")});
     QTest::mouseClick(form->Card(C("3h") - 1), Qt::LeftButton);
-    ASSERT_EQ(form->game().InputState, 2);  // two threes to choose from: the three waits
+    ASSERT_EQ(form->game().Input,
+              InputState::PickFloor);  // two threes to choose from: the three waits
     auto shownFrames = [&] {
         int shown = 0;
         for (const CardImage* card : form->findChildren<CardImage*>())
@@ -166,7 +167,7 @@ TEST_F(WindowTest, AcceptedDragMakesBothClicks) {
     // The first click chose the seven, the second took the dropped-on seven.
     EXPECT_EQ(g.YouPile.Count, 1);
     EXPECT_EQ(g.YouPile.CardCount, 2);
-    EXPECT_EQ(g.InputState, 1);
+    EXPECT_EQ(g.Input, InputState::ChooseCard);
     EXPECT_EQ(Cards(g.FloorPile).size(), 3u);  // 7c and 2s stay, the computer laid or took one
 }
 
@@ -191,7 +192,7 @@ TEST_F(WindowTest, RefusedOrEmptyDropDoesNothing) {
 TEST_F(WindowTest, ClicksDuringAPauseAreDropped) {
     auto* button = form->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
     QTimer::singleShot(0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
-    form->Wait(60);
+    form->Pauses().Wait(60);
     QApplication::processEvents();
     EXPECT_FALSE(form->game().GameActive);
 }
@@ -210,14 +211,14 @@ TEST_F(WindowTest, AHandPlayedToItsEndShowsTheScoreSheet) {
         QTest::mouseClick(form->Card(cards[rng() % cards.size()]), Qt::LeftButton);
     }
     EXPECT_EQ(closer.Count(QStringLiteral("frmSmry")), 1);
-    const auto& boxes = form->resultsDialog()->Boxes();
+    const auto& boxes = form->Dialogs().Results()->Boxes();
     bool ok0 = false, ok1 = false;
     const int me = boxes[0]->text().toInt(&ok0);
     const int you = boxes[1]->text().toInt(&ok1);
     EXPECT_TRUE(ok0 && ok1);
     EXPECT_LE(me + you, 10);
     EXPECT_FALSE(boxes[12]->text().isEmpty());
-    EXPECT_TRUE(form->resultsDialog()->windowTitle().startsWith(QStringLiteral(" 1\\1")));
+    EXPECT_TRUE(form->Dialogs().Results()->windowTitle().startsWith(QStringLiteral(" 1\\1")));
 }
 
 TEST_F(WindowTest, TheSameNumberDealsTheSameHands) {
@@ -237,16 +238,33 @@ TEST_F(WindowTest, TheSameNumberDealsTheSameHands) {
 TEST_F(WindowTest, ATakenBackPlayShowsTheTableAsItWas) {
     NewGame();
     Game& g = form->game();
-    const TableView before = form->View().SaveView();
+    // What the window shows: every card's place, whether it is shown and framed, and the two
+    // labels.
+    auto shown = [&] {
+        form->View().Motion().Finish();
+        QStringList table;
+        for (int i = 0; i < kDeckSize; ++i) {
+            const CardImage* card = form->Card(i);
+            table << QStringLiteral("%1 at %2,%3 shown %4 framed %5")
+                         .arg(i)
+                         .arg(card->x())
+                         .arg(card->y())
+                         .arg(card->isVisibleTo(form.get()))
+                         .arg(card->Framed());
+        }
+        return table << form->View().StatusLine()->text() << form->View().CountersLabel()->text();
+    };
+    const QStringList before = shown();
     const auto hint = g.SuggestPlay();
     ASSERT_TRUE(hint.has_value());
     QTest::mouseClick(form->Card(hint->card - 1), Qt::LeftButton);
     for (const int card : hint->takes) {
-        if (g.InputState == 2) QTest::mouseClick(form->Card(card - 1), Qt::LeftButton);
+        if (g.Input == InputState::PickFloor)
+            QTest::mouseClick(form->Card(card - 1), Qt::LeftButton);
     }
-    ASSERT_NE(form->View().SaveView(), before);
+    ASSERT_NE(shown(), before);
     ASSERT_TRUE(g.TakeBack());
-    EXPECT_EQ(form->View().SaveView(), before);
+    EXPECT_EQ(shown(), before);
     EXPECT_FALSE(g.CanTakeBack());
     // The cards shown are the cards in the hand and on the floor again.
     for (const Pile* pile : {&g.YouPile, &g.FloorPile}) {

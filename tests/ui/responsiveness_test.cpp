@@ -129,7 +129,7 @@ TEST_F(ResponsivenessTest, APauseKeepsTheEventLoopTurning) {
     auto form = MakeForm();
     const Turns t = Best("pause of 350 units", [&] {
         // 350 units of 0.864 ms: a pause of 302 ms.
-        return Watch([&] { form->Wait(350); });
+        return Watch([&] { form->Pauses().Wait(350); });
     });
     EXPECT_GE(t.elapsedMs, 302);
     EXPECT_GE(t.count, 100);
@@ -175,7 +175,7 @@ TEST_F(ResponsivenessTest, TheFirstDealRightAfterStartUpKeepsTheEventLoopTurning
         return Watch([&] {
             tazkova::testing::PressNewGame(*form);
             // The deal is on the table; the player looks at it for a moment.
-            form->Wait(120);
+            form->Pauses().Wait(120);
         });
     });
     std::printf("card faces drawn before the deal: %d of 40\n", facesBefore);

@@ -52,17 +52,18 @@ inline void PressNewGame(MainWindow& form) {
 inline void ArrangeTable(MainWindow& form, const std::vector<int>& me, const std::vector<int>& you,
                          const std::vector<int>& floor) {
     Game& g = form.game();
-    for (int i = 0; i < kDeckSize; ++i) {
-        form.View().SetImageVisible(i, false);
-        form.View().SetImageEnabled(i, true);
-        form.View().SetImageTag(i, 0);
+    for (ImageState& image : g.Table.images) {
+        image.visible = false;
+        image.enabled = true;
+        image.tag = 0;
     }
+    form.View().ShowTable(g.Table);
     auto fill = [&](Pile& pile, const std::vector<int>& cards) {
         pile.Count = static_cast<int>(cards.size());
         for (int i = 0; i < pile.Count; ++i) {
             pile.Cards[i + 1] = cards[i];
             pile.Slots[i + 1] = i + 1;
-            form.View().SetImageTag(cards[i] - 1, 1);
+            g.Table.images[cards[i] - 1].tag = 1;
         }
         g.LayOutPile(pile, true);
     };
@@ -70,7 +71,7 @@ inline void ArrangeTable(MainWindow& form, const std::vector<int>& me, const std
     fill(g.YouPile, you);
     fill(g.FloorPile, floor);
     g.PlayCount = 1;
-    g.InputState = 1;
+    g.Input = InputState::ChooseCard;
     g.PickedSet.reset();
 }
 

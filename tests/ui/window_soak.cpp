@@ -152,7 +152,7 @@ class WindowSoak {
         if (window_->GameActionRunning() && !window_->Pausing()) return;
         ++report_.checks;
         game::RecordingTable shown;
-        shown.RestoreView(window_->View().SaveView());
+        shown.ShowTable(window_->game().Table);
         const soak::Moment moment =
             window_->Pausing() ? soak::Moment::DuringPause : soak::Moment::BetweenCommands;
         std::string broken = soak::BrokenRule(window_->game(), shown, moment);

@@ -1,0 +1,62 @@
+/// The dialogs the card table opens, each made at its first use (making them all at
+/// start-up would delay the opening of the table), and the game's dialog port over them.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "game/game.h"
+#include "game/ports.h"
+#include "ui/table_menu.h"
+
+class QWidget;
+
+namespace tazkova::ui {
+
+class AboutDialog;
+class CardTableView;
+class HelpDialog;
+class MessageDialog;
+class OptionsDialog;
+class PauseLoop;
+class ResultsDialog;
+class StatisticsDialog;
+class StatisticsKeeper;
+
+class TableDialogs : public game::GameDialogs {
+  public:
+    /// `game` is the window's game, made after its dialogs: it is asked for at the first use.
+    TableDialogs(QWidget* window, const std::unique_ptr<game::Game>& game, CardTableView& view,
+                 const PauseLoop& pauses, StatisticsKeeper& statistics,
+                 const TableActions& actions);
+
+    ResultsDialog* Results();
+    OptionsDialog* Options();
+    MessageDialog* Message();
+    HelpDialog* Help();
+    StatisticsDialog* StatisticsBox();
+    AboutDialog* About();
+
+    // game::GameDialogs. While the window closes in the middle of a play, nothing opens (the
+    // score sheet still keeps the last hand).
+    void ShowResults(const game::ResultsSheet& sheet) override;
+    void ShowMessageDialog(const std::string& text) override;
+    void ShowErrorBox(const std::string& text) override;
+
+  private:
+    QWidget* window_;
+    const std::unique_ptr<game::Game>& game_;
+    CardTableView& view_;
+    const PauseLoop& pauses_;
+    StatisticsKeeper& statistics_;
+    const TableActions& actions_;
+
+    ResultsDialog* results_ = nullptr;
+    OptionsDialog* options_ = nullptr;
+    MessageDialog* message_ = nullptr;
+    HelpDialog* help_ = nullptr;
+    StatisticsDialog* statisticsBox_ = nullptr;
+    AboutDialog* about_ = nullptr;
+};
+
+}  // namespace tazkova::ui
