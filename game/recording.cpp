@@ -4,48 +4,6 @@
 
 namespace tazkova::game {
 
-void RecordingTable::SetImagePos(int image, int left, int top) {
-    if (!InRange(image, 0, kDeckSize)) return;
-    view_.images[image].left = left;
-    view_.images[image].top = top;
-}
-
-void RecordingTable::SetImageVisible(int image, bool visible) {
-    if (InRange(image, 0, kDeckSize)) view_.images[image].visible = visible;
-}
-
-void RecordingTable::SetImageEnabled(int image, bool enabled) {
-    if (InRange(image, 0, kDeckSize)) view_.images[image].enabled = enabled;
-}
-
-void RecordingTable::SetImageTag(int image, int tag) {
-    if (InRange(image, 0, kDeckSize)) view_.images[image].tag = tag;
-}
-
-void RecordingTable::SetFramePos(int frame, int left, int top) {
-    if (!InRange(frame, 1, kDeckSize)) return;
-    view_.frames[frame - 1].left = left;
-    view_.frames[frame - 1].top = top;
-}
-
-void RecordingTable::SetFrameVisible(int frame, bool visible) {
-    if (InRange(frame, 1, kDeckSize)) view_.frames[frame - 1].visible = visible;
-}
-
-void RecordingTable::SetDeckStackVisible(int k, bool visible) {
-    if (InRange(k, 1, kDeckStackCount)) view_.deckStack[k - 1] = visible;
-}
-
-void RecordingTable::SetMeBackPos(int k, int left, int top) {
-    if (!InRange(k, 1, kMeBackCount)) return;
-    view_.meBacks[k - 1].left = left;
-    view_.meBacks[k - 1].top = top;
-}
-
-void RecordingTable::SetMeBackVisible(int k, bool visible) {
-    if (InRange(k, 1, kMeBackCount)) view_.meBacks[k - 1].visible = visible;
-}
-
 void RecordingTable::SetMsg(const std::string& text) {
     view_.msg = text;
     events_.push_back({TableEvent::Kind::Msg, text});

@@ -29,18 +29,26 @@ struct TableEvent {
 class RecordingTable : public TableDisplay, public SoundBank, public Pauser, public GameDialogs {
   public:
     // TableDisplay
-    void SetImagePos(int image, int left, int top) override;
-    void SetImageVisible(int image, bool visible) override;
-    void SetImageEnabled(int image, bool enabled) override;
-    void SetImageTag(int image, int tag) override;
+    void SetImagePos(int image, int left, int top) override { view_.SetImagePos(image, left, top); }
+    void SetImageVisible(int image, bool visible) override {
+        view_.SetImageVisible(image, visible);
+    }
+    void SetImageEnabled(int image, bool enabled) override {
+        view_.SetImageEnabled(image, enabled);
+    }
+    void SetImageTag(int image, int tag) override { view_.SetImageTag(image, tag); }
     void RedrawImage(int) override {}
-    void SetFramePos(int frame, int left, int top) override;
-    void SetFrameVisible(int frame, bool visible) override;
+    void SetFramePos(int frame, int left, int top) override { view_.SetFramePos(frame, left, top); }
+    void SetFrameVisible(int frame, bool visible) override {
+        view_.SetFrameVisible(frame, visible);
+    }
     void RedrawFrame(int) override {}
-    void SetDeckStackVisible(int k, bool visible) override;
+    void SetDeckStackVisible(int k, bool visible) override {
+        view_.SetDeckStackVisible(k, visible);
+    }
     void RedrawDeckStack(int) override {}
-    void SetMeBackPos(int k, int left, int top) override;
-    void SetMeBackVisible(int k, bool visible) override;
+    void SetMeBackPos(int k, int left, int top) override { view_.SetMeBackPos(k, left, top); }
+    void SetMeBackVisible(int k, bool visible) override { view_.SetMeBackVisible(k, visible); }
     void RedrawMeBack(int) override {}
     void SetLastRoundMarkerVisible(bool visible) override { view_.lastRoundMarker = visible; }
     void SetOfficeLogoVisible(bool visible) override { view_.officeLogo = visible; }

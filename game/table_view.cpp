@@ -12,26 +12,67 @@ std::string CountersText(const Counters& counters) {
            std::to_string(counters.round) + std::string(texts::kGameWord);
 }
 
+void TableView::SetImagePos(int image, int left, int top) {
+    if (!InRange(image, 0, kDeckSize)) return;
+    images[image].left = static_cast<std::int16_t>(left);
+    images[image].top = static_cast<std::int16_t>(top);
+}
+
+void TableView::SetImageVisible(int image, bool visible) {
+    if (InRange(image, 0, kDeckSize)) images[image].visible = visible;
+}
+
+void TableView::SetImageEnabled(int image, bool enabled) {
+    if (InRange(image, 0, kDeckSize)) images[image].enabled = enabled;
+}
+
+void TableView::SetImageTag(int image, int tag) {
+    if (InRange(image, 0, kDeckSize)) images[image].tag = static_cast<std::int8_t>(tag);
+}
+
+void TableView::SetFramePos(int frame, int left, int top) {
+    if (!InRange(frame, 1, kDeckSize)) return;
+    frames[frame - 1].left = static_cast<std::int16_t>(left);
+    frames[frame - 1].top = static_cast<std::int16_t>(top);
+}
+
+void TableView::SetFrameVisible(int frame, bool visible) {
+    if (InRange(frame, 1, kDeckSize)) frames[frame - 1].visible = visible;
+}
+
+void TableView::SetDeckStackVisible(int k, bool visible) {
+    if (InRange(k, 1, kDeckStackCount)) deckStack[k - 1] = visible;
+}
+
+void TableView::SetMeBackPos(int k, int left, int top) {
+    if (!InRange(k, 1, kMeBackCount)) return;
+    meBacks[k - 1].left = left;
+    meBacks[k - 1].top = top;
+}
+
+void TableView::SetMeBackVisible(int k, bool visible) {
+    if (InRange(k, 1, kMeBackCount)) meBacks[k - 1].visible = visible;
+}
+
+// --- The game's display ---------------------------------------------------------------------
+
 void TableMirror::SetImagePos(int image, int left, int top) {
-    if (InRange(image, 0, kDeckSize)) {
-        shown_.images[image].left = left;
-        shown_.images[image].top = top;
-    }
+    shown_.SetImagePos(image, left, top);
     display_.SetImagePos(image, left, top);
 }
 
 void TableMirror::SetImageVisible(int image, bool visible) {
-    if (InRange(image, 0, kDeckSize)) shown_.images[image].visible = visible;
+    shown_.SetImageVisible(image, visible);
     display_.SetImageVisible(image, visible);
 }
 
 void TableMirror::SetImageEnabled(int image, bool enabled) {
-    if (InRange(image, 0, kDeckSize)) shown_.images[image].enabled = enabled;
+    shown_.SetImageEnabled(image, enabled);
     display_.SetImageEnabled(image, enabled);
 }
 
 void TableMirror::SetImageTag(int image, int tag) {
-    if (InRange(image, 0, kDeckSize)) shown_.images[image].tag = tag;
+    shown_.SetImageTag(image, tag);
     display_.SetImageTag(image, tag);
 }
 
@@ -40,15 +81,12 @@ void TableMirror::RedrawImage(int image) {
 }
 
 void TableMirror::SetFramePos(int frame, int left, int top) {
-    if (InRange(frame, 1, kDeckSize)) {
-        shown_.frames[frame - 1].left = left;
-        shown_.frames[frame - 1].top = top;
-    }
+    shown_.SetFramePos(frame, left, top);
     display_.SetFramePos(frame, left, top);
 }
 
 void TableMirror::SetFrameVisible(int frame, bool visible) {
-    if (InRange(frame, 1, kDeckSize)) shown_.frames[frame - 1].visible = visible;
+    shown_.SetFrameVisible(frame, visible);
     display_.SetFrameVisible(frame, visible);
 }
 
@@ -57,7 +95,7 @@ void TableMirror::RedrawFrame(int frame) {
 }
 
 void TableMirror::SetDeckStackVisible(int k, bool visible) {
-    if (InRange(k, 1, kDeckStackCount)) shown_.deckStack[k - 1] = visible;
+    shown_.SetDeckStackVisible(k, visible);
     display_.SetDeckStackVisible(k, visible);
 }
 
@@ -66,15 +104,12 @@ void TableMirror::RedrawDeckStack(int k) {
 }
 
 void TableMirror::SetMeBackPos(int k, int left, int top) {
-    if (InRange(k, 1, kMeBackCount)) {
-        shown_.meBacks[k - 1].left = left;
-        shown_.meBacks[k - 1].top = top;
-    }
+    shown_.SetMeBackPos(k, left, top);
     display_.SetMeBackPos(k, left, top);
 }
 
 void TableMirror::SetMeBackVisible(int k, bool visible) {
-    if (InRange(k, 1, kMeBackCount)) shown_.meBacks[k - 1].visible = visible;
+    shown_.SetMeBackVisible(k, visible);
     display_.SetMeBackVisible(k, visible);
 }
 

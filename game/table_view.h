@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "game/cards.h"
@@ -12,19 +13,20 @@
 
 namespace tazkova::game {
 
-/// Position, visibility and the rest of one card image as the window holds them.
+/// Position, visibility and the rest of one card image as the window holds them. Kept small:
+/// the game copies its record of the table before every play it may take back.
 struct ImageState {
-    int left = kOffTableLeft;
-    int top = kOffTableTop;
+    std::int16_t left = kOffTableLeft;
+    std::int16_t top = kOffTableTop;
     bool visible = false;
     bool enabled = true;
-    int tag = 0;
+    std::int8_t tag = 0;
     bool operator==(const ImageState&) const = default;
 };
 
 struct FrameState {
-    int left = kFrameHomeLeft;
-    int top = kFrameHomeTop;
+    std::int16_t left = kFrameHomeLeft;
+    std::int16_t top = kFrameHomeTop;
     bool visible = false;
     bool operator==(const FrameState&) const = default;
 };
@@ -60,6 +62,18 @@ struct TableView {
     std::string msg;    // the status line
     Counters counters;  // the match, hand and round label
     bool operator==(const TableView&) const = default;
+
+    // The display operations, as each changes what the table shows (an index out of range
+    // changes nothing).
+    void SetImagePos(int image, int left, int top);
+    void SetImageVisible(int image, bool visible);
+    void SetImageEnabled(int image, bool enabled);
+    void SetImageTag(int image, int tag);
+    void SetFramePos(int frame, int left, int top);
+    void SetFrameVisible(int frame, bool visible);
+    void SetDeckStackVisible(int k, bool visible);
+    void SetMeBackPos(int k, int left, int top);
+    void SetMeBackVisible(int k, bool visible);
 };
 
 class TableDisplay;

@@ -1,6 +1,7 @@
 // Whole games played to their end by a scripted human with random clicks and drags, at
 // every level, game type and option: after every command all 40 cards are accounted for,
-// the counters agree with each other, and a replay gives the same output.
+// the counters agree with each other, the game's events agree with the table, and a replay
+// gives the same output.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -22,9 +23,72 @@ struct TableSetup {
     bool reverse;
 };
 
+/// Checks each event of the game against the table it is told at: the play against the
+/// status line and the piles, the sweep against its points, the ends against the counters.
+class EventCheck : public GameListener {
+  public:
+    explicit EventCheck(const Game& g) : g_(g) {}
+
+    void PlayMade(const Play& play) override {
+        const Pile& taker = play.side == Side::Human ? g_.YouPile : g_.MePile;
+        const std::string played = (play.side == Side::Human ? "You" : "  I") +
+                                   std::string(" Play ") + CardName(play.card);
+        EXPECT_EQ(g_.StatusText.rfind(played, 0), 0u) << g_.StatusText;
+        if (play.Laid()) {
+            EXPECT_EQ(g_.StatusText, played);
+        }
+        for (const int card : play.taken) {
+            EXPECT_NE(g_.StatusText.find(" " + CardName(card)), std::string::npos);
+            for (int f = 1; f <= g_.FloorPile.Count; ++f) EXPECT_NE(g_.FloorPile.Cards[f], card);
+        }
+        const bool saysSweep = g_.StatusText.ends_with(" Tazkova!!");
+        EXPECT_EQ(play.sweep, saysSweep) << g_.StatusText;
+        EXPECT_EQ(taker.SweepPoints, sweeps_[static_cast<int>(play.side)] + play.sweepPoints);
+        sweeps_[static_cast<int>(play.side)] = taker.SweepPoints;
+        ++plays_;
+    }
+    void HandStarted(const HandStart& start) override {
+        EXPECT_EQ(start.hand, g_.HandNumber);
+        sweeps_ = {0, 0};
+        plays_ = 0;
+    }
+    void RestGathered(const Gather& gather) override {
+        EXPECT_EQ(plays_, 36) << "the rest is gathered after the 36th play";
+        EXPECT_EQ(g_.FloorPile.Count, 0);
+        const Pile& taker = gather.side == Side::Human ? g_.YouPile : g_.MePile;
+        const Pile& other = gather.side == Side::Human ? g_.MePile : g_.YouPile;
+        if (gather.cards.count > 0) {
+            EXPECT_GT(taker.LastCapturePlay, other.LastCapturePlay);
+        }
+    }
+    void MatchEnded(const MatchEnd& end) override {
+        ++matches_;
+        EXPECT_NE(end.computerTotal, end.humanTotal);
+        const bool largerWins = !g_.ReverseGame;
+        const bool humanLarger = end.humanTotal > end.computerTotal;
+        EXPECT_EQ(end.winner == Side::Human, humanLarger == largerWins);
+    }
+    void GameEnded(Side winner) override {
+        const bool computerTwo = g_.MeMatchWins >= 2;
+        EXPECT_EQ(winner == Side::Computer, computerTwo != g_.ReverseGame);
+        EXPECT_EQ(matches_, g_.MeMatchWins + g_.YouMatchWins);
+        ended_ = true;
+    }
+    bool Ended() const { return ended_; }
+
+  private:
+    const Game& g_;
+    std::array<int, 2> sweeps_{};
+    int plays_ = 0;
+    int matches_ = 0;
+    bool ended_ = false;
+};
+
 /// Plays one game to its end; returns the whole output, or fails the test.
 std::string PlayGame(unsigned advance, const TableSetup& s, unsigned scriptSeed) {
     Driver d;
+    EventCheck events(d.game());
+    d.game().AddListener(events);
     std::string transcript = d.Start({SeedChoice::Kind::Advance, advance}, 0) + "\n";
     auto run = [&](const std::string& line) {
         transcript += d.Execute(line).value_or("") + "\n";
@@ -61,6 +125,7 @@ std::string PlayGame(unsigned advance, const TableSetup& s, unsigned scriptSeed)
     }
     EXPECT_FALSE(d.game().GameActive) << "game did not end (seed " << advance << ")";
     EXPECT_TRUE(d.game().MeMatchWins == 2 || d.game().YouMatchWins == 2);
+    EXPECT_TRUE(events.Ended());
     // At least two matches were played, each ending with a scored hand.
     int count = 0;
     for (std::size_t at = transcript.find("\"dialog\":\"results\""); at != std::string::npos;

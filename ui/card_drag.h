@@ -21,7 +21,6 @@ class CardDrag {
     void Press(int index, const QPoint& globalPos);
     void Move(const QPoint& globalPos);
     void Release(const QPoint& globalPos);
-    bool Dragging() const { return index_ >= 0; }
     /// The pointer shape shown while a card is dragged over the table.
     Qt::CursorShape Cursor() const { return cursor_; }
 

@@ -17,9 +17,6 @@
 
 namespace tazkova::ui {
 
-using game::Game;
-using game::Wave;
-
 namespace {
 constexpr int kWidth = 491;
 // The rules above, the keys of the game below them, the buttons at the foot.
@@ -30,9 +27,9 @@ constexpr int kHeight = kButtonsTop + 33;
 constexpr int kLineHeight = 17;  // the five rules fill the memo without a scroll bar
 }  // namespace
 
-HelpDialog::HelpDialog(Game& game, QWidget* parent) : GameDialog(parent), game_(game) {
+HelpDialog::HelpDialog(game::Game& game, QWidget* parent) : GameDialog(parent), game_(game) {
     setObjectName(QStringLiteral("FrmHelp"));
-    setWindowTitle(QString::fromStdString(Game::Banner()));
+    setWindowTitle(QString::fromStdString(game::Game::Banner()));
     setFixedSize(kWidth, kHeight);
     setFont(ArabicFont(FontFace::Naskh, 13));
 
@@ -120,14 +117,14 @@ void HelpDialog::CreateDesktopShortcut() {
 void HelpDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         okButton_->setFocus();
-        game_.PlayWave(Wave::Applause);
+        game_.PlayWave(game::Wave::Applause);
     }
     GameDialog::showEvent(event);
 }
 
 void HelpDialog::hideEvent(QHideEvent* event) {
     // However the dialog is closed (either button, Escape, the close box), the applause ends.
-    if (!event->spontaneous()) game_.StopWave(Wave::Applause);
+    if (!event->spontaneous()) game_.StopWave(game::Wave::Applause);
     GameDialog::hideEvent(event);
 }
 

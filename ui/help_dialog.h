@@ -40,10 +40,10 @@ class HelpDialog : public GameDialog {
 
   private:
     game::Game& game_;
-    QString desktopFolder_;
     BevelPanel* panel_ = nullptr;
     QTextEdit* rulesMemo_ = nullptr;
     QTextEdit* keysMemo_ = nullptr;
+    QString desktopFolder_;  // where the shortcut goes, found once
     QPushButton* shortcutButton_ = nullptr;
     QPushButton* okButton_ = nullptr;
 };

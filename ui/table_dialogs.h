@@ -48,14 +48,16 @@ class TableDialogs : public game::GameDialogs {
     const std::unique_ptr<game::Game>& game_;
     CardTableView& view_;
     const PauseLoop& pauses_;
-    StatisticsKeeper& statistics_;
-    const TableActions& actions_;
 
+    // The dialogs of the game's own steps, then those of the menu's commands, with what
+    // they show.
     ResultsDialog* results_ = nullptr;
     OptionsDialog* options_ = nullptr;
     MessageDialog* message_ = nullptr;
-    HelpDialog* help_ = nullptr;
+    StatisticsKeeper& statistics_;
     StatisticsDialog* statisticsBox_ = nullptr;
+    const TableActions& actions_;
+    HelpDialog* help_ = nullptr;
     AboutDialog* about_ = nullptr;
 };
 

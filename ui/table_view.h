@@ -41,9 +41,6 @@ class CardTableView : public game::TableDisplay, public game::GameListener {
     void SetZoom(int percent);
 
     CardImage* Card(int image) const { return cards_[image]; }
-    const game::ImageState& Image(int image) const { return images_[image]; }
-    QLabel* StatusLine() const { return statusLine_; }
-    QLabel* CountersLabel() const { return countersLabel_; }
     /// Draws the face of one more card not drawn yet; false once all are.
     bool PrepareOneFace();
 

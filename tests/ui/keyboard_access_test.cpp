@@ -190,23 +190,24 @@ TEST(SpokenTexts, CardsAndPlaysAreReadInArabicWords) {
 TEST_F(KeyboardTest, APlayIsSpokenWhateverTheStatusLineSays) {
     auto window = MakeWindow();
     CardTableView& view = window->View();
+    const QLabel* status = window->findChild<QLabel*>(QStringLiteral("Msg"));
     Play play{Side::Computer, 17, {}};
     play.taken.Add(7);
     view.PlayMade(play);
     view.SetMsg("anything at all");
-    EXPECT_EQ(view.StatusLine()->text(), QStringLiteral("anything at all"));
-    EXPECT_EQ(view.StatusLine()->accessibleName(), SpokenPlay(play));
+    EXPECT_EQ(status->text(), QStringLiteral("anything at all"));
+    EXPECT_EQ(status->accessibleName(), SpokenPlay(play));
     // A text the game said nothing about is read as it stands.
     view.SetMsg("You Play 7d");
-    EXPECT_EQ(view.StatusLine()->accessibleName(), QStringLiteral("You Play 7d"));
+    EXPECT_EQ(status->accessibleName(), QStringLiteral("You Play 7d"));
 }
 
 // What changes is told to a screen reader as a new accessible name (the window sends the
 // name-changed event with it; the end-to-end test hears it over AT-SPI).
 TEST_F(KeyboardTest, APlayAndADealAreAnnounced) {
     auto window = MakeWindow();
-    QLabel* status = window->View().StatusLine();
-    QLabel* counters = window->View().CountersLabel();
+    const QLabel* status = window->findChild<QLabel*>(QStringLiteral("Msg"));
+    const QLabel* counters = window->findChild<QLabel*>(QStringLiteral("Counters"));
     tazkova::testing::PressNewGame(*window);
     const Game& g = window->game();
     EXPECT_EQ(counters->accessibleName(), SpokenCounters(g.Table.counters)) << "the deal";

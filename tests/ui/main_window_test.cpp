@@ -252,7 +252,9 @@ TEST_F(WindowTest, ATakenBackPlayShowsTheTableAsItWas) {
                          .arg(card->isVisibleTo(form.get()))
                          .arg(card->Framed());
         }
-        return table << form->View().StatusLine()->text() << form->View().CountersLabel()->text();
+        for (const char* label : {"Msg", "Counters"})
+            table << form->findChild<QLabel*>(QLatin1String(label))->text();
+        return table;
     };
     const QStringList before = shown();
     const auto hint = g.SuggestPlay();
