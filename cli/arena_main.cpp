@@ -1,11 +1,13 @@
 // tazkova-arena: the computer's levels against each other, the human's seat played by the
 // computer's choice routine through the human's clicks.
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/arena.h"
+#include "cli/output.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
@@ -17,15 +19,18 @@ int main(int argc, char** argv) {
                      "[--reverse 0|1] [--json]\n";
         return 2;
     }
+    // A reader that went away is a failed write to report, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::string out;
     try {
         const auto pairs = tazkova::cli::RunArena(*settings);
-        if (settings->json)
-            std::cout << tazkova::cli::ArenaJson(*settings, pairs) << '\n';
-        else
-            std::cout << tazkova::cli::ArenaTable(*settings, pairs);
+        out = settings->json ? tazkova::cli::ArenaJson(*settings, pairs) + '\n'
+                             : tazkova::cli::ArenaTable(*settings, pairs);
     } catch (const std::exception& fault) {
         std::cerr << "tazkova-arena: " << fault.what() << '\n';
         return 1;
     }
+    if (const int failure = tazkova::cli::WriteOut(out))
+        return tazkova::cli::Fail("tazkova-arena", "cannot write the output", failure);
     return 0;
 }

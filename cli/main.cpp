@@ -1,16 +1,14 @@
 // tazkova-cli: plays the game from commands on standard input, one JSON line per command.
 #include <unistd.h>
 
-#include <cerrno>
 #include <csignal>
-#include <cstring>
-#include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "cli/driver.h"
 #include "cli/line_reader.h"
+#include "cli/output.h"
 
 namespace {
 
@@ -21,22 +19,10 @@ constexpr std::string_view kUsage =
     "line on standard output for each. A positive N advances the random generator N draws,\n"
     "a negative one leaves it alone; none, 0 or anything else seeds it from the clock.\n";
 
-/// Writes all of `text` to standard output; the `errno` of a failed write, or 0.
-int WriteOut(std::string_view text) {
-    while (!text.empty()) {
-        const ssize_t n = ::write(STDOUT_FILENO, text.data(), text.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        text.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return 0;
-}
+using tazkova::cli::WriteOut;
 
 int Fail(std::string_view what, int error) {
-    std::cerr << "tazkova-cli: " << what << ": " << std::strerror(error) << '\n';
-    return 1;
+    return tazkova::cli::Fail("tazkova-cli", what, error);
 }
 
 }  // namespace

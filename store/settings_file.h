@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <utility>
 
 namespace tazkova::store {
@@ -34,5 +35,21 @@ QVariant ReadSetting(const QStringList& paths, const QString& key);
 /// False, with nothing changed, when the file is not missing or plain, when its lock cannot
 /// be had within kLockWaitMs, or when the new file could not be made.
 bool WriteSettings(const QString& path, const QList<std::pair<QString, QVariant>>& values);
+
+/// Runs `change` while holding the lock of the file at `path` (the one QSettings takes), so
+/// that what it reads of the file and writes back is not mixed with another writer's change.
+/// False, without running it, when the lock cannot be had within kLockWaitMs (a lock file
+/// that is not a plain file is never waited on) or its folder cannot be made.
+bool WithFileLock(const QString& path, const std::function<void()>& change);
+
+/// The keys of INI text ("group/key", a key of [General] without its group) with their
+/// values as text, read as QSettings reads plain names and values; a line that makes no
+/// sense is passed over. For a file written by SettingsText: reading it needs no QSettings,
+/// whose cache can miss a file replaced within the same clock tick at the same size.
+QMap<QString, QString> ParseSettingsText(const QByteArray& text);
+
+/// INI text that ParseSettingsText (and QSettings) reads back as `values`, for keys and
+/// values of plain names and numbers.
+QByteArray SettingsText(const QMap<QString, QString>& values);
 
 }  // namespace tazkova::store

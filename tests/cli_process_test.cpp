@@ -1,5 +1,5 @@
 // The real tazkova-cli process against input and output that go wrong: a line of hundreds
-// of megabytes, output that cannot be written, input that cannot be read.
+// of megabytes, output that cannot be written (tazkova-arena's too), input that cannot be read.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
@@ -60,9 +60,10 @@ class CliProcessTest : public ::testing::Test {
         return path;
     }
 
-    /// Starts tazkova-cli with `args`, standard input from `in` and standard output to `out`
-    /// (captured when -1, closed when -2), and waits for it to end.
-    static CliRun Start(const std::vector<std::string>& args, int in, int out = -1) {
+    /// Starts tazkova-cli (or `program`) with `args`, standard input from `in` and standard
+    /// output to `out` (captured when -1, closed when -2), and waits for it to end.
+    static CliRun Start(const std::vector<std::string>& args, int in, int out = -1,
+                        const char* program = TAZKOVA_CLI) {
         int outPipe[2] = {-1, -1};
         int errPipe[2];
         if (out == -1) {
@@ -78,11 +79,11 @@ class CliProcessTest : public ::testing::Test {
             posix_spawn_file_actions_adddup2(&actions, out == -1 ? outPipe[1] : out, 1);
         }
         posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
-        std::vector<char*> argv{const_cast<char*>(TAZKOVA_CLI)};
+        std::vector<char*> argv{const_cast<char*>(program)};
         for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         pid_t pid = -1;
-        EXPECT_EQ(posix_spawn(&pid, TAZKOVA_CLI, &actions, nullptr, argv.data(), environ), 0);
+        EXPECT_EQ(posix_spawn(&pid, program, &actions, nullptr, argv.data(), environ), 0);
         posix_spawn_file_actions_destroy(&actions);
         if (out == -1) ::close(outPipe[1]);
         ::close(errPipe[1]);
@@ -146,6 +147,28 @@ TEST_F(CliProcessTest, OutputThatCannotBeWrittenFailsTheRun) {
             << run.err;
     }
     ::close(full);
+}
+
+TEST_F(CliProcessTest, TheArenasOutputThatCannotBeWrittenFailsTheRun) {
+    const int none = ::open("/dev/null", O_RDONLY);
+    const int full = ::open("/dev/full", O_WRONLY);
+    ASSERT_GE(full, 0);
+    for (const bool asJson : {false, true}) {
+        std::vector<std::string> args{"--games", "1", "--seed", "7"};
+        if (asJson) args.push_back("--json");
+        const CliRun written = Start(args, none, -1, TAZKOVA_ARENA);
+        EXPECT_EQ(written.status, 0) << asJson;
+        EXPECT_EQ(written.out.find(asJson ? "{\"" : "1 games for each pair"), 0u) << written.out;
+        for (const auto& [out, reason] :
+             {std::pair{full, "No space left on device"}, std::pair{-2, "Bad file descriptor"}}) {
+            const CliRun run = Start(args, none, out, TAZKOVA_ARENA);
+            EXPECT_EQ(run.status, 1) << asJson << ' ' << out;
+            EXPECT_EQ(run.err,
+                      std::string("tazkova-arena: cannot write the output: ") + reason + '\n');
+        }
+    }
+    ::close(full);
+    ::close(none);
 }
 
 TEST_F(CliProcessTest, AReaderThatWentAwayStopsTheRunAtOnce) {
