@@ -74,7 +74,7 @@ bool Game::AutoPlay(Pile& pile, int first, int last, bool probeOnly) {
         // The human saw the computer let this floor lie: it holds no card of its sum.
         if (computer && floorSum >= 1 && floorSum <= 10) ComputerDeclinedSweep[floorSum] = 1;
         if (slot >= 1 && slot <= 3) display_.SetMeBackVisible(slot, false);
-        StatusText = pile.Label + " Play " + CardName(card);
+        StatusText.assign(pile.Label).append(" Play ").append(CardName(card));
         MeBackToHide = slot;
         MoveCard(i, pile, FloorPile);
         ReportPlay(pile, card);
@@ -85,7 +85,7 @@ bool Game::AutoPlay(Pile& pile, int first, int last, bool probeOnly) {
         for (int p = 0; p < chosen.pickedCount; ++p) picks += static_cast<char>(chosen.picked[p]);
         return picks;
     });
-    StatusText = pile.Label + " Play " + CardName(card) + " and win ";
+    StatusText.assign(pile.Label).append(" Play ").append(CardName(card)).append(" and win ");
     MeBackToHide = slot;
     CaptureCard(pile, i, pile);
     for (int p = 0; p < chosen.pickedCount; ++p) {
@@ -95,7 +95,7 @@ bool Game::AutoPlay(Pile& pile, int first, int last, bool probeOnly) {
             if (FloorPile.Cards[f] == c) at = f;
         }
         Trace([&] { return " Picking .. floor card at " + std::to_string(at); });
-        StatusText += " " + CardName(c);
+        StatusText.append(" ").append(CardName(c));
         CaptureCard(FloorPile, at, pile);
     }
     if (FloorPile.Count == 0) ScoreSweep(pile, floorCount, floorSum);

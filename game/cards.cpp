@@ -15,7 +15,7 @@ const std::string& CardName(int n) {
     return n >= 1 && n <= kDeckSize ? names[n] : names[0];
 }
 
-void InitPile(Pile& pile, const std::string& label, int x, int y, bool rowLayout) {
+void InitPile(Pile& pile, std::string_view label, int x, int y, bool rowLayout) {
     pile.Count = 0;
     pile.Cards.fill(0);
     pile.Slots.fill(0);

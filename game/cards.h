@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tazkova::game {
 
@@ -31,10 +33,10 @@ const std::string& CardName(int n);
 struct Pile {
     int X = 0;
     int Y = 0;
-    std::array<int, kDeckSize + 1> Cards{};
-    std::array<int, kDeckSize + 1> Slots{};
+    std::array<std::uint8_t, kDeckSize + 1> Cards{};  // small: a play copies the piles to keep it
+    std::array<std::uint8_t, kDeckSize + 1> Slots{};
     int Count = 0;
-    std::string Label;
+    std::string_view Label;  // "  I", "You" or "Flr": always one of the game's own texts
     int HasHaya = 0;
     int ScoringSuitCount = 0;
     int SixSevenCount = 0;
@@ -47,7 +49,7 @@ struct Pile {
 };
 
 /// Resets a pile for a new hand; its match Score is kept.
-void InitPile(Pile& pile, const std::string& label, int x, int y, bool rowLayout);
+void InitPile(Pile& pile, std::string_view label, int x, int y, bool rowLayout);
 
 /// Gives the card just appended at index Count the lowest display position no other card
 /// of the pile holds. Returns false (and changes nothing) when all 40 are taken.

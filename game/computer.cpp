@@ -16,9 +16,10 @@ void Game::MoveCard(int index, Pile& source, Pile& destination) {
     if (index < 1 || index > source.Count || destination.Count >= kDeckSize) return;
     const int card = source.Cards[index];
     Trace([&] {
-        return "MoveCard " + destination.Label + "Has " + std::to_string(destination.Count);
+        return "MoveCard " + std::string(destination.Label) + "Has " +
+               std::to_string(destination.Count);
     });
-    Trace([&] { return source.Label + " Plays " + CardName(card); });
+    Trace([&] { return std::string(source.Label) + " Plays " + CardName(card); });
     ++destination.Count;
     if (!AssignFreeSlot(destination)) destination.Slots[destination.Count] = destination.Count;
     destination.Cards[destination.Count] = card;

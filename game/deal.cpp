@@ -83,24 +83,16 @@ void Game::Shuffle() {
         std::swap(Deck[i], Deck[j]);
     }
     PlayWave(Wave::Shuffle);
-    // The 4000 swaps run on copies of the deck and the generator that stay in registers,
-    // written back at the end; every 200th turns a picture of the deck stack over.
-    RandomSource rng = Rng;
-    std::array<int, kDeckSize + 1> deck = Deck;
     for (int i = 1; i <= 4000; ++i) {
-        int draws[3];
-        rng.Random3({40, 40, 4}, draws);
-        const int a = deck[draws[0] + 1];
-        const int b = deck[draws[1] + 1];
-        const int t = draws[2] + 1;
+        const int a = Deck[Random(40) + 1];
+        const int b = Deck[Random(40) + 1];
+        const int t = Random(4) + 1;
         if (i % 200 == 0) {
             display_.SetDeckStackVisible(t + 1, !Table.deckStack[t]);
             for (int k = 1; k <= kDeckStackCount; ++k) display_.RedrawDeckStack(k);
         }
-        std::swap(deck[a], deck[b]);
+        std::swap(Deck[a], Deck[b]);
     }
-    Rng = rng;
-    Deck = deck;
     for (int k = 1; k <= kDeckStackCount; ++k) {
         display_.SetDeckStackVisible(k, true);
         display_.RedrawDeckStack(k);

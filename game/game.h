@@ -15,6 +15,7 @@
 #include "game/ports.h"
 #include "game/random.h"
 #include "game/table_geometry.h"
+#include "game/table_mirror.h"
 
 namespace tazkova::game {
 

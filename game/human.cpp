@@ -117,11 +117,14 @@ void Game::HumanPlayHandCard(int cardIndex, int k) {
 
     if (rank == floorSum) {
         // The card's rank equals the whole floor: it sweeps every card there.
-        StatusText = YouPile.Label + " Play " + CardName(card) + " and win ";
+        StatusText.assign(YouPile.Label)
+            .append(" Play ")
+            .append(CardName(card))
+            .append(" and win ");
         NoteSeen(card);
         CaptureCard(YouPile, k, YouPile);
         for (int n = 0; n < floorCount; ++n) {
-            StatusText += " " + CardName(FloorPile.Cards[1]);
+            StatusText.append(" ").append(CardName(FloorPile.Cards[1]));
             CaptureCard(FloorPile, 1, YouPile);
         }
         ScoreSweep(YouPile, floorCount, floorSum);
@@ -142,8 +145,11 @@ void Game::HumanPlayHandCard(int cardIndex, int k) {
     }
     if (equal == 1) {
         ClearPicks();
-        StatusText =
-            YouPile.Label + " Play " + CardName(card) + " and win " + CardName(FloorPile.Cards[at]);
+        StatusText.assign(YouPile.Label)
+            .append(" Play ")
+            .append(CardName(card))
+            .append(" and win ")
+            .append(CardName(FloorPile.Cards[at]));
         NoteSeen(card);
         CaptureCard(YouPile, k, YouPile);
         CaptureCard(FloorPile, at, YouPile);
@@ -159,7 +165,7 @@ void Game::HumanPlayHandCard(int cardIndex, int k) {
         ClearPicks();
         SetCardFrame(cardIndex, true);
         ++PlayCount;
-        StatusText = YouPile.Label + " Play " + CardName(card);
+        StatusText.assign(YouPile.Label).append(" Play ").append(CardName(card));
         NoteSeen(card);
         const int before = RankSum(FloorPile);
         // The human let a floor of this sum lie, so holds no card of that rank this round.
@@ -188,7 +194,7 @@ void Game::HumanPlayHandCard(int cardIndex, int k) {
 void Game::HumanCapturePicked(int k) {
     const int card = YouPile.Cards[k];
     int takenCount = 0, takenSum = 0;
-    StatusText = YouPile.Label + " Play " + CardName(card) + " and pick ";
+    StatusText.assign(YouPile.Label).append(" Play ").append(CardName(card)).append(" and pick ");
     NoteSeen(card);
     CaptureCard(YouPile, k, YouPile);
     for (int i = FloorPile.Count; i >= 1; --i) {
@@ -196,7 +202,7 @@ void Game::HumanCapturePicked(int k) {
         const int taken = FloorPile.Cards[i];
         ++takenCount;
         takenSum += CardRank(taken);
-        StatusText += " " + CardName(taken);
+        StatusText.append(" ").append(CardName(taken));
         CaptureCard(FloorPile, i, YouPile);
     }
     if (FloorPile.Count == 0) ScoreSweep(YouPile, takenCount, takenSum);

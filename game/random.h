@@ -19,20 +19,6 @@ class RandomSource {
         return Scaled(state_, n);
     }
 
-    /// Three draws in turn, Random(n[0]), Random(n[1]), Random(n[2]), into `out`: the three
-    /// states are reached side by side from the present one rather than one after another.
-    void Random3(const int (&n)[3], int (&out)[3]) {
-        constexpr std::uint32_t m = kMultiplier, m2 = m * m, m3 = m2 * m;
-        constexpr std::uint32_t c2 = m * kIncrement + kIncrement, c3 = m * c2 + kIncrement;
-        const std::uint32_t s1 = state_ * m + kIncrement;
-        const std::uint32_t s2 = state_ * m2 + c2;
-        const std::uint32_t s3 = state_ * m3 + c3;
-        state_ = s3;
-        out[0] = Scaled(s1, n[0]);
-        out[1] = Scaled(s2, n[1]);
-        out[2] = Scaled(s3, n[2]);
-    }
-
     /// Advances the state by `steps` draws at once (O(log steps)), exactly as that many
     /// single draws would.
     void Advance(std::uint64_t steps);

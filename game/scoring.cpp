@@ -45,7 +45,7 @@ void Game::GatherRest(Pile& taker, int step) {
     gather.side = SideOf(taker);
     for (int i = 1; i <= MovedCount; ++i) gather.cards.Add(MovedCards[i] + 1);
     listeners_.RestGathered(gather);
-    StatusText = (taker.Label + " Gather the rest ....").substr(0, 25);
+    StatusText = (std::string(taker.Label) + " Gather the rest ....").substr(0, 25);
     Pause(DelayTime);
     for (int frame = 1; frame <= kDeckSize; ++frame) display_.SetFrameVisible(frame, false);
     // The gathered cards slide 240 pixels towards their taker, repainted at every step.

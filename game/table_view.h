@@ -76,41 +76,46 @@ struct TableView {
     void SetMeBackVisible(int k, bool visible);
 };
 
-class TableDisplay;
+inline void TableView::SetImagePos(int image, int left, int top) {
+    if (!InRange(image, 0, kDeckSize)) return;
+    images[image].left = static_cast<std::int16_t>(left);
+    images[image].top = static_cast<std::int16_t>(top);
+}
 
-/// The display as the game drives it: each change is written into the game's own record of
-/// what the table shows, then passed on to the display. Redraws and the cursor only pass on.
-class TableMirror {
-  public:
-    TableMirror(TableView& shown, TableDisplay& display) : shown_(shown), display_(display) {}
+inline void TableView::SetImageVisible(int image, bool visible) {
+    if (InRange(image, 0, kDeckSize)) images[image].visible = visible;
+}
 
-    void SetImagePos(int image, int left, int top);
-    void SetImageVisible(int image, bool visible);
-    void SetImageEnabled(int image, bool enabled);
-    void SetImageTag(int image, int tag);
-    void RedrawImage(int image);
-    void SetFramePos(int frame, int left, int top);
-    void SetFrameVisible(int frame, bool visible);
-    void RedrawFrame(int frame);
-    void SetDeckStackVisible(int k, bool visible);
-    void RedrawDeckStack(int k);
-    void SetMeBackPos(int k, int left, int top);
-    void SetMeBackVisible(int k, bool visible);
-    void RedrawMeBack(int k);
-    void SetLastRoundMarkerVisible(bool visible);
-    void SetOfficeLogoVisible(bool visible);
-    void SetMsg(const std::string& text);
-    void RedrawMsg();
-    void SetCounters(const Counters& counters);
-    void SetHourglassCursor();
-    void SetDefaultCursor();
-    void RepaintMainWindow();
-    /// Draws the whole table again from the record (after a play is taken back).
-    void ShowAll();
+inline void TableView::SetImageEnabled(int image, bool enabled) {
+    if (InRange(image, 0, kDeckSize)) images[image].enabled = enabled;
+}
 
-  private:
-    TableView& shown_;
-    TableDisplay& display_;
-};
+inline void TableView::SetImageTag(int image, int tag) {
+    if (InRange(image, 0, kDeckSize)) images[image].tag = static_cast<std::int8_t>(tag);
+}
+
+inline void TableView::SetFramePos(int frame, int left, int top) {
+    if (!InRange(frame, 1, kDeckSize)) return;
+    frames[frame - 1].left = static_cast<std::int16_t>(left);
+    frames[frame - 1].top = static_cast<std::int16_t>(top);
+}
+
+inline void TableView::SetFrameVisible(int frame, bool visible) {
+    if (InRange(frame, 1, kDeckSize)) frames[frame - 1].visible = visible;
+}
+
+inline void TableView::SetDeckStackVisible(int k, bool visible) {
+    if (InRange(k, 1, kDeckStackCount)) deckStack[k - 1] = visible;
+}
+
+inline void TableView::SetMeBackPos(int k, int left, int top) {
+    if (!InRange(k, 1, kMeBackCount)) return;
+    meBacks[k - 1].left = left;
+    meBacks[k - 1].top = top;
+}
+
+inline void TableView::SetMeBackVisible(int k, bool visible) {
+    if (InRange(k, 1, kMeBackCount)) meBacks[k - 1].visible = visible;
+}
 
 }  // namespace tazkova::game

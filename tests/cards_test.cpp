@@ -70,20 +70,6 @@ TEST(RandomTest, DrawsFollowTheGenerator) {
     EXPECT_LT(v, 40);
 }
 
-TEST(RandomTest, ThreeDrawsAtOnceAreThreeDrawsInTurn) {
-    for (const std::uint32_t start : {0u, 1u, 0xDEADBEEFu, 0xFFFFFFFFu}) {
-        RandomSource one, three;
-        one.SetState(start);
-        three.SetState(start);
-        int draws[3];
-        three.Random3({40, 7, 4}, draws);
-        EXPECT_EQ(draws[0], one.Random(40)) << start;
-        EXPECT_EQ(draws[1], one.Random(7)) << start;
-        EXPECT_EQ(draws[2], one.Random(4)) << start;
-        EXPECT_EQ(three.State(), one.State()) << start;
-    }
-}
-
 TEST(RandomTest, JumpAheadEqualsSingleDraws) {
     for (std::uint64_t steps : {0ull, 1ull, 2ull, 7ull, 83135ull, 1000003ull}) {
         RandomSource a, b;

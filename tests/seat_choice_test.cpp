@@ -92,7 +92,9 @@ TEST(SeatChoiceTest, TheHumansSeatNeverLooksAtTheComputersHand) {
         Game other(table, table, table, table);
         static_cast<GameState&>(other) = g;
         for (int k = 1; k <= other.MePile.Count && other.DeckPos + k - 1 <= kDeckSize; ++k) {
-            std::swap(other.MePile.Cards[k], other.Deck[other.DeckPos + k - 1]);
+            const int held = other.MePile.Cards[k];
+            other.MePile.Cards[k] = static_cast<std::uint8_t>(other.Deck[other.DeckPos + k - 1]);
+            other.Deck[other.DeckPos + k - 1] = held;
             --other.SeenRanks[CardRank(other.Deck[other.DeckPos + k - 1])];
             ++other.SeenRanks[CardRank(other.MePile.Cards[k])];
             ++swapped;

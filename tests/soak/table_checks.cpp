@@ -43,17 +43,19 @@ Places LocateCards(const Game& g) {
         {&g.MePile, Place::Me}, {&g.YouPile, Place::You}, {&g.FloorPile, Place::Floor}};
     for (const auto& [pile, place] : piles) {
         if (!InRange(pile->Count, 0, kDeckSize)) {
-            out.broken = pile->Label + ": count " + N(pile->Count) + " out of range";
+            out.broken = std::string(pile->Label) + ": count " + N(pile->Count) + " out of range";
             return out;
         }
         std::array<bool, kDeckSize + 1> slotTaken{};
         for (int i = 1; i <= pile->Count; ++i) {
-            put(pile->Cards[i], place, pile->Label);
+            put(pile->Cards[i], place, std::string(pile->Label));
             const int slot = pile->Slots[i];
             if (!InRange(slot, 1, kDeckSize)) {
-                out.broken = pile->Label + ": display position " + N(slot) + " out of range";
+                out.broken =
+                    std::string(pile->Label) + ": display position " + N(slot) + " out of range";
             } else if (slotTaken[slot]) {
-                out.broken = pile->Label + ": two cards at display position " + N(slot);
+                out.broken =
+                    std::string(pile->Label) + ": two cards at display position " + N(slot);
             } else {
                 slotTaken[slot] = true;
             }
@@ -61,7 +63,7 @@ Places LocateCards(const Game& g) {
         }
         for (int i = pile->Count + 1; i <= kDeckSize; ++i) {
             if (pile->Cards[i] != 0) {
-                out.broken = pile->Label + ": a card is left beyond the count";
+                out.broken = std::string(pile->Label) + ": a card is left beyond the count";
                 return out;
             }
         }
