@@ -26,6 +26,7 @@
 #include "ui/message_dialog.h"
 #include "ui/options_dialog.h"
 #include "ui/results_dialog.h"
+#include "ui/rules_manual.h"
 #include "ui/statistics.h"
 #include "ui/statistics_dialog.h"
 #include "ui/ui_texts.h"
@@ -173,6 +174,7 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     connect(a.slower, &QAction::triggered, this,
             [this] { speedBar_->setValue(speedBar_->value() + speedBar_->pageStep()); });
     connect(a.help, &QAction::triggered, this, &MainWindow::HelpClicked);
+    connect(a.manual, &QAction::triggered, this, &MainWindow::ManualClicked);
     connect(a.about, &QAction::triggered, this, &MainWindow::AboutClicked);
     connect(a.quit, &QAction::triggered, this, &QWidget::close);
     auto* openMenu = new QAction(this);
@@ -276,6 +278,10 @@ void MainWindow::StatisticsClicked() {
 
 void MainWindow::AboutClicked() {
     RunGame([this] { aboutDialog()->exec(); });
+}
+
+void MainWindow::ManualClicked() {
+    RunGame([this] { rulesManual()->exec(); });
 }
 
 void MainWindow::HintClicked() {
@@ -649,7 +655,7 @@ HelpDialog* MainWindow::helpDialog() {
         const TableActions& a = actions_;
         for (const QAction* action :
              {a.newGame, a.options, a.results, a.hint, a.takeBack, a.statistics, a.zoomIn,
-              a.zoomOut, a.sound, a.faster, a.slower, a.help, a.quit}) {
+              a.zoomOut, a.sound, a.faster, a.slower, a.manual, a.help, a.quit}) {
             keys.emplace_back(action->text(),
                               action->shortcut().toString(QKeySequence::NativeText));
         }
@@ -670,6 +676,14 @@ StatisticsDialog* MainWindow::statisticsDialog() {
 AboutDialog* MainWindow::aboutDialog() {
     if (!aboutDialog_) aboutDialog_ = new AboutDialog(this);
     return aboutDialog_;
+}
+
+RulesManual* MainWindow::rulesManual() {
+    if (!rulesManual_) {
+        rulesManual_ = new RulesManual(this);
+        rulesManual_->SetKeys(TableKeys(actions_));
+    }
+    return rulesManual_;
 }
 
 Statistics& MainWindow::Stats() {

@@ -27,6 +27,7 @@ class HelpDialog;
 class MessageDialog;
 class OptionsDialog;
 class ResultsDialog;
+class RulesManual;
 class Statistics;
 class StatisticsDialog;
 
@@ -51,6 +52,7 @@ class MainWindow : public QWidget, public game::Pauser, public game::GameDialogs
     HelpDialog* helpDialog();
     StatisticsDialog* statisticsDialog();
     AboutDialog* aboutDialog();
+    RulesManual* rulesManual();
     QMenu* Menu();
     Statistics& Stats();
     /// A play, a deal or a dialog of the game is under way: the table is in the middle of it.
@@ -69,6 +71,8 @@ class MainWindow : public QWidget, public game::Pauser, public game::GameDialogs
     void SpeedChanged(int position);
     void StatisticsClicked();
     void AboutClicked();
+    /// Opens the rules manual.
+    void ManualClicked();
     /// Marks the play the game would suggest: the card, and the floor cards it takes, until
     /// the player's next input; the keyboard focus goes to the card.
     void HintClicked();
@@ -148,6 +152,7 @@ class MainWindow : public QWidget, public game::Pauser, public game::GameDialogs
     HelpDialog* helpDialog_ = nullptr;
     StatisticsDialog* statisticsDialog_ = nullptr;
     AboutDialog* aboutDialog_ = nullptr;
+    RulesManual* rulesManual_ = nullptr;
 
     // The drag in progress.
     int dragIndex_ = -1;

@@ -45,13 +45,16 @@ TableActions MakeTableActions(QWidget* window) {
     }
     a.zoom[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     window->addAction(a.zoom[0]);
+    a.fullScreen = MakeAction(window, kMenuFullScreen, QKeySequence(Qt::Key_F11));
+    a.fullScreen->setCheckable(true);
     a.motion = MakeAction(window, kMenuMotion);
     a.motion->setCheckable(true);
     a.sound = MakeAction(window, kMenuSound, QKeySequence(Qt::CTRL | Qt::Key_M));
     a.sound->setCheckable(true);
     a.faster = MakeAction(window, kMenuFaster, QKeySequence(Qt::CTRL | Qt::Key_Up));
     a.slower = MakeAction(window, kMenuSlower, QKeySequence(Qt::CTRL | Qt::Key_Down));
-    a.help = MakeAction(window, kMenuHelp, QKeySequence(Qt::Key_F1));
+    a.manual = MakeAction(window, kMenuManual, QKeySequence(Qt::Key_F1));
+    a.help = MakeAction(window, kMenuHelp, QKeySequence(Qt::SHIFT | Qt::Key_F1));
     a.about = MakeAction(window, kMenuAbout);
     a.quit = MakeAction(window, kMenuQuit, QKeySequence(Qt::CTRL | Qt::Key_Q));
     return a;
@@ -70,12 +73,30 @@ QMenu* MakeTableMenu(const TableActions& a, QWidget* parent) {
     zoom->addActions({a.zoomIn, a.zoomOut});
     zoom->addSeparator();
     for (QAction* size : a.zoom) zoom->addAction(size);
+    zoom->addSeparator();
+    zoom->addAction(a.fullScreen);
     menu->addActions({a.motion, a.sound, a.faster, a.slower});
     menu->addSeparator();
-    menu->addActions({a.help, a.about});
+    menu->addActions({a.manual, a.help, a.about});
     menu->addSeparator();
     menu->addAction(a.quit);
     return menu;
+}
+
+std::vector<std::pair<QString, QString>> TableKeys(const TableActions& a) {
+    std::vector<std::pair<QString, QString>> keys;
+    for (const QAction* action :
+         {a.newGame, a.options, a.results, a.hint, a.takeBack, a.statistics, a.zoomIn, a.zoomOut,
+          a.fullScreen, a.sound, a.faster, a.slower, a.manual, a.help, a.quit}) {
+        if (action)
+            keys.emplace_back(action->text(),
+                              action->shortcut().toString(QKeySequence::NativeText));
+    }
+    keys.emplace_back(QString::fromUtf8(kKeyMenu), QStringLiteral("F10"));
+    keys.emplace_back(QString::fromUtf8(kKeyArrows), QStringLiteral("← → ↑ ↓"));
+    keys.emplace_back(QString::fromUtf8(kKeyTab), QStringLiteral("Tab"));
+    keys.emplace_back(QString::fromUtf8(kKeyPlay), QStringLiteral("Enter / Space"));
+    return keys;
 }
 
 QString WithKey(const QString& caption, const QAction* action) {

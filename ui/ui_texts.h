@@ -38,6 +38,15 @@ inline constexpr char kDinariCaption[] = "Tazkova الديناري";
 inline constexpr char kOpenCardsCaption[] = "كشـف الاوراق";
 inline constexpr char kAlternateCaption[] = "بدأ اللعب بالتبادل";
 inline constexpr char kReverseCaption[] = "Tazkova عكســية";
+// What each switch does, in its tooltip (and read by a screen reader).
+inline constexpr char kDinariTip[] =
+    "ثماني أوراق ديناري أو أكثر تعطي عشر نقاط، والتسع تعيد مجموع الخصم إلى الصفر، والعشر تربح "
+    "الطرح";
+inline constexpr char kOpenCardsTip[] = "أوراق الحاسوب مكشوفة أمامك طوال اليد";
+inline constexpr char kAlternateTip[] =
+    "يبدأ اليد التالية المتأخر في المجموع، ومع التساوي يتبادل البدء يداً بيد";
+inline constexpr char kReverseTip[] =
+    "الهدف معكوس: يربح اليد من جمع نقاطاً أقل، ومن بلغ هدف الطرح أولاً خسره";
 
 // The message and help dialogs: their continue buttons and the shortcut button.
 inline constexpr char kMessageDialogCaption[] = "Tazkova";
@@ -63,10 +72,12 @@ inline constexpr char kMenuStatistics[] = "الإحصائيات";
 inline constexpr char kMenuZoom[] = "حجم الطاولة";
 inline constexpr char kMenuZoomIn[] = "تكبير";
 inline constexpr char kMenuZoomOut[] = "تصغير";
+inline constexpr char kMenuFullScreen[] = "ملء الشاشة";
 inline constexpr char kMenuMotion[] = "حركة الأوراق";
 inline constexpr char kMenuSound[] = "الصوت";
 inline constexpr char kMenuFaster[] = "أسرع";
 inline constexpr char kMenuSlower[] = "أبطأ";
+inline constexpr char kMenuManual[] = "قواعد اللعبة";
 inline constexpr char kMenuHelp[] = "المساعدة";
 inline constexpr char kMenuAbout[] = "عن Tazkova";
 inline constexpr char kMenuQuit[] = "إنهاء";
@@ -119,6 +130,9 @@ inline constexpr char kStatisticsMatchesLost[] = "طروح خاسرة";
 inline constexpr char kStatisticsBest[] = "أفضل طرح";
 inline constexpr char kStatisticsWorst[] = "أسوأ طرح";
 inline constexpr char kStatisticsNone[] = "لا شيء بعد";
+
+// The rules manual.
+inline constexpr char kManualCaption[] = "قواعد Tazkova";
 
 // The about box.
 inline constexpr char kAboutCaption[] = "عن Tazkova";
