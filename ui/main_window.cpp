@@ -21,6 +21,7 @@
 #include "sound/wave_bank.h"
 #include "store/settings_file.h"
 #include "ui/about_dialog.h"
+#include "ui/counters_note.h"
 #include "ui/help_dialog.h"
 #include "ui/look.h"
 #include "ui/message_dialog.h"
@@ -205,6 +206,9 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     const QVariant zoom = store::ReadSetting(stores, kZoomKey);
     view_->SetZoom(zoom.isValid() ? zoom.toInt() : 100);
 
+    // The counters say what their numbers are, with the match's totals.
+    view_->SetCountersNamer([this] { ExplainCounters(*view_->CountersLabel(), *game_); });
+    ExplainCounters(*view_->CountersLabel(), *game_);
     game_->SoundOn = sound::SoundSwitch::ReadSoundOn();
     ShowSoundState();
     game_->Startup(seed, MillisecondsSinceMidnight());
@@ -249,6 +253,7 @@ void MainWindow::RunGame(const std::function<void()>& action) {
         return;
     }
     if (focusedCard) KeepFocusOnTheTable(before);
+    ExplainCounters(*view_->CountersLabel(), *game_);
     if (wasActive && !game_->GameActive) {
         // The game ended: counted for the level and the game type it was played at.
         Stats().CountGame(game_->Level, game_->GameType, tookBack_, game_->HumanWonTheGame());

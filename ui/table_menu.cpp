@@ -3,7 +3,11 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QWidget>
+#include <algorithm>
 
 #include "ui/table_layout.h"
 #include "ui/ui_texts.h"
@@ -11,6 +15,49 @@
 namespace tazkova::ui {
 
 namespace {
+
+/// The menu's labels read from the right and line up at its right edge, beside the check
+/// marks (so that "عن Tazkova" reads in its order); the keys at the left stay left to right.
+/// The platform's style draws the item without its label, then the label is drawn here.
+class RightToLeftMenuStyle : public QProxyStyle {
+  public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element != CE_MenuItem || !item ||
+            item->menuItemType == QStyleOptionMenuItem::Separator) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        QStyleOptionMenuItem rest(*item);
+        const qsizetype tab = item->text.indexOf(u'\t');
+        const QString label = tab < 0 ? item->text : item->text.left(tab);
+        rest.text = tab < 0 ? QString() : item->text.mid(tab);
+        QProxyStyle::drawControl(element, &rest, painter, widget);
+
+        const bool enabled = item->state & State_Enabled;
+        const bool selected = item->state & State_Selected;
+        const int margin = std::max(item->maxIconWidth, 20) + 10;
+        const QRect place = item->rect.adjusted(margin, 0, -margin, 0);
+        painter->save();
+        painter->setLayoutDirection(Qt::RightToLeft);
+        painter->setFont(item->font);
+        painter->setPen(item->palette.color(enabled ? QPalette::Active : QPalette::Disabled,
+                                            selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(place,
+                          Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter |
+                              Qt::TextSingleLine | Qt::TextHideMnemonic,
+                          label);
+        painter->restore();
+    }
+};
+
+void ReadFromTheRight(QMenu* menu) {
+    menu->setLayoutDirection(Qt::RightToLeft);
+    auto* style = new RightToLeftMenuStyle;
+    style->setParent(menu);
+    menu->setStyle(style);
+}
 
 QAction* MakeAction(QWidget* window, const char* text, const QKeySequence& key = {}) {
     auto* action = new QAction(QString::fromUtf8(text), window);
@@ -63,13 +110,13 @@ TableActions MakeTableActions(QWidget* window) {
 QMenu* MakeTableMenu(const TableActions& a, QWidget* parent) {
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("TableMenu"));
-    menu->setLayoutDirection(Qt::RightToLeft);
+    ReadFromTheRight(menu);
     menu->addActions({a.newGame, a.options, a.results});
     menu->addSeparator();
     menu->addActions({a.hint, a.takeBack, a.statistics});
     menu->addSeparator();
     QMenu* zoom = menu->addMenu(QString::fromUtf8(kMenuZoom));
-    zoom->setLayoutDirection(Qt::RightToLeft);
+    ReadFromTheRight(zoom);
     zoom->addActions({a.zoomIn, a.zoomOut});
     zoom->addSeparator();
     for (QAction* size : a.zoom) zoom->addAction(size);

@@ -307,6 +307,7 @@ void CardTableView::SetCounters(const std::string& text) {
     const QString shown = Utf8(text);
     if (shown == countersLabel_->text()) return;
     countersLabel_->setText(shown);
+    if (countersNamer_) return countersNamer_();
     countersLabel_->setAccessibleName(SpokenCounters(shown));
 }
 

@@ -48,6 +48,8 @@ class CardTableView : public game::TableDisplay {
         resultsButton_ = button;
         onNewGame_ = std::move(onNewGame);
     }
+    /// Who names the counters once they change (by default they are named as shown, in words).
+    void SetCountersNamer(std::function<void()> namer) { countersNamer_ = std::move(namer); }
     /// Draws the face of one more card not drawn yet; false once all are.
     bool PrepareOneFace();
 
@@ -89,6 +91,7 @@ class CardTableView : public game::TableDisplay {
     QWidget* window_;
     QWidget* resultsButton_ = nullptr;
     std::function<void()> onNewGame_;
+    std::function<void()> countersNamer_;
     TableLayout layout_;
     CardMotion motion_;
 

@@ -105,6 +105,11 @@ inline constexpr char kKeyArrows[] = "التنقل بين الأوراق";
 inline constexpr char kKeyTab[] = "بين الأزرار واليد والأرض";
 inline constexpr char kKeyPlay[] = "لعب الورقة أو التقاطها";
 inline constexpr char kKeyMenu[] = "القائمة";
+/// What the counters are, and the totals they are given with during a game.
+inline constexpr char kCountersBeforeAGame[] =
+    "الأرقام الثلاثة: رقم الطرح، ثم رقم اليد فيه، ثم الدور الجاري من الأدوار الستة";
+inline constexpr char kCountersTotals[] =
+    "مجموع الطرح: أنت %1، الحاسوب %2. الطروح الرابحة: أنت %3، الحاسوب %4";
 inline constexpr char kComputerSide[] = "الحاسوب";
 inline constexpr char kPlayerSide[] = "أنت";
 /// The faces of the score sheet, in the order of the game's Face.
@@ -119,6 +124,8 @@ inline constexpr char kStatisticsUnwritable[] =
     "تعذّر حفظ الإحصائيات، فهي محفوظة حتى إغلاق اللعبة فقط.";
 inline constexpr char kStatisticsReset[] = "مسح الإحصائيات";
 inline constexpr char kStatisticsResetQuestion[] = "أتريد مسح كل الإحصائيات؟";
+inline constexpr char kYes[] = "نعم";
+inline constexpr char kNo[] = "لا";
 inline constexpr char kStatisticsLevel[] = "المستوى";
 inline constexpr char kStatisticsType[] = "نوع اللعبة";
 inline constexpr char kStatisticsTakenBack[] = "ألعاب فيها تراجع";
@@ -129,6 +136,8 @@ inline constexpr char kStatisticsMatchesWon[] = "طروح رابحة";
 inline constexpr char kStatisticsMatchesLost[] = "طروح خاسرة";
 inline constexpr char kStatisticsBest[] = "أفضل طرح";
 inline constexpr char kStatisticsWorst[] = "أسوأ طرح";
+/// Whose total comes first in a match's "41 - 12", under the best and worst headings.
+inline constexpr char kStatisticsTotalsOrder[] = "أنت - الحاسوب";
 inline constexpr char kStatisticsNone[] = "لا شيء بعد";
 
 // The rules manual.

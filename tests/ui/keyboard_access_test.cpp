@@ -188,7 +188,8 @@ TEST_F(KeyboardTest, APlayAndADealAreAnnounced) {
     QLabel* status = window->View().StatusLine();
     QLabel* counters = window->View().CountersLabel();
     tazkova::testing::PressNewGame(*window);
-    EXPECT_EQ(counters->accessibleName(), SpokenCounters(counters->text())) << "the deal";
+    EXPECT_TRUE(counters->accessibleName().startsWith(SpokenCounters(counters->text())))
+        << "the deal";
     EXPECT_TRUE(counters->accessibleName().contains(QStringLiteral("الدور")));
     const Game& g = window->game();
     QTest::mouseClick(window->Card(g.YouPile.Cards[1] - 1), Qt::LeftButton);

@@ -3,14 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAbstractButton>
 #include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTreeWidget>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 
 #include "game/recording.h"
 #include "tests/ui/table_setup.h"
+#include "ui/about_dialog.h"
+#include "ui/counters_note.h"
 #include "ui/main_window.h"
+#include "ui/statistics_dialog.h"
 #include "ui/options_dialog.h"
 #include "ui/rules_manual.h"
 
@@ -98,6 +106,52 @@ TEST(TableGuide, EachSwitchOfTheOptionsSaysWhatItDoes) {
     }
     tips.removeDuplicates();
     EXPECT_EQ(tips.size(), 4);
+}
+
+TEST(TableGuide, TheCountersSayWhatTheyCountAndTheMatchTotals) {
+    auto window = MakeTable();
+    QLabel* counters = window->View().CountersLabel();
+    EXPECT_TRUE(counters->toolTip().contains(QStringLiteral("رقم الطرح"))) << "before a game";
+    tazkova::testing::PressNewGame(*window);
+    Game& g = window->game();
+    g.YouPile.Score = 12;
+    g.MePile.Score = 9;
+    const QString note = CountersNote(QStringLiteral(" 2-3-4:اللعبة"), g);
+    EXPECT_TRUE(note.startsWith(QStringLiteral("الطرح 2، اليد 3، الدور 4. ")));
+    EXPECT_TRUE(note.contains(QStringLiteral("أنت 12، الحاسوب 9"))) << note.toStdString();
+    // On the table: the deal's counters, as shown, with the totals.
+    EXPECT_TRUE(counters->toolTip().startsWith(QStringLiteral("الطرح 1، اليد 1، الدور 1")));
+    EXPECT_TRUE(counters->toolTip().contains(QStringLiteral("مجموع الطرح: أنت 0، الحاسوب 0")));
+    EXPECT_EQ(counters->accessibleName(), counters->toolTip());
+}
+
+// Our own texts read from the right: the about box line by line, the statistics' headings
+// say whose total comes first, the reset question answers in Arabic.
+TEST(TableGuide, OurOwnTextsReadFromTheRight) {
+    AboutDialog about;
+    for (const QString& line : about.Text().split(u'\n'))
+        EXPECT_TRUE(line.startsWith(QChar(0x200f))) << line.toStdString();
+    auto window = MakeTable();
+    StatisticsDialog* statistics = window->statisticsDialog();
+    auto* table = statistics->findChild<QTreeWidget*>(QStringLiteral("StatisticsTable"));
+    EXPECT_TRUE(table->headerItem()->text(7).endsWith(QStringLiteral("أنت - الحاسوب")));
+    // Every heading fits its column.
+    for (int c = 0; c + 1 < table->columnCount(); ++c) {
+        const QFontMetrics metrics(table->header()->font());
+        for (const QString& line : table->headerItem()->text(c).split(u'\n'))
+            EXPECT_LT(metrics.horizontalAdvance(line) + 8, table->header()->sectionSize(c))
+                << line.toStdString();
+    }
+    QStringList answers;
+    QTimer::singleShot(0, statistics, [&] {
+        auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(question, nullptr);
+        for (QAbstractButton* button : question->buttons()) answers << button->text();
+        question->reject();
+    });
+    statistics->ResetStatistics(true);
+    answers.sort();
+    EXPECT_EQ(answers, QStringList({QStringLiteral("لا"), QStringLiteral("نعم")}));
 }
 
 }  // namespace
