@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <utility>
 
 #include "sound/sound_switch.h"
 #include "sound/wave_bank.h"
@@ -31,6 +32,7 @@
 #include "ui/statistics.h"
 #include "ui/statistics_dialog.h"
 #include "ui/ui_texts.h"
+#include "ui/waiting_marks.h"
 
 namespace tazkova::ui {
 
@@ -117,13 +119,14 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
         // back.
         youWinsSeen_ = meWinsSeen_ = 0;
         tookBack_ = false;
+        dealt_ = true;
     });
 
     auto toolButton = [&](const char* name, const QRect& place, const char* spoken) {
         auto* b = new QToolButton(this);
         b->setObjectName(QLatin1String(name));
         b->setAccessibleName(Utf8(spoken));
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::TabFocus);
         layout.Place(b, place);
         return b;
     };
@@ -152,7 +155,7 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     speedBar_->setSingleStep(10);
     speedBar_->setPageStep(100);
     speedBar_->setValue(1500);
-    speedBar_->setFocusPolicy(Qt::NoFocus);
+    speedBar_->setFocusPolicy(Qt::TabFocus);
     connect(speedBar_, &QScrollBar::valueChanged, this, &MainWindow::SpeedChanged);
 
     // The commands, with their keys; the buttons' tooltips say the keys.
@@ -252,7 +255,8 @@ void MainWindow::RunGame(const std::function<void()>& action) {
         QApplication::quit();
         return;
     }
-    if (focusedCard) KeepFocusOnTheTable(before);
+    if (focusedCard || std::exchange(dealt_, false)) KeepFocusOnTheTable(before);
+    MarkWaitedForCards(*view_, *game_);
     ExplainCounters(*view_->CountersLabel(), *game_);
     if (wasActive && !game_->GameActive) {
         // The game ended: counted for the level and the game type it was played at.
@@ -297,7 +301,15 @@ void MainWindow::HintClicked() {
     hinted_.push_back(hint->card - 1);
     for (const int taken : hint->takes) hinted_.push_back(taken - 1);
     for (const int image : hinted_) Card(image)->SetHinted(true);
-    Card(hint->card - 1)->setFocus(Qt::OtherFocusReason);
+    // While a card waits for its floor cards, the next floor card it takes.
+    int focusOn = hint->card - 1;
+    for (const int taken : game_->InputState == 2 ? hint->takes : std::vector<int>{}) {
+        if (!PlaceOf(taken - 1).picked) {
+            focusOn = taken - 1;
+            break;
+        }
+    }
+    Card(focusOn)->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::ClearHint() {
@@ -412,6 +424,7 @@ CardPlace MainWindow::PlaceOf(int index) const {
             place.where = CardPlace::Where::ComputersHand;
     }
     place.hinted = Card(index)->Hinted();
+    place.waitedFor = Card(index)->WaitedFor();
     return place;
 }
 
@@ -488,9 +501,25 @@ bool MainWindow::MoveCardFocus(int index, int key) {
 bool MainWindow::focusNextPrevChild(bool next) {
     // Tab goes round the buttons, the menu button, the hand and the floor; inside the hand
     // and the floor the arrow keys move.
-    std::vector<QWidget*> stops = {newGameButton_, optionsButton_, resultsButton_, finishButton_,
-                                   menuButton_};
+    std::vector<QWidget*> stops = {newGameButton_, optionsButton_, resultsButton_, helpButton_,
+                                   finishButton_,  menuButton_,    speedBar_,      soundButton_};
     QWidget* focused = focusWidget();
+    // A card taken or laid while it has the focus hands it on to a card of the table, never
+    // to a button.
+    if (auto* leaving = qobject_cast<CardImage*>(focused);
+        leaving && (!leaving->isVisible() || !leaving->isEnabled())) {
+        const bool fromFloor = PlaceOf(leaving->Index()).where == CardPlace::Where::Floor;
+        for (const CardPlace::Where where :
+             {fromFloor ? CardPlace::Where::Floor : CardPlace::Where::YourHand,
+              fromFloor ? CardPlace::Where::YourHand : CardPlace::Where::Floor}) {
+            for (const int card : CardsOf(where)) {
+                if (Card(card) == leaving || !Card(card)->isVisible()) continue;
+                Card(card)->setFocus(Qt::OtherFocusReason);
+                return true;
+            }
+        }
+        return true;
+    }
     int current = -1;
     for (const CardPlace::Where where : {CardPlace::Where::YourHand, CardPlace::Where::Floor}) {
         const std::vector<int> group = CardsOf(where);

@@ -169,6 +169,7 @@ class MainWindow : public QWidget, public game::Pauser, public game::GameDialogs
     int busy_ = 0;                     // inside a pause: input is dropped
     bool inGame_ = false;              // a game action is running
     bool quitting_ = false;            // the window was closed while the game was running
+    bool dealt_ = false;               // a game was just dealt: the focus goes to the hand
 };
 
 }  // namespace tazkova::ui

@@ -98,6 +98,7 @@ inline constexpr char kInComputersHand[] = "في يد الحاسوب";
 inline constexpr char kChosen[] = "مختارة، تنتظر ما تأخذه من الأرض";
 inline constexpr char kPicked[] = "ملتقطة";
 inline constexpr char kHinted[] = "مقترحة";
+inline constexpr char kWaitedFor[] = "تستطيع الورقة المختارة أخذها";
 inline constexpr char kRulesName[] = "قواعد النقاط";
 inline constexpr char kMessageName[] = "الرسالة";
 inline constexpr char kKeysName[] = "مفاتيح اللعبة";

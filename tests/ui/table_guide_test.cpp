@@ -2,25 +2,29 @@
 // from the right, the counters explained, and the keyboard that goes where the play is.
 #include <gtest/gtest.h>
 
-#include <QAccessible>
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
-#include <QTreeWidget>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTreeWidget>
+#include <set>
+#include <string>
 
+#include "game/capture_completion.h"
 #include "game/recording.h"
 #include "tests/ui/table_setup.h"
 #include "ui/about_dialog.h"
 #include "ui/counters_note.h"
 #include "ui/main_window.h"
-#include "ui/statistics_dialog.h"
 #include "ui/options_dialog.h"
 #include "ui/rules_manual.h"
+#include "ui/statistics_dialog.h"
+#include "ui/ui_texts.h"
 
 using namespace tazkova::game;
 using namespace tazkova::ui;
@@ -152,6 +156,89 @@ TEST(TableGuide, OurOwnTextsReadFromTheRight) {
     statistics->ResetStatistics(true);
     answers.sort();
     EXPECT_EQ(answers, QStringList({QStringLiteral("لا"), QStringLiteral("نعم")}));
+}
+
+// From the deal to the hand's end by the hint and Enter alone: no Tab, the focus always on
+// a card of the table, never on a button while the hand goes on.
+TEST(TableGuide, AHandIsPlayedFromTheDealWithoutATab) {
+    tazkova::testing::ModalCloser closer;
+    auto window = MakeTable();
+    const Game& g = window->game();
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    auto focusedCard = [] { return qobject_cast<CardImage*>(QApplication::focusWidget()); };
+    ASSERT_TRUE(focusedCard()) << "the deal puts the focus on the hand";
+    EXPECT_EQ(window->PlaceOf(focusedCard()->Index()).where, CardPlace::Where::YourHand);
+    int onAButton = 0;
+    QObject::connect(qApp, &QApplication::focusChanged, window.get(), [&](QWidget*, QWidget* now) {
+        if (qobject_cast<QAbstractButton*>(now) && g.HandNumber == 1) ++onAButton;
+    });
+    int plays = 0;
+    while (g.HandNumber == 1 && plays < 200) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_H);
+        ASSERT_TRUE(focusedCard());
+        const CardPlace place = window->PlaceOf(focusedCard()->Index());
+        // The hint, while a card waits, goes to a floor card it takes.
+        if (g.InputState == 2) {
+            EXPECT_EQ(place.where, CardPlace::Where::Floor);
+            EXPECT_TRUE(place.waitedFor);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        ++plays;
+    }
+    EXPECT_EQ(g.HandNumber, 2) << "the hand was played to its end";
+    EXPECT_EQ(onAButton, 0) << "no capture moved the focus to a button";
+}
+
+TEST(TableGuide, TabVisitsEveryControlOfTheTable) {
+    auto window = MakeTable();
+    tazkova::testing::PressNewGame(*window);
+    std::set<std::string> visited;
+    bool hand = false, floor = false;
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* now = QApplication::focusWidget();
+        if (auto* card = qobject_cast<CardImage*>(now)) {
+            const CardPlace::Where where = window->PlaceOf(card->Index()).where;
+            hand = hand || where == CardPlace::Where::YourHand;
+            floor = floor || where == CardPlace::Where::Floor;
+        } else {
+            visited.insert(now->objectName().toStdString());
+        }
+    }
+    EXPECT_EQ(visited,
+              (std::set<std::string>{"BitBtn2", "cmdOptions", "cmdResult", "SpeedButton1",
+                                     "BitBtn1", "MenuButton", "DelayScroll", "SpeedButton2"}));
+    EXPECT_TRUE(hand && floor);
+}
+
+// Floor 1c 2d 3h 4s 9c, the player's 5h: two sums make 5, so the 5h waits; the four cards
+// that can complete one are marked, then only the 1c once the 4s is picked, then none.
+TEST(TableGuide, AWaitingCardMarksTheFloorCardsItCanStillTake) {
+    EXPECT_EQ(CardsCompletingACapture({1, 2, 3, 4, 9}, {}, 5), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(CardsCompletingACapture({1, 2, 3, 4, 9}, {false, false, false, true}, 5),
+              std::vector<int>{0});
+    EXPECT_TRUE(
+        CardsCompletingACapture({1, 2, 3, 4, 9}, {false, false, false, false, true}, 5).empty());
+    auto window = MakeTable();
+    tazkova::testing::PressNewGame(*window);
+    tazkova::testing::ArrangeTable(*window, {10, 40}, {25, 36}, {1, 12, 23, 34, 9});
+    auto marked = [&] {
+        std::vector<int> cards;
+        for (int i = 0; i < kDeckSize; ++i)
+            if (window->Card(i)->WaitedFor()) cards.push_back(i + 1);
+        return cards;
+    };
+    QTest::mouseClick(window->Card(25 - 1), Qt::LeftButton);
+    ASSERT_EQ(window->game().InputState, 2);
+    EXPECT_EQ(marked(), (std::vector<int>{1, 12, 23, 34}));
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(window->Card(12 - 1));
+    EXPECT_TRUE(spoken->text(QAccessible::Description).contains(QString::fromUtf8(kWaitedFor)));
+    const QString status = window->View().StatusLine()->text();
+    QTest::mouseClick(window->Card(34 - 1), Qt::LeftButton);
+    EXPECT_EQ(marked(), std::vector<int>{1});
+    EXPECT_NE(window->View().StatusLine()->text(), QString()) << status.toStdString();
+    QTest::mouseClick(window->Card(1 - 1), Qt::LeftButton);
+    EXPECT_TRUE(marked().empty()) << "the capture is made";
 }
 
 }  // namespace
