@@ -33,6 +33,7 @@
 #include "ui/statistics_dialog.h"
 #include "ui/ui_texts.h"
 #include "ui/waiting_marks.h"
+#include "ui/window_fit.h"
 
 namespace tazkova::ui {
 
@@ -80,7 +81,7 @@ bool IsPlayerInput(QEvent::Type type) {
 MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
+                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       sounds_(std::move(sounds)) {
     ArabicStyle::Install();
     if (!sounds_) sounds_ = std::make_unique<sound::WaveBank>();
@@ -97,6 +98,10 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     game_ = std::make_unique<Game>(*view_, *sounds_, *this, *this);
     TableLayout& layout = view_->Layout();
     actions_ = MakeTableActions(this);
+    // Any size: the table fills the window; F11 puts it full screen and back.
+    new TableFit(this, *view_);
+    connect(actions_.fullScreen, &QAction::triggered, this,
+            [this](bool on) { on ? showFullScreen() : showNormal(); });
 
     auto button = [&](const char* name, const char* caption, const QRect& place) {
         auto* b = new QPushButton(Utf8(caption), this);
@@ -394,7 +399,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    const qreal scale = Zoom() / 100.0;
+    const qreal scale = view_->Layout().ScaleFactor();
     const QRectF ring =
         QRectF(button->geometry()).adjusted(-2 * scale, -2 * scale, 2 * scale, 2 * scale);
     painter.setPen(QPen(QColor(0x10, 0x20, 0x10), 4 * scale));

@@ -11,6 +11,7 @@
 #include "ui/accessibility.h"
 #include "ui/look.h"
 #include "ui/ui_texts.h"
+#include "ui/window_fit.h"
 
 namespace tazkova::ui {
 
@@ -116,7 +117,8 @@ QPointF CardTableView::DeckTop() const {
 void CardTableView::SetZoom(int percent) {
     motion_.Finish();
     layout_.SetZoom(percent);
-    window_->setFixedSize(layout_.Scale(QSize(499, 434)));
+    SizeWindowForZoom(window_, percent);
+    layout_.FitTo(window_->size());
     motion_.Redraw();
 }
 
