@@ -10,10 +10,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QScreen>
 #include <cstdlib>
 
 #include "game/recording.h"
