@@ -27,9 +27,12 @@ AboutDialog::AboutDialog(QWidget* parent) : GameDialog(parent) {
     icon->setGeometry(kWidth - 76, 14, 64, 64);
     icon->setPixmap(Picture(QStringLiteral("tazkova"), 64, 64, devicePixelRatioF()));
 
-    text_ = new QLabel(QString::fromUtf8(kAboutText)
-                           .arg(QLatin1String(kTazkovaVersion), QLatin1String(qVersion())),
-                       this);
+    // Every line reads from the right, also the first, which opens with a Latin word.
+    QStringList lines = QString::fromUtf8(kAboutText)
+                            .arg(QLatin1String(kTazkovaVersion), QLatin1String(qVersion()))
+                            .split(u'\n');
+    for (QString& line : lines) line.prepend(QChar(0x200f));
+    text_ = new QLabel(lines.join(u'\n'), this);
     text_->setObjectName(QStringLiteral("AboutText"));
     text_->setGeometry(12, 10, kWidth - 96, kHeight - 56);
     text_->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);

@@ -55,6 +55,7 @@ class CardAccessible : public QAccessibleWidget {
         if (place.chosen) parts << Utf8(kChosen);
         if (place.picked) parts << Utf8(kPicked);
         if (place.hinted) parts << Utf8(kHinted);
+        if (place.waitedFor) parts << Utf8(kWaitedFor);
         return parts.join(QStringLiteral("، "));
     }
 

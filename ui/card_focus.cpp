@@ -33,6 +33,7 @@ CardPlace CardFocus::PlaceOf(int index) const {
             place.where = CardPlace::Where::ComputersHand;
     }
     place.hinted = Card(index)->Hinted();
+    place.waitedFor = Card(index)->WaitedFor();
     return place;
 }
 
@@ -107,6 +108,22 @@ bool CardFocus::Move(int index, int key) const {
 }
 
 void CardFocus::Tab(std::vector<QWidget*> stops, QWidget* focused, bool next) const {
+    // A card taken or laid while it has the focus hands it on to a card of the table, never
+    // to a button.
+    if (auto* leaving = qobject_cast<CardImage*>(focused);
+        leaving && (!leaving->isVisible() || !leaving->isEnabled())) {
+        const bool fromFloor = PlaceOf(leaving->Index()).where == CardPlace::Where::Floor;
+        for (const CardPlace::Where where :
+             {fromFloor ? CardPlace::Where::Floor : CardPlace::Where::YourHand,
+              fromFloor ? CardPlace::Where::YourHand : CardPlace::Where::Floor}) {
+            for (const int card : CardsOf(where)) {
+                if (Card(card) == leaving || !Card(card)->isVisible()) continue;
+                Card(card)->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        }
+        return;
+    }
     int current = -1;
     for (const CardPlace::Where where : {CardPlace::Where::YourHand, CardPlace::Where::Floor}) {
         const std::vector<int> group = CardsOf(where);

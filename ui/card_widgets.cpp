@@ -91,6 +91,13 @@ void CardImage::SetFramed(bool framed) {
     TellDescriptionChanged();
 }
 
+void CardImage::SetWaitedFor(bool waitedFor) {
+    if (waitedFor == waitedFor_) return;
+    waitedFor_ = waitedFor;
+    update();
+    TellDescriptionChanged();
+}
+
 void CardImage::SetHinted(bool hinted) {
     if (hinted == hinted_) return;
     hinted_ = hinted;
@@ -107,7 +114,7 @@ void CardImage::paintEvent(QPaintEvent*) {
     PrepareFace();
     QPainter painter(this);
     painter.drawPixmap(rect(), picture_);
-    if (!framed_ && !hinted_ && !hasFocus()) return;
+    if (!framed_ && !hinted_ && !waitedFor_ && !hasFocus()) return;
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF card = QRectF(rect());
     const qreal scale = width() / qreal(game::kCardWidth);
@@ -117,6 +124,15 @@ void CardImage::paintEvent(QPaintEvent*) {
         DrawOutline(painter, card, 2.5 * scale, 3 * scale, kHintColour);
     }
     if (framed_ && hinted_) DrawOutline(painter, card, 7 * scale, 2 * scale, kHintColour);
+    if (waitedFor_ && !framed_) {
+        // A dashed outline of the waiting card's colour: this card can be taken with it.
+        const QRectF ring = card.adjusted(3 * scale, 3 * scale, -3 * scale, -3 * scale);
+        painter.setBrush(QColor(0xff, 0xc4, 0x00, 40));
+        painter.setPen(QPen(kMarkEdge, 5 * scale));
+        painter.drawRoundedRect(ring, 5, 5);
+        painter.setPen(QPen(kFrameColour, 3 * scale, Qt::DashLine));
+        painter.drawRoundedRect(ring, 5, 5);
+    }
     if (hasFocus()) {
         // A dashed ring, so that the focus never reads as a frame.
         const QRectF ring = card.adjusted(11 * scale, 11 * scale, -11 * scale, -11 * scale);

@@ -15,6 +15,7 @@ struct CardPlace {
     bool chosen = false;  // a hand card waiting for the floor cards it takes
     bool picked = false;  // a floor card picked to be taken
     bool hinted = false;
+    bool waitedFor = false;  // a floor card the waiting hand card can still take
 };
 
 /// The table the card images lie on: told of the mouse on a card (in screen points) and of
@@ -53,6 +54,10 @@ class CardImage : public QWidget {
     /// The hint's mark: an outline of its own colour on the hinted card and what it takes.
     void SetHinted(bool hinted);
     bool Hinted() const { return hinted_; }
+    /// The mark of a floor card that can complete a capture of the card waiting for its
+    /// floor cards.
+    void SetWaitedFor(bool waitedFor);
+    bool WaitedFor() const { return waitedFor_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -73,6 +78,7 @@ class CardImage : public QWidget {
     bool hasPicture_ = false;
     bool framed_ = false;
     bool hinted_ = false;
+    bool waitedFor_ = false;
 };
 
 }  // namespace tazkova::ui

@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/dialog_fit.h"
+
 // The pictures live in a static library; their resource must be registered by hand.
 static void RegisterPictures() {
     Q_INIT_RESOURCE(pictures);
@@ -123,16 +125,17 @@ void BevelPanel::paintEvent(QPaintEvent* event) {
     const QColor light = palette().color(QPalette::Light);
     const QColor dark = palette().color(QPalette::Dark);
     for (const Outline& bevel : bevels_) {
+        const QRect place = AtDialogScale(*this, bevel.place);
         switch (bevel.style) {
             case BevelStyle::Raised:
-                DrawBevel(painter, bevel.place, light, dark);
+                DrawBevel(painter, place, light, dark);
                 break;
             case BevelStyle::Lowered:
-                DrawBevel(painter, bevel.place, dark, light);
+                DrawBevel(painter, place, dark, light);
                 break;
             case BevelStyle::LoweredBox:
-                DrawBevel(painter, bevel.place, dark, light);
-                DrawBevel(painter, bevel.place.adjusted(1, 1, -1, -1), light, dark);
+                DrawBevel(painter, place, dark, light);
+                DrawBevel(painter, place.adjusted(1, 1, -1, -1), light, dark);
                 break;
         }
     }
@@ -228,15 +231,9 @@ GameDialog::GameDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent,
 }
 
 void GameDialog::showEvent(QShowEvent* event) {
-    // Shown by the game (not restored by the window manager): centred on its screen.
-    if (!event->spontaneous()) {
-        const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-        if (screen) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
+    // Shown by the game (not restored by the window manager): at the table's scale, centred
+    // over the game's window, on the screen.
+    if (!event->spontaneous()) FitDialog(this);
     QDialog::showEvent(event);
 }
 

@@ -11,17 +11,22 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
+#include <utility>
 
 #include "sound/sound_switch.h"
 #include "sound/wave_bank.h"
 #include "store/settings_file.h"
 #include "ui/about_dialog.h"
+#include "ui/counters_note.h"
 #include "ui/help_dialog.h"
 #include "ui/look.h"
 #include "ui/options_dialog.h"
+#include "ui/rules_manual.h"
 #include "ui/statistics_dialog.h"
 #include "ui/ui_texts.h"
 #include "ui/utf8.h"
+#include "ui/waiting_marks.h"
+#include "ui/window_fit.h"
 
 namespace tazkova::ui {
 
@@ -43,7 +48,7 @@ const QString kMotionKey = QStringLiteral("Table/Motion");
 MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
+                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       sounds_(std::move(sounds)) {
     ArabicStyle::Install();
     if (!sounds_) sounds_ = std::make_unique<sound::WaveBank>();
@@ -59,6 +64,10 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     view_ = std::make_unique<CardTableView>(this, *this);
     pauses_ = std::make_unique<PauseLoop>(this);
     actions_ = MakeTableActions(this);
+    // Any size: the table fills the window; F11 puts it full screen and back.
+    new TableFit(this, *view_);
+    connect(actions_.fullScreen, &QAction::triggered, this,
+            [this](bool on) { on ? showFullScreen() : showNormal(); });
     dialogs_ = std::make_unique<TableDialogs>(this, game_, *view_, *pauses_, statistics_, actions_);
     game_ = std::make_unique<Game>(*view_, *sounds_, *pauses_, *dialogs_);
     game_->AddListener(*view_);
@@ -77,6 +86,9 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     motion_ = motion.isValid() ? motion.toBool() : true;
     const QVariant zoom = store::ReadSetting(stores, kZoomKey);
     view_->SetZoom(zoom.isValid() ? zoom.toInt() : 100);
+    // The counters say what their numbers are, with the match's totals.
+    view_->SetCountersNamer([this] { ExplainCounters(*view_->CountersLabel(), *game_); });
+    ExplainCounters(*view_->CountersLabel(), *game_);
 
     game_->SoundOn = sound::SoundSwitch::ReadSoundOn();
     ShowSoundState();
@@ -103,104 +115,6 @@ MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
 }
 
-void MainWindow::MakeControls() {
-    TableLayout& layout = view_->Layout();
-    auto button = [&](const char* name, const char* caption, const QRect& place) {
-        auto* b = new QPushButton(Utf8(caption), this);
-        b->setObjectName(QLatin1String(name));
-        layout.PlaceText(b, place, 12, true);
-        // Return presses a focused button, as Space does.
-        b->setAutoDefault(true);
-        return b;
-    };
-    newGameButton_ = button("BitBtn2", kNewGameCaption, QRect(386, 6, 93, 24));
-    optionsButton_ = button("cmdOptions", kOptionsCaption, QRect(386, 34, 93, 24));
-    resultsButton_ = button("cmdResult", kResultCaption, QRect(386, 62, 93, 24));
-    finishButton_ = button("BitBtn1", kFinishCaption, QRect(418, 90, 61, 24));
-    connect(newGameButton_, &QPushButton::clicked, this, &MainWindow::NewGameClicked);
-    connect(optionsButton_, &QPushButton::clicked, this, &MainWindow::OptionsClicked);
-    connect(resultsButton_, &QPushButton::clicked, this, &MainWindow::ResultsClicked);
-    connect(finishButton_, &QPushButton::clicked, this, &QWidget::close);
-
-    auto toolButton = [&](const char* name, const QRect& place, const char* spoken) {
-        auto* b = new QToolButton(this);
-        b->setObjectName(QLatin1String(name));
-        b->setAccessibleName(Utf8(spoken));
-        b->setFocusPolicy(Qt::NoFocus);
-        layout.Place(b, place);
-        return b;
-    };
-    helpButton_ = toolButton("SpeedButton1", QRect(386, 90, 25, 25), kHelpButtonName);
-    layout.SetIcon(helpButton_, 19, QStringLiteral("help"));
-    connect(helpButton_, &QToolButton::clicked, this, &MainWindow::HelpClicked);
-    soundButton_ = toolButton("SpeedButton2", QRect(4, 88, 25, 25), kSoundOffName);
-    soundButton_->setAutoRaise(true);
-    connect(soundButton_, &QToolButton::clicked, this, &MainWindow::SoundClicked);
-    // The menu, in the free corner beside the buttons: by mouse, by Tab, by F10 or the Menu key.
-    menuButton_ = toolButton("MenuButton", QRect(356, 6, 25, 24), kMenuButtonName);
-    menuButton_->setFocusPolicy(Qt::StrongFocus);
-    layout.SetIcon(menuButton_, 17, QStringLiteral("menu"));
-    // The menu opens below its button, reading from the button's right edge leftward.
-    connect(menuButton_, &QToolButton::clicked, this, [this] {
-        const QPoint corner =
-            menuButton_->mapToGlobal(QPoint(menuButton_->width(), menuButton_->height()));
-        ShowMenu(corner - QPoint(Menu()->sizeHint().width(), 0));
-    });
-
-    speedBar_ = new QScrollBar(Qt::Vertical, this);
-    speedBar_->setObjectName(QStringLiteral("DelayScroll"));
-    speedBar_->setAccessibleName(Utf8(kSpeedBarName));
-    layout.Place(speedBar_, QRect(10, 10, 15, 73));
-    speedBar_->setRange(0, 4000);
-    speedBar_->setSingleStep(10);
-    speedBar_->setPageStep(100);
-    speedBar_->setValue(1500);
-    speedBar_->setFocusPolicy(Qt::NoFocus);
-    connect(speedBar_, &QScrollBar::valueChanged, this, &MainWindow::SpeedChanged);
-
-    // The commands, with their keys; the buttons' tooltips say the keys.
-    const TableActions& a = actions_;
-    connect(a.newGame, &QAction::triggered, this, &MainWindow::NewGameClicked);
-    connect(a.options, &QAction::triggered, this, &MainWindow::OptionsClicked);
-    connect(a.results, &QAction::triggered, this, &MainWindow::ResultsClicked);
-    connect(a.statistics, &QAction::triggered, this, &MainWindow::StatisticsClicked);
-    connect(a.hint, &QAction::triggered, this, &MainWindow::HintClicked);
-    connect(a.takeBack, &QAction::triggered, this, &MainWindow::TakeBackClicked);
-    connect(a.zoomIn, &QAction::triggered, this, [this] { SetZoom(TableLayout::Larger(Zoom())); });
-    connect(a.zoomOut, &QAction::triggered, this,
-            [this] { SetZoom(TableLayout::Smaller(Zoom())); });
-    for (QAction* size : a.zoom)
-        connect(size, &QAction::triggered, this, [this, size] { SetZoom(size->data().toInt()); });
-    connect(a.motion, &QAction::triggered, this, &MainWindow::SetMotion);
-    connect(a.sound, &QAction::triggered, this, &MainWindow::SoundClicked);
-    connect(a.faster, &QAction::triggered, this,
-            [this] { speedBar_->setValue(speedBar_->value() - speedBar_->pageStep()); });
-    connect(a.slower, &QAction::triggered, this,
-            [this] { speedBar_->setValue(speedBar_->value() + speedBar_->pageStep()); });
-    connect(a.help, &QAction::triggered, this, &MainWindow::HelpClicked);
-    connect(a.about, &QAction::triggered, this, &MainWindow::AboutClicked);
-    connect(a.quit, &QAction::triggered, this, &QWidget::close);
-    auto* openMenu = new QAction(this);
-    openMenu->setShortcuts({QKeySequence(Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
-    addAction(openMenu);
-    connect(openMenu, &QAction::triggered, menuButton_, &QToolButton::click);
-    newGameButton_->setToolTip(WithKey(Utf8(kMenuNewGame), a.newGame));
-    optionsButton_->setToolTip(WithKey(Utf8(kMenuOptions), a.options));
-    resultsButton_->setToolTip(WithKey(Utf8(kMenuResults), a.results));
-    finishButton_->setToolTip(WithKey(Utf8(kMenuQuit), a.quit));
-    helpButton_->setToolTip(WithKey(Utf8(kMenuHelp), a.help));
-    soundButton_->setToolTip(WithKey(Utf8(kSoundHint), a.sound));
-    menuButton_->setToolTip(WithKey(Utf8(kMenuButtonName), openMenu));
-    speedBar_->setToolTip(Utf8(kSpeedHint) + QStringLiteral(" (") +
-                          a.faster->shortcut().toString(QKeySequence::NativeText) +
-                          QStringLiteral(" / ") +
-                          a.slower->shortcut().toString(QKeySequence::NativeText) + u')');
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             newGameButton_, optionsButton_, resultsButton_, finishButton_, helpButton_,
-             soundButton_, menuButton_, speedBar_})
-        control->setAccessibleDescription(control->toolTip());
-}
-
 // --- Commands ---------------------------------------------------------------------------------
 
 void MainWindow::RunGame(const std::function<void()>& action) {
@@ -218,12 +132,16 @@ void MainWindow::RunGame(const std::function<void()>& action) {
         QApplication::quit();
         return;
     }
-    if (focusedCard) focus_->KeepOnTheTable(before, focusWidget(), resultsButton_);
+    // After a deal, and after a play made from the cards, the keyboard stays on the table.
+    if (focusedCard || std::exchange(dealt_, false))
+        focus_->KeepOnTheTable(before, focusWidget(), resultsButton_);
+    MarkWaitedForCards(*view_, *game_);
+    ExplainCounters(*view_->CountersLabel(), *game_);
     UpdateActions();
 }
 
 void MainWindow::HandStarted(const HandStart& start) {
-    if (start.newGame) resultsButton_->setFocus();
+    if (start.newGame) dealt_ = true;
 }
 
 void MainWindow::NewGameClicked() {
@@ -250,6 +168,10 @@ void MainWindow::AboutClicked() {
     RunGame([this] { dialogs_->About()->exec(); });
 }
 
+void MainWindow::ManualClicked() {
+    RunGame([this] { dialogs_->Manual()->exec(); });
+}
+
 void MainWindow::HintClicked() {
     if (inGame_ || Pausing()) return;
     ClearHint();
@@ -258,7 +180,16 @@ void MainWindow::HintClicked() {
     hinted_.push_back(hint->card - 1);
     for (const int taken : hint->takes) hinted_.push_back(taken - 1);
     for (const int image : hinted_) Card(image)->SetHinted(true);
-    Card(hint->card - 1)->setFocus(Qt::OtherFocusReason);
+    // While a card waits for its floor cards, the next floor card it takes.
+    int focusOn = hint->card - 1;
+    for (const int taken :
+         game_->Input == InputState::PickFloor ? hint->takes : std::vector<int>{}) {
+        if (!PlaceOf(taken - 1).picked) {
+            focusOn = taken - 1;
+            break;
+        }
+    }
+    Card(focusOn)->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::ClearHint() {
@@ -343,7 +274,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    const qreal scale = Zoom() / 100.0;
+    const qreal scale = view_->Layout().ScaleFactor();
     const QRectF ring =
         QRectF(button->geometry()).adjusted(-2 * scale, -2 * scale, 2 * scale, 2 * scale);
     painter.setPen(QPen(QColor(0x10, 0x20, 0x10), 4 * scale));
@@ -357,7 +288,8 @@ void MainWindow::paintEvent(QPaintEvent*) {
 bool MainWindow::focusNextPrevChild(bool next) {
     // Tab goes round the buttons, the menu button, the hand and the floor; inside the hand
     // and the floor the arrow keys move.
-    focus_->Tab({newGameButton_, optionsButton_, resultsButton_, finishButton_, menuButton_},
+    focus_->Tab({newGameButton_, optionsButton_, resultsButton_, helpButton_, finishButton_,
+                 menuButton_, speedBar_, soundButton_},
                 focusWidget(), next);
     return true;
 }

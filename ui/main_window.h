@@ -63,6 +63,8 @@ class MainWindow : public QWidget, public CardTable, public game::GameListener {
     void SpeedChanged(int position);
     void StatisticsClicked();
     void AboutClicked();
+    /// Opens the rules manual.
+    void ManualClicked();
     /// Marks the play the game would suggest: the card, and the floor cards it takes, until
     /// the player's next input; the keyboard focus goes to the card.
     void HintClicked();
@@ -129,6 +131,7 @@ class MainWindow : public QWidget, public CardTable, public game::GameListener {
     bool motion_ = true;       // the player's choice; off at the fastest speed
     std::vector<int> hinted_;  // card images marked by the hint
     bool inGame_ = false;      // a game action is running
+    bool dealt_ = false;       // a game was just dealt: the focus goes to the hand
 };
 
 }  // namespace tazkova::ui

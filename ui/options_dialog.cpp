@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <utility>
 
 #include "game/texts.h"
 #include "ui/look.h"
@@ -95,6 +96,14 @@ OptionsDialog::OptionsDialog(QWidget* parent) : GameDialog(parent) {
         MakeCheckBox(panel, "MakShoof", kOpenCardsCaption, QRect(158, 196, 91, 17), false);
     alternateBox_ = MakeCheckBox(panel, "Strt", kAlternateCaption, QRect(22, 165, 105, 20), false);
     reverseBox_ = MakeCheckBox(panel, "Rvrs", kReverseCaption, QRect(20, 196, 105, 19), false);
+    // What each switch does, for a newcomer and for a screen reader.
+    for (const auto& [box, tip] : {std::pair{dinariBox_, kDinariTip},
+                                   {openCardsBox_, kOpenCardsTip},
+                                   {alternateBox_, kAlternateTip},
+                                   {reverseBox_, kReverseTip}}) {
+        box->setToolTip(QString::fromUtf8(tip));
+        box->setAccessibleDescription(box->toolTip());
+    }
 
     okButton_ = MakeContinueButton(*this, this, "OKButton", kOkCaption, QRect(99, 233, 77, 27));
     okButton_->setFont(ArabicFont(FontFace::Sans, 11, true));

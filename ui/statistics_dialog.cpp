@@ -16,7 +16,7 @@ namespace tazkova::ui {
 
 namespace {
 
-constexpr int kWidth = 600;
+constexpr int kWidth = 720;
 constexpr int kHeight = 330;
 
 QString Utf8(const char* text) {
@@ -49,9 +49,11 @@ StatisticsDialog::StatisticsDialog(Statistics& statistics, QWidget* parent)
     table_->setHeaderLabels({Utf8(kStatisticsLevel), Utf8(kStatisticsType), Utf8(kStatisticsGames),
                              Utf8(kStatisticsWon), Utf8(kStatisticsLost),
                              Utf8(kStatisticsMatchesWon), Utf8(kStatisticsMatchesLost),
-                             Utf8(kStatisticsBest), Utf8(kStatisticsWorst)});
-    // Every column in view at once: the game type wide, the counts narrow.
-    static constexpr std::array<int, 9> kColumns{70, 122, 44, 40, 48, 66, 66, 60, 56};
+                             Utf8(kStatisticsBest) + u'\n' + Utf8(kStatisticsTotalsOrder),
+                             Utf8(kStatisticsWorst) + u'\n' + Utf8(kStatisticsTotalsOrder)});
+    // Every column in view at once, each heading clear of the next: the game type wide, the
+    // counts narrow.
+    static constexpr std::array<int, 9> kColumns{76, 130, 50, 48, 54, 76, 76, 96, 96};
     QHeaderView* header = table_->header();
     header->setMinimumSectionSize(30);
     for (std::size_t c = 0; c < kColumns.size(); ++c) {
@@ -118,6 +120,8 @@ void StatisticsDialog::ResetStatistics(bool ask) {
                              this);
         question.setLayoutDirection(Qt::RightToLeft);
         question.setDefaultButton(QMessageBox::No);
+        question.button(QMessageBox::Yes)->setText(Utf8(kYes));
+        question.button(QMessageBox::No)->setText(Utf8(kNo));
         if (question.exec() != QMessageBox::Yes) return;
     }
     statistics_.Reset();

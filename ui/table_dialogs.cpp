@@ -10,6 +10,7 @@
 #include "ui/options_dialog.h"
 #include "ui/pause_loop.h"
 #include "ui/results_dialog.h"
+#include "ui/rules_manual.h"
 #include "ui/statistics_dialog.h"
 #include "ui/statistics_keeper.h"
 #include "ui/table_view.h"
@@ -51,7 +52,7 @@ HelpDialog* TableDialogs::Help() {
         const TableActions& a = actions_;
         for (const QAction* action :
              {a.newGame, a.options, a.results, a.hint, a.takeBack, a.statistics, a.zoomIn,
-              a.zoomOut, a.sound, a.faster, a.slower, a.help, a.quit}) {
+              a.zoomOut, a.sound, a.faster, a.slower, a.manual, a.help, a.quit}) {
             keys.emplace_back(action->text(),
                               action->shortcut().toString(QKeySequence::NativeText));
         }
@@ -72,6 +73,14 @@ StatisticsDialog* TableDialogs::StatisticsBox() {
 AboutDialog* TableDialogs::About() {
     if (!about_) about_ = new AboutDialog(window_);
     return about_;
+}
+
+RulesManual* TableDialogs::Manual() {
+    if (!manual_) {
+        manual_ = new RulesManual(window_);
+        manual_->SetKeys(TableKeys(actions_));
+    }
+    return manual_;
 }
 
 void TableDialogs::ShowResults(const game::ResultsSheet& sheet) {

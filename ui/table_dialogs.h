@@ -20,6 +20,7 @@ class MessageDialog;
 class OptionsDialog;
 class PauseLoop;
 class ResultsDialog;
+class RulesManual;
 class StatisticsDialog;
 class StatisticsKeeper;
 
@@ -36,6 +37,7 @@ class TableDialogs : public game::GameDialogs {
     HelpDialog* Help();
     StatisticsDialog* StatisticsBox();
     AboutDialog* About();
+    RulesManual* Manual();
 
     // game::GameDialogs. While the window closes in the middle of a play, nothing opens (the
     // score sheet still keeps the last hand).
@@ -59,6 +61,7 @@ class TableDialogs : public game::GameDialogs {
     const TableActions& actions_;
     HelpDialog* help_ = nullptr;
     AboutDialog* about_ = nullptr;
+    RulesManual* manual_ = nullptr;
 };
 
 }  // namespace tazkova::ui

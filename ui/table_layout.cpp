@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/look.h"
 
@@ -11,6 +12,17 @@ namespace tazkova::ui {
 void TableLayout::SetZoom(int percent) {
     if (std::find(kZooms.begin(), kZooms.end(), percent) == kZooms.end()) return;
     zoom_ = percent;
+}
+
+void TableLayout::FitTo(QSize area) {
+    const qreal fits = std::min(area.width() / qreal(kDesignSize.width()),
+                                area.height() / qreal(kDesignSize.height()));
+    const qreal scale = std::max(0.25, std::floor(fits * 20 + 1e-6) / 20);
+    const QPoint offset((area.width() - qRound(kDesignSize.width() * scale)) / 2,
+                        (area.height() - qRound(kDesignSize.height() * scale)) / 2);
+    if (scale == scale_ && offset == offset_) return;
+    scale_ = scale;
+    offset_ = offset;
     for (const Entry& entry : entries_) Apply(entry);
 }
 
@@ -67,7 +79,11 @@ QFont TableLayout::Font(int fontPixels, bool bold) const {
 
 void TableLayout::Apply(const Entry& entry) const {
     QWidget* widget = entry.widget;
-    if (!entry.place.isNull()) widget->setGeometry(Scale(entry.place));
+    // The table's own pictures lie where the table lies in the window; the labels of its
+    // status panel lie in the panel.
+    const bool onTheCloth = widget->parentWidget() && widget->parentWidget()->isWindow();
+    if (!entry.place.isNull())
+        widget->setGeometry(Scale(entry.place).translated(onTheCloth ? offset_ : QPoint()));
     if (entry.fontPixels > 0) widget->setFont(Font(entry.fontPixels, entry.bold));
     if (entry.picture.isEmpty()) return;
     const qreal dpr = widget->devicePixelRatioF();

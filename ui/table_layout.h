@@ -23,21 +23,31 @@ class TableLayout {
     /// The sizes the table can be drawn at, in per cent.
     static constexpr std::array<int, 4> kZooms{100, 150, 200, 300};
 
+    /// The size chosen by the player, in per cent.
     int Zoom() const { return zoom_; }
     /// Redraws every widget placed so far at `percent` (one of kZooms; others are ignored).
     void SetZoom(int percent);
+    /// The table's design size, in its own pixels.
+    static constexpr QSize kDesignSize{499, 434};
+    /// Redraws the table at the largest scale whose design fits `area` (a window's inside),
+    /// centred in it; the scale goes by steps of 5 per cent, so that the pictures are not
+    /// drawn anew at every pixel of a resize.
+    void FitTo(QSize area);
+    /// How many window pixels a design pixel is now.
+    qreal ScaleFactor() const { return scale_; }
     /// The next larger or smaller size, or the same at either end.
     static int Larger(int percent);
     static int Smaller(int percent);
 
     // Design pixels to window pixels.
-    int Scale(int v) const { return v * zoom_ / 100; }
+    int Scale(int v) const { return qRound(v * scale_); }
     QPoint Scale(QPoint p) const { return {Scale(p.x()), Scale(p.y())}; }
-    QPointF Scale(QPointF p) const { return p * zoom_ / 100.0; }
+    /// A place on the table in window pixels: scaled, and moved to where the table lies.
+    QPointF Scale(QPointF p) const { return p * scale_ + QPointF(offset_); }
     QSize Scale(QSize s) const { return {Scale(s.width()), Scale(s.height())}; }
     QRect Scale(const QRect& r) const { return {Scale(r.topLeft()), Scale(r.size())}; }
     /// Window pixels back to design pixels.
-    QPoint Unscale(QPoint p) const { return p * 100 / zoom_; }
+    QPoint Unscale(QPoint p) const { return (QPointF(p - offset_) / scale_).toPoint(); }
 
     /// Puts `widget` in the design rectangle `place`, now and at every zoom.
     void Place(QWidget* widget, const QRect& place);
@@ -63,6 +73,8 @@ class TableLayout {
     Entry& EntryOf(QWidget* widget);
 
     int zoom_ = 100;
+    qreal scale_ = 1.0;
+    QPoint offset_;  // where the table's corner lies in the window
     std::vector<Entry> entries_;
 };
 

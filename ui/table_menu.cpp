@@ -3,7 +3,11 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QWidget>
+#include <algorithm>
 
 #include "ui/table_layout.h"
 #include "ui/ui_texts.h"
@@ -11,6 +15,49 @@
 namespace tazkova::ui {
 
 namespace {
+
+/// The menu's labels read from the right and line up at its right edge, beside the check
+/// marks (so that "عن Tazkova" reads in its order); the keys at the left stay left to right.
+/// The platform's style draws the item without its label, then the label is drawn here.
+class RightToLeftMenuStyle : public QProxyStyle {
+  public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element != CE_MenuItem || !item ||
+            item->menuItemType == QStyleOptionMenuItem::Separator) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        QStyleOptionMenuItem rest(*item);
+        const qsizetype tab = item->text.indexOf(u'\t');
+        const QString label = tab < 0 ? item->text : item->text.left(tab);
+        rest.text = tab < 0 ? QString() : item->text.mid(tab);
+        QProxyStyle::drawControl(element, &rest, painter, widget);
+
+        const bool enabled = item->state & State_Enabled;
+        const bool selected = item->state & State_Selected;
+        const int margin = std::max(item->maxIconWidth, 20) + 10;
+        const QRect place = item->rect.adjusted(margin, 0, -margin, 0);
+        painter->save();
+        painter->setLayoutDirection(Qt::RightToLeft);
+        painter->setFont(item->font);
+        painter->setPen(item->palette.color(enabled ? QPalette::Active : QPalette::Disabled,
+                                            selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(place,
+                          Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter |
+                              Qt::TextSingleLine | Qt::TextHideMnemonic,
+                          label);
+        painter->restore();
+    }
+};
+
+void ReadFromTheRight(QMenu* menu) {
+    menu->setLayoutDirection(Qt::RightToLeft);
+    auto* style = new RightToLeftMenuStyle;
+    style->setParent(menu);
+    menu->setStyle(style);
+}
 
 QAction* MakeAction(QWidget* window, const char* text, const QKeySequence& key = {}) {
     auto* action = new QAction(QString::fromUtf8(text), window);
@@ -45,13 +92,16 @@ TableActions MakeTableActions(QWidget* window) {
     }
     a.zoom[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     window->addAction(a.zoom[0]);
+    a.fullScreen = MakeAction(window, kMenuFullScreen, QKeySequence(Qt::Key_F11));
+    a.fullScreen->setCheckable(true);
     a.motion = MakeAction(window, kMenuMotion);
     a.motion->setCheckable(true);
     a.sound = MakeAction(window, kMenuSound, QKeySequence(Qt::CTRL | Qt::Key_M));
     a.sound->setCheckable(true);
     a.faster = MakeAction(window, kMenuFaster, QKeySequence(Qt::CTRL | Qt::Key_Up));
     a.slower = MakeAction(window, kMenuSlower, QKeySequence(Qt::CTRL | Qt::Key_Down));
-    a.help = MakeAction(window, kMenuHelp, QKeySequence(Qt::Key_F1));
+    a.manual = MakeAction(window, kMenuManual, QKeySequence(Qt::Key_F1));
+    a.help = MakeAction(window, kMenuHelp, QKeySequence(Qt::SHIFT | Qt::Key_F1));
     a.about = MakeAction(window, kMenuAbout);
     a.quit = MakeAction(window, kMenuQuit, QKeySequence(Qt::CTRL | Qt::Key_Q));
     return a;
@@ -60,22 +110,40 @@ TableActions MakeTableActions(QWidget* window) {
 QMenu* MakeTableMenu(const TableActions& a, QWidget* parent) {
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("TableMenu"));
-    menu->setLayoutDirection(Qt::RightToLeft);
+    ReadFromTheRight(menu);
     menu->addActions({a.newGame, a.options, a.results});
     menu->addSeparator();
     menu->addActions({a.hint, a.takeBack, a.statistics});
     menu->addSeparator();
     QMenu* zoom = menu->addMenu(QString::fromUtf8(kMenuZoom));
-    zoom->setLayoutDirection(Qt::RightToLeft);
+    ReadFromTheRight(zoom);
     zoom->addActions({a.zoomIn, a.zoomOut});
     zoom->addSeparator();
     for (QAction* size : a.zoom) zoom->addAction(size);
+    zoom->addSeparator();
+    zoom->addAction(a.fullScreen);
     menu->addActions({a.motion, a.sound, a.faster, a.slower});
     menu->addSeparator();
-    menu->addActions({a.help, a.about});
+    menu->addActions({a.manual, a.help, a.about});
     menu->addSeparator();
     menu->addAction(a.quit);
     return menu;
+}
+
+std::vector<std::pair<QString, QString>> TableKeys(const TableActions& a) {
+    std::vector<std::pair<QString, QString>> keys;
+    for (const QAction* action :
+         {a.newGame, a.options, a.results, a.hint, a.takeBack, a.statistics, a.zoomIn, a.zoomOut,
+          a.fullScreen, a.sound, a.faster, a.slower, a.manual, a.help, a.quit}) {
+        if (action)
+            keys.emplace_back(action->text(),
+                              action->shortcut().toString(QKeySequence::NativeText));
+    }
+    keys.emplace_back(QString::fromUtf8(kKeyMenu), QStringLiteral("F10"));
+    keys.emplace_back(QString::fromUtf8(kKeyArrows), QStringLiteral("← → ↑ ↓"));
+    keys.emplace_back(QString::fromUtf8(kKeyTab), QStringLiteral("Tab"));
+    keys.emplace_back(QString::fromUtf8(kKeyPlay), QStringLiteral("Enter / Space"));
+    return keys;
 }
 
 QString WithKey(const QString& caption, const QAction* action) {

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <QKeySequence>
+#include <QString>
 #include <array>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -21,10 +24,12 @@ struct TableActions {
     QAction* zoomIn = nullptr;
     QAction* zoomOut = nullptr;
     std::array<QAction*, 4> zoom{};  // 100, 150, 200 and 300 per cent
+    QAction* fullScreen = nullptr;
     QAction* motion = nullptr;
     QAction* sound = nullptr;
     QAction* faster = nullptr;
     QAction* slower = nullptr;
+    QAction* manual = nullptr;
     QAction* help = nullptr;
     QAction* about = nullptr;
     QAction* quit = nullptr;
@@ -36,6 +41,10 @@ TableActions MakeTableActions(QWidget* window);
 
 /// The table's menu, right to left, with every action and its key.
 QMenu* MakeTableMenu(const TableActions& actions, QWidget* parent);
+
+/// Every key of the table as (what it does, its key): the commands, then the keys of the
+/// cards.
+std::vector<std::pair<QString, QString>> TableKeys(const TableActions& actions);
 
 /// "caption (key)": what a button's tooltip says, so the player learns its key.
 QString WithKey(const QString& caption, const QAction* action);

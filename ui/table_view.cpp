@@ -11,6 +11,7 @@
 #include "ui/look.h"
 #include "ui/ui_texts.h"
 #include "ui/utf8.h"
+#include "ui/window_fit.h"
 
 namespace tazkova::ui {
 
@@ -108,7 +109,8 @@ QPointF CardTableView::DeckTop() const {
 void CardTableView::SetZoom(int percent) {
     motion_.Finish();
     layout_.SetZoom(percent);
-    window_->setFixedSize(layout_.Scale(QSize(499, 434)));
+    SizeWindowForZoom(window_, percent);
+    layout_.FitTo(window_->size());
     motion_.Redraw();
 }
 
@@ -263,6 +265,7 @@ void CardTableView::SetCounters(const Counters& counters) {
     const QString shown = Utf8(CountersText(counters));
     if (shown == countersLabel_->text()) return;
     countersLabel_->setText(shown);
+    if (countersNamer_) return countersNamer_();
     countersLabel_->setAccessibleName(SpokenCounters(counters));
 }
 

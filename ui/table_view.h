@@ -9,6 +9,7 @@
 
 #include <QPointF>
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -41,6 +42,9 @@ class CardTableView : public game::TableDisplay, public game::GameListener {
     void SetZoom(int percent);
 
     CardImage* Card(int image) const { return cards_[image]; }
+    /// Who names the counters once they change (by default they are named as shown, in words).
+    void SetCountersNamer(std::function<void()> namer) { countersNamer_ = std::move(namer); }
+    QLabel* CountersLabel() const { return countersLabel_; }
     /// Draws the face of one more card not drawn yet; false once all are.
     bool PrepareOneFace();
 
@@ -83,6 +87,7 @@ class CardTableView : public game::TableDisplay, public game::GameListener {
     static bool OffTable(QPointF at) { return at.x() >= game::kOffTableLeft; }
 
     QWidget* window_;
+    std::function<void()> countersNamer_;
     TableLayout layout_;
     CardMotion motion_;
 

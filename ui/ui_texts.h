@@ -38,6 +38,15 @@ inline constexpr char kDinariCaption[] = "Tazkova الديناري";
 inline constexpr char kOpenCardsCaption[] = "كشـف الاوراق";
 inline constexpr char kAlternateCaption[] = "بدأ اللعب بالتبادل";
 inline constexpr char kReverseCaption[] = "Tazkova عكســية";
+// What each switch does, in its tooltip (and read by a screen reader).
+inline constexpr char kDinariTip[] =
+    "ثماني أوراق ديناري أو أكثر تعطي عشر نقاط، والتسع تعيد مجموع الخصم إلى الصفر، والعشر تربح "
+    "الطرح";
+inline constexpr char kOpenCardsTip[] = "أوراق الحاسوب مكشوفة أمامك طوال اليد";
+inline constexpr char kAlternateTip[] =
+    "يبدأ اليد التالية المتأخر في المجموع، ومع التساوي يتبادل البدء يداً بيد";
+inline constexpr char kReverseTip[] =
+    "الهدف معكوس: يربح اليد من جمع نقاطاً أقل، ومن بلغ هدف الطرح أولاً خسره";
 
 // The message and help dialogs: their continue buttons and the shortcut button.
 inline constexpr char kMessageDialogCaption[] = "Tazkova";
@@ -63,10 +72,12 @@ inline constexpr char kMenuStatistics[] = "الإحصائيات";
 inline constexpr char kMenuZoom[] = "حجم الطاولة";
 inline constexpr char kMenuZoomIn[] = "تكبير";
 inline constexpr char kMenuZoomOut[] = "تصغير";
+inline constexpr char kMenuFullScreen[] = "ملء الشاشة";
 inline constexpr char kMenuMotion[] = "حركة الأوراق";
 inline constexpr char kMenuSound[] = "الصوت";
 inline constexpr char kMenuFaster[] = "أسرع";
 inline constexpr char kMenuSlower[] = "أبطأ";
+inline constexpr char kMenuManual[] = "قواعد اللعبة";
 inline constexpr char kMenuHelp[] = "المساعدة";
 inline constexpr char kMenuAbout[] = "عن Tazkova";
 inline constexpr char kMenuQuit[] = "إنهاء";
@@ -87,6 +98,7 @@ inline constexpr char kInComputersHand[] = "في يد الحاسوب";
 inline constexpr char kChosen[] = "مختارة، تنتظر ما تأخذه من الأرض";
 inline constexpr char kPicked[] = "ملتقطة";
 inline constexpr char kHinted[] = "مقترحة";
+inline constexpr char kWaitedFor[] = "تستطيع الورقة المختارة أخذها";
 inline constexpr char kRulesName[] = "قواعد النقاط";
 inline constexpr char kMessageName[] = "الرسالة";
 inline constexpr char kKeysName[] = "مفاتيح اللعبة";
@@ -94,6 +106,11 @@ inline constexpr char kKeyArrows[] = "التنقل بين الأوراق";
 inline constexpr char kKeyTab[] = "بين الأزرار واليد والأرض";
 inline constexpr char kKeyPlay[] = "لعب الورقة أو التقاطها";
 inline constexpr char kKeyMenu[] = "القائمة";
+/// What the counters are, and the totals they are given with during a game.
+inline constexpr char kCountersBeforeAGame[] =
+    "الأرقام الثلاثة: رقم الطرح، ثم رقم اليد فيه، ثم الدور الجاري من الأدوار الستة";
+inline constexpr char kCountersTotals[] =
+    "مجموع الطرح: أنت %1، الحاسوب %2. الطروح الرابحة: أنت %3، الحاسوب %4";
 inline constexpr char kComputerSide[] = "الحاسوب";
 inline constexpr char kPlayerSide[] = "أنت";
 /// The faces of the score sheet, in the order of the game's Face.
@@ -108,6 +125,8 @@ inline constexpr char kStatisticsUnwritable[] =
     "تعذّر حفظ الإحصائيات، فهي محفوظة حتى إغلاق اللعبة فقط.";
 inline constexpr char kStatisticsReset[] = "مسح الإحصائيات";
 inline constexpr char kStatisticsResetQuestion[] = "أتريد مسح كل الإحصائيات؟";
+inline constexpr char kYes[] = "نعم";
+inline constexpr char kNo[] = "لا";
 inline constexpr char kStatisticsLevel[] = "المستوى";
 inline constexpr char kStatisticsType[] = "نوع اللعبة";
 inline constexpr char kStatisticsTakenBack[] = "ألعاب فيها تراجع";
@@ -118,7 +137,12 @@ inline constexpr char kStatisticsMatchesWon[] = "طروح رابحة";
 inline constexpr char kStatisticsMatchesLost[] = "طروح خاسرة";
 inline constexpr char kStatisticsBest[] = "أفضل طرح";
 inline constexpr char kStatisticsWorst[] = "أسوأ طرح";
+/// Whose total comes first in a match's "41 - 12", under the best and worst headings.
+inline constexpr char kStatisticsTotalsOrder[] = "أنت - الحاسوب";
 inline constexpr char kStatisticsNone[] = "لا شيء بعد";
+
+// The rules manual.
+inline constexpr char kManualCaption[] = "قواعد Tazkova";
 
 // The about box.
 inline constexpr char kAboutCaption[] = "عن Tazkova";

@@ -113,8 +113,8 @@ TEST_F(KeyboardTest, AWholeHandIsPlayedByKeyboardAlone) {
 TEST_F(KeyboardTest, TheUsualKeysWorkAndAreShown) {
     auto window = MakeWindow();
     tazkova::testing::ModalCloser closer;
-    Press(Qt::Key_F1);
-    EXPECT_EQ(closer.Count(QStringLiteral("FrmHelp")), 1) << "F1 opens the help";
+    Press(Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_EQ(closer.Count(QStringLiteral("FrmHelp")), 1) << "Shift+F1 opens the help";
     // The help lists the keys, and each button's tooltip shows its own.
     EXPECT_TRUE(window->Dialogs().Help()->KeysText().contains(QStringLiteral("Ctrl+N")));
     auto* newGame = window->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
@@ -210,7 +210,8 @@ TEST_F(KeyboardTest, APlayAndADealAreAnnounced) {
     const QLabel* counters = window->findChild<QLabel*>(QStringLiteral("Counters"));
     tazkova::testing::PressNewGame(*window);
     const Game& g = window->game();
-    EXPECT_EQ(counters->accessibleName(), SpokenCounters(g.Table.counters)) << "the deal";
+    EXPECT_TRUE(counters->accessibleName().startsWith(SpokenCounters(g.Table.counters)))
+        << "the deal";
     EXPECT_TRUE(counters->accessibleName().contains(QStringLiteral("الدور")));
     const int card = g.YouPile.Cards[1];
     QTest::mouseClick(window->Card(card - 1), Qt::LeftButton);

@@ -103,14 +103,13 @@ TEST(OptionsDialogStartUp, ControlsStandWhereAndAsDesigned) {
     EXPECT_TRUE(ok.isDefault());
     EXPECT_EQ(dialog.focusWidget(), &ok);
 
-    // Shown centred on the screen, even over a main window placed elsewhere.
+    // Shown centred over the game's window, not over the screen.
     QWidget mainWindow;
-    mainWindow.setGeometry(10, 10, 300, 200);
+    mainWindow.setGeometry(300, 200, 400, 300);
     mainWindow.show();
     OptionsDialog over(&mainWindow);
     over.show();
-    const QPoint offCentre =
-        over.frameGeometry().center() - over.screen()->availableGeometry().center();
+    const QPoint offCentre = over.frameGeometry().center() - mainWindow.frameGeometry().center();
     EXPECT_LE(offCentre.manhattanLength(), 4);
 }
 

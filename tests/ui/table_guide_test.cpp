@@ -1,0 +1,250 @@
+// The table for a newcomer: the rules manual on F1, the options' tooltips, the texts read
+// from the right, the counters explained, and the keyboard that goes where the play is.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <set>
+#include <string>
+
+#include "game/capture_completion.h"
+#include "game/recording.h"
+#include "tests/ui/table_setup.h"
+#include "ui/about_dialog.h"
+#include "ui/counters_note.h"
+#include "ui/main_window.h"
+#include "ui/options_dialog.h"
+#include "ui/rules_manual.h"
+#include "ui/statistics_dialog.h"
+#include "ui/ui_texts.h"
+
+using namespace tazkova::game;
+using namespace tazkova::ui;
+
+namespace {
+
+std::unique_ptr<MainWindow> MakeTable() {
+    auto window = std::make_unique<MainWindow>(SeedChoice{SeedChoice::Kind::Advance, 5},
+                                               std::make_unique<RecordingTable>());
+    window->show();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->findChild<QScrollBar*>(QStringLiteral("DelayScroll"))->setValue(0);
+    return window;
+}
+
+TEST(TableGuide, F1OpensTheManualRightToLeftWithEveryTopic) {
+    auto window = MakeTable();
+    QString opened;
+    bool rightToLeft = false;
+    QString read;
+    QTimer::singleShot(0, window.get(), [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        opened = modal->objectName();
+        auto* browser = modal->findChild<QTextBrowser*>(QStringLiteral("RulesBrowser"));
+        ASSERT_NE(browser, nullptr);
+        rightToLeft = browser->layoutDirection() == Qt::RightToLeft &&
+                      browser->document()->defaultTextOption().textDirection() == Qt::RightToLeft;
+        // What a screen reader reads: the browser's name and its whole text.
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(browser);
+        read = spoken->text(QAccessible::Name) + u'\n';
+        if (QAccessibleTextInterface* text = spoken->textInterface())
+            read += text->text(0, text->characterCount());
+        static_cast<QDialog*>(modal)->accept();
+    });
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(opened, QStringLiteral("RulesManual"));
+    EXPECT_TRUE(rightToLeft);
+    // The cards' values, taking by rank and by sum, the sweep and its worth by game type,
+    // the hand's points, the scoring-suit rule, matches and games, the four switches, the
+    // levels and the keys.
+    for (const char* topic : {"قواعد Tazkova",
+                              "البنت",
+                              "8",
+                              "الولد",
+                              "9",
+                              "الملك",
+                              "10",
+                              "مجموع",
+                              "الكنسة",
+                              "عادية 21",
+                              "بالعدد 31",
+                              "بعددها 41",
+                              "الحية",
+                              "البرميلة",
+                              "عدد الأوراق",
+                              "قاعدة الديناري",
+                              "ثمانٍ",
+                              "يربح طرحين",
+                              "Tazkova الديناري",
+                              "كشـف الاوراق",
+                              "بدأ اللعب بالتبادل",
+                              "Tazkova عكســية",
+                              "المستوى الرابع",
+                              "Ctrl+N",
+                              "F11",
+                              "Shift+F1"})
+        EXPECT_TRUE(read.contains(QString::fromUtf8(topic))) << topic;
+    EXPECT_GT(read.size(), 3000) << read.toStdString();
+    EXPECT_FALSE(read.contains(QStringLiteral("<!--"))) << "the keys' place is filled";
+}
+
+TEST(TableGuide, EachSwitchOfTheOptionsSaysWhatItDoes) {
+    auto window = MakeTable();
+    QStringList tips;
+    for (const char* name : {"Dnry", "MakShoof", "Strt", "Rvrs"}) {
+        auto* box = window->Dialogs().Options()->findChild<QWidget*>(QLatin1String(name));
+        ASSERT_NE(box, nullptr) << name;
+        EXPECT_GT(box->toolTip().size(), 20) << name;
+        EXPECT_EQ(box->accessibleDescription(), box->toolTip()) << name;
+        tips << box->toolTip();
+    }
+    tips.removeDuplicates();
+    EXPECT_EQ(tips.size(), 4);
+}
+
+TEST(TableGuide, TheCountersSayWhatTheyCountAndTheMatchTotals) {
+    auto window = MakeTable();
+    QLabel* counters = window->View().CountersLabel();
+    EXPECT_TRUE(counters->toolTip().contains(QStringLiteral("رقم الطرح"))) << "before a game";
+    tazkova::testing::PressNewGame(*window);
+    Game& g = window->game();
+    const Counters dealt = g.Table.counters;
+    g.YouPile.Score = 12;
+    g.MePile.Score = 9;
+    g.Table.counters = {2, 3, 4};
+    const QString note = CountersNote(g);
+    g.Table.counters = dealt;
+    g.YouPile.Score = g.MePile.Score = 0;
+    EXPECT_TRUE(note.startsWith(QStringLiteral("الطرح 2، اليد 3، الدور 4. ")));
+    EXPECT_TRUE(note.contains(QStringLiteral("أنت 12، الحاسوب 9"))) << note.toStdString();
+    // On the table: the deal's counters, as shown, with the totals.
+    EXPECT_TRUE(counters->toolTip().startsWith(QStringLiteral("الطرح 1، اليد 1، الدور 1")));
+    EXPECT_TRUE(counters->toolTip().contains(QStringLiteral("مجموع الطرح: أنت 0، الحاسوب 0")));
+    EXPECT_EQ(counters->accessibleName(), counters->toolTip());
+}
+
+// Our own texts read from the right: the about box line by line, the statistics' headings
+// say whose total comes first, the reset question answers in Arabic.
+TEST(TableGuide, OurOwnTextsReadFromTheRight) {
+    AboutDialog about;
+    for (const QString& line : about.Text().split(u'\n'))
+        EXPECT_TRUE(line.startsWith(QChar(0x200f))) << line.toStdString();
+    auto window = MakeTable();
+    StatisticsDialog* statistics = window->Dialogs().StatisticsBox();
+    auto* table = statistics->findChild<QTreeWidget*>(QStringLiteral("StatisticsTable"));
+    EXPECT_TRUE(table->headerItem()->text(7).endsWith(QStringLiteral("أنت - الحاسوب")));
+    // Every heading fits its column.
+    for (int c = 0; c + 1 < table->columnCount(); ++c) {
+        const QFontMetrics metrics(table->header()->font());
+        for (const QString& line : table->headerItem()->text(c).split(u'\n'))
+            EXPECT_LT(metrics.horizontalAdvance(line) + 8, table->header()->sectionSize(c))
+                << line.toStdString();
+    }
+    QStringList answers;
+    QTimer::singleShot(0, statistics, [&] {
+        auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(question, nullptr);
+        for (QAbstractButton* button : question->buttons()) answers << button->text();
+        question->reject();
+    });
+    statistics->ResetStatistics(true);
+    answers.sort();
+    EXPECT_EQ(answers, QStringList({QStringLiteral("لا"), QStringLiteral("نعم")}));
+}
+
+// From the deal to the hand's end by the hint and Enter alone: no Tab, the focus always on
+// a card of the table, never on a button while the hand goes on.
+TEST(TableGuide, AHandIsPlayedFromTheDealWithoutATab) {
+    tazkova::testing::ModalCloser closer;
+    auto window = MakeTable();
+    const Game& g = window->game();
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    auto focusedCard = [] { return qobject_cast<CardImage*>(QApplication::focusWidget()); };
+    ASSERT_TRUE(focusedCard()) << "the deal puts the focus on the hand";
+    EXPECT_EQ(window->PlaceOf(focusedCard()->Index()).where, CardPlace::Where::YourHand);
+    int onAButton = 0;
+    QObject::connect(qApp, &QApplication::focusChanged, window.get(), [&](QWidget*, QWidget* now) {
+        if (qobject_cast<QAbstractButton*>(now) && now->window() == window.get() &&
+            g.HandNumber == 1)
+            ++onAButton;
+    });
+    int plays = 0;
+    while (g.HandNumber == 1 && plays < 200) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_H);
+        ASSERT_TRUE(focusedCard());
+        const CardPlace place = window->PlaceOf(focusedCard()->Index());
+        // The hint, while a card waits, goes to a floor card it takes.
+        if (g.Input == InputState::PickFloor) {
+            EXPECT_EQ(place.where, CardPlace::Where::Floor);
+            EXPECT_TRUE(place.waitedFor);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        ++plays;
+    }
+    EXPECT_EQ(g.HandNumber, 2) << "the hand was played to its end";
+    EXPECT_EQ(onAButton, 0) << "no capture moved the focus to a button";
+}
+
+TEST(TableGuide, TabVisitsEveryControlOfTheTable) {
+    auto window = MakeTable();
+    tazkova::testing::PressNewGame(*window);
+    std::set<std::string> visited;
+    bool hand = false, floor = false;
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* now = QApplication::focusWidget();
+        if (auto* card = qobject_cast<CardImage*>(now)) {
+            const CardPlace::Where where = window->PlaceOf(card->Index()).where;
+            hand = hand || where == CardPlace::Where::YourHand;
+            floor = floor || where == CardPlace::Where::Floor;
+        } else {
+            visited.insert(now->objectName().toStdString());
+        }
+    }
+    EXPECT_EQ(visited,
+              (std::set<std::string>{"BitBtn2", "cmdOptions", "cmdResult", "SpeedButton1",
+                                     "BitBtn1", "MenuButton", "DelayScroll", "SpeedButton2"}));
+    EXPECT_TRUE(hand && floor);
+}
+
+// Floor 1c 2d 3h 4s 9c, the player's 5h: two sums make 5, so the 5h waits; the four cards
+// that can complete one are marked, then only the 1c once the 4s is picked, then none.
+TEST(TableGuide, AWaitingCardMarksTheFloorCardsItCanStillTake) {
+    EXPECT_EQ(CardsCompletingACapture({1, 2, 3, 4, 9}, {}, 5), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(CardsCompletingACapture({1, 2, 3, 4, 9}, {false, false, false, true}, 5),
+              std::vector<int>{0});
+    EXPECT_TRUE(
+        CardsCompletingACapture({1, 2, 3, 4, 9}, {false, false, false, false, true}, 5).empty());
+    auto window = MakeTable();
+    tazkova::testing::PressNewGame(*window);
+    tazkova::testing::ArrangeTable(*window, {10, 40}, {25, 36}, {1, 12, 23, 34, 9});
+    auto marked = [&] {
+        std::vector<int> cards;
+        for (int i = 0; i < kDeckSize; ++i)
+            if (window->Card(i)->WaitedFor()) cards.push_back(i + 1);
+        return cards;
+    };
+    QTest::mouseClick(window->Card(25 - 1), Qt::LeftButton);
+    ASSERT_EQ(window->game().Input, InputState::PickFloor);
+    EXPECT_EQ(marked(), (std::vector<int>{1, 12, 23, 34}));
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(window->Card(12 - 1));
+    EXPECT_TRUE(spoken->text(QAccessible::Description).contains(QString::fromUtf8(kWaitedFor)));
+    const QString status = window->findChild<QLabel*>(QStringLiteral("Msg"))->text();
+    QTest::mouseClick(window->Card(34 - 1), Qt::LeftButton);
+    EXPECT_EQ(marked(), std::vector<int>{1});
+    EXPECT_NE(window->findChild<QLabel*>(QStringLiteral("Msg"))->text(), QString()) << status.toStdString();
+    QTest::mouseClick(window->Card(1 - 1), Qt::LeftButton);
+    EXPECT_TRUE(marked().empty()) << "the capture is made";
+}
+
+}  // namespace
