@@ -56,6 +56,7 @@ std::optional<PlaySuggestion> Game::SuggestPlay(int level) const {
     if (!GameActive || (InputState != 1 && InputState != 2) || YouPile.Count < 1)
         return std::nullopt;
     if (InputState == 2 && (SelectedSlot < 1 || SelectedSlot > YouPile.Count)) return std::nullopt;
+    if (level == 5) return ExpertSuggestion();
     return ChooseSeatPlay(HumanSeat(level));
 }
 
