@@ -176,6 +176,7 @@ void ListPlays(const Position& pos, int s, PlayList& out, int first, int last) {
 }
 
 int ChooseLevelFour(const Position& pos, int s, PlayList& list) {
+    if (list.count == 0) return -1;
     const SideCounters& own = pos.side[s];
     const SideCounters& other = pos.side[1 - s];
     const bool decided = own.sevens > 2 || other.sevens > 2 ||

@@ -80,7 +80,7 @@ void ListPlays(const Position& pos, int s, PlayList& out, int first = 0, int las
 
 /// Scores the list as the level-four computer does (its weights, the exposure to a sweep
 /// judged from what side `s` has seen and the other's declined sweeps) and returns the
-/// index of the play it would choose.
+/// index of the play it would choose (-1 for an empty list).
 int ChooseLevelFour(const Position& pos, int s, PlayList& list);
 
 /// Makes a play of the side to move; the round's deal and the hand's end are apart.
