@@ -273,10 +273,10 @@ Driver::Answer Driver::RunCommand(const std::vector<std::string_view>& words) {
         ExpectArguments(words, 0, "state");
         return Answer::State;
     } else if (command == "hint") {
-        // `hint` asks level 4, as it always has; `hint L` asks level L (5: the expert).
+        // `hint` asks level 4, as it always has; `hint 5` asks the expert.
         hintLevel_ = 4;
-        if (words.size() == 2)
-            hintLevel_ = IntegerArgument(words[1], "hint level", 1, 5);
+        if (words.size() == 2 && words[1] == "5")
+            hintLevel_ = 5;
         else
             ExpectArguments(words, 0, "hint");
         return Answer::Hint;

@@ -13,6 +13,7 @@ struct SearchSettings {
     int worlds = 20;         // sampled deals of the unseen cards
     int rollouts = 2;        // quick games from each end of the round searched
     int randomPercent = 30;  // how often a quick game's player plays at random
+    int opponent = 0;
 };
 
 /// A play: the hand card and the floor cards it takes (none for a lay).

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
@@ -281,7 +282,8 @@ void MainWindow::AboutClicked() {
 void MainWindow::HintClicked() {
     if (inGame_ || busy_) return;
     ClearHint();
-    const std::optional<PlaySuggestion> hint = game_->SuggestPlay();
+    // The expert's advice, from what the player can know.
+    const std::optional<PlaySuggestion> hint = game_->SuggestPlay(5);
     if (!hint) return;
     hinted_.push_back(hint->card - 1);
     for (const int taken : hint->takes) hinted_.push_back(taken - 1);
@@ -593,6 +595,18 @@ void MainWindow::Wait(int n) {
     } else {
         QApplication::processEvents(QEventLoop::AllEvents);
     }
+    --busy_;
+}
+
+void MainWindow::Think(const std::function<void()>& work) {
+    ++busy_;
+    QEventLoop thinking;
+    QThread* thread = QThread::create([&work] { work(); });
+    connect(thread, &QThread::finished, &thinking, &QEventLoop::quit);
+    thread->start();
+    thinking.exec();
+    thread->wait();
+    delete thread;
     --busy_;
 }
 

@@ -94,6 +94,9 @@ class MainWindow : public QWidget, public game::Pauser, public game::GameDialogs
     // game::Pauser: the window keeps painting and answering while the game pauses; the
     // player's clicks and key presses made meanwhile are dropped.
     void Wait(int n) override;
+    /// The expert's search runs on a thread of its own while the window goes on painting and
+    /// answering; input meanwhile is dropped, as in a pause.
+    void Think(const std::function<void()>& work) override;
 
     // game::GameDialogs
     void ShowResults(const game::ResultsSheet& sheet) override;

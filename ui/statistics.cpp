@@ -49,7 +49,7 @@ QString Statistics::UserFile() {
 }
 
 int Statistics::IndexOf(int level, int gameType, bool tookBack) {
-    const int l = std::clamp(level, 1, 4) - 1;
+    const int l = std::clamp(level, 1, kLevels) - 1;
     const int t = std::clamp(gameType, 0, 3);
     return (l * 4 + t) * 2 + (tookBack ? 1 : 0);
 }
@@ -70,7 +70,7 @@ void Statistics::Load() {
     bool ok = kind == store::FileKind::Plain && QFileInfo(path_).isReadable();
     const QVariantMap values = ok ? store::ReadSettings(path_) : QVariantMap();
     std::array<Tally, kKinds> read{};
-    for (int level = 1; ok && level <= 4; ++level) {
+    for (int level = 1; ok && level <= kLevels; ++level) {
         for (int type = 0; ok && type <= 3; ++type) {
             for (const bool tookBack : {false, true}) {
                 const QString group = Group(level, type, tookBack) + u'/';
@@ -100,7 +100,7 @@ void Statistics::Load() {
 void Statistics::Save() {
     if (!readable_) return;
     QList<std::pair<QString, QVariant>> values;
-    for (int level = 1; level <= 4; ++level) {
+    for (int level = 1; level <= kLevels; ++level) {
         for (int type = 0; type <= 3; ++type) {
             for (const bool tookBack : {false, true}) {
                 const Tally& tally = Of(level, type, tookBack);

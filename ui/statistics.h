@@ -31,7 +31,9 @@ class Statistics {
     /// The player's own file under the XDG configuration folder.
     static QString UserFile();
 
-    /// The tally of a level (1..4), a game type (0..3) and a kind of game.
+    /// The computer's levels: four quick ones and the expert.
+    static constexpr int kLevels = 5;
+    /// The tally of a level (1..5), a game type (0..3) and a kind of game.
     const Tally& Of(int level, int gameType, bool tookBack) const;
 
     /// Counts a match and stores it: its final totals and whether the player won it.
@@ -47,7 +49,7 @@ class Statistics {
     const QString& Problem() const { return problem_; }
 
   private:
-    static constexpr int kKinds = 4 * 4 * 2;
+    static constexpr int kKinds = kLevels * 4 * 2;
     static int IndexOf(int level, int gameType, bool tookBack);
     Tally& At(int level, int gameType, bool tookBack);
     void Load();

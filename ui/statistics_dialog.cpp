@@ -81,7 +81,7 @@ StatisticsDialog::StatisticsDialog(Statistics& statistics, QWidget* parent)
 void StatisticsDialog::Fill() {
     table_->clear();
     const QString takenBack = Utf8(kStatisticsTakenBack);
-    for (int level = 1; level <= 4; ++level) {
+    for (int level = 1; level <= Statistics::kLevels; ++level) {
         for (int type = 0; type <= 3; ++type) {
             for (const bool tookBack : {false, true}) {
                 const Tally& t = statistics_.Of(level, type, tookBack);
