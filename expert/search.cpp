@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 #include <vector>
 
@@ -48,7 +46,7 @@ struct Context {
     int me = kComputer;
     int rollouts = 2;
     int randomPercent = 30;
-    int opponent = 0;
+    bool greedyOpponent = true;
     std::array<std::uint64_t, 16> rolloutSeeds{};
 };
 
@@ -89,25 +87,15 @@ double SearchRound(const Position& pos, double alpha, double beta, const Context
     PlayList list;
     ListPlays(pos, s, list);
     if (list.count == 0) return Outcome(pos, ctx.me);
-    // The cheap player's favourites first, so that the bounds close early.
+    // The other side is taken to play as the quick player does (it does not see the seat's
+    // cards, whatever this world shows); the seat's own plays are searched, the quick
+    // player's favourites first, so that the bounds close early.
     const int favourite = ChooseLevelFour(pos, s, list);
     const bool mine = s == ctx.me;
-    if (!mine && ctx.opponent == 1) {
+    if (!mine && ctx.greedyOpponent) {
         Position child = pos;
         ApplyPlay(child, list.plays[favourite]);
         return SearchRound(child, alpha, beta, ctx);
-    }
-    if (!mine && ctx.opponent == 2) {
-        double low = std::numeric_limits<double>::infinity(), chosen = 0;
-        for (int i = 0; i < list.count; ++i) {
-            Position child = pos;
-            ApplyPlay(child, list.plays[i]);
-            const double v = SearchRound(child, -std::numeric_limits<double>::infinity(),
-                                         std::numeric_limits<double>::infinity(), ctx);
-            low = std::min(low, v);
-            if (i == favourite) chosen = v;
-        }
-        return (low + chosen) / 2;
     }
     std::array<int, PlayList::kCapacity> order;
     for (int i = 0; i < list.count; ++i) order[i] = i;
@@ -138,12 +126,7 @@ constexpr CardSet kAllCards = ((CardSet{1} << 41) - 1) & ~CardSet{1};
 
 }  // namespace
 
-ExpertChoice ChoosePlay(const Knowledge& k, const SearchSettings& given) {
-    SearchSettings settings = given;
-    if (const char* env = std::getenv("TAZKOVA_EXPERT_TUNE")) {
-        std::sscanf(env, "%d,%d,%d,%d", &settings.worlds, &settings.rollouts,
-                    &settings.randomPercent, &settings.opponent);
-    }
+ExpertChoice ChoosePlay(const Knowledge& k, const SearchSettings& settings) {
     const int me = k.humanSeat ? kHuman : kComputer;
     const int other = 1 - me;
     Position root;
@@ -189,7 +172,7 @@ ExpertChoice ChoosePlay(const Knowledge& k, const SearchSettings& given) {
     ctx.me = me;
     ctx.rollouts = std::clamp(settings.rollouts, 1, static_cast<int>(ctx.rolloutSeeds.size()));
     ctx.randomPercent = settings.randomPercent;
-    ctx.opponent = settings.opponent;
+    ctx.greedyOpponent = settings.greedyOpponent;
     std::vector<double> total(candidates.count, 0.0);
     for (int w = 0; w < std::max(1, settings.worlds); ++w) {
         // A world: the other's hand drawn from the unseen cards of ranks it may hold, the rest

@@ -1,7 +1,9 @@
 /// The expert's choice of a play: for each play of its hand, the same sampled worlds (the
 /// unseen cards dealt at random to the other side's hand and the deck, as the other side's
-/// declined sweeps allow), each searched exactly to the end of the round and estimated beyond
-/// it by quick games that re-deal the deck; the play with the best mean hand difference wins.
+/// declined sweeps allow), each searched to the end of the round (every play of the seat's,
+/// the other side's as the quick player makes them) and estimated beyond it by quick games that
+/// re-deal the deck; the play with the best mean hand difference wins. The last round is
+/// searched to the hand's end.
 #pragma once
 
 #include "expert/knowledge.h"
@@ -10,10 +12,12 @@ namespace tazkova::expert {
 
 /// How hard the expert looks.
 struct SearchSettings {
-    int worlds = 20;         // sampled deals of the unseen cards
-    int rollouts = 2;        // quick games from each end of the round searched
-    int randomPercent = 30;  // how often a quick game's player plays at random
-    int opponent = 0;
+    int worlds = 250;       // sampled deals of the unseen cards
+    int rollouts = 4;       // quick games from each end of the round searched
+    int randomPercent = 0;  // how often a quick game's player plays at random
+    /// In the round's search the other side plays the quick player's choice; otherwise it
+    /// plays the seat's worst case in each world, as if it saw the seat's cards.
+    bool greedyOpponent = true;
 };
 
 /// A play: the hand card and the floor cards it takes (none for a lay).
