@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/driver.h"
+#include "expert/search.h"
 #include "game/game.h"
 #include "game/recording.h"
 
@@ -310,6 +311,45 @@ void BM_GameThroughDriver(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_GameThroughDriver)->Unit(benchmark::kMicrosecond);
+
+// --- The expert ----------------------------------------------------------------------------------
+
+/// What the human's seat knew at each of its turns in whole games between the computer and the
+/// human's seat at level 4: the positions the expert (the hint) is timed on, in turn.
+const std::vector<expert::Knowledge>& ExpertPositions() {
+    static const std::vector<expert::Knowledge> positions = [] {
+        std::vector<expert::Knowledge> out;
+        SilentTable table;
+        Game game(table, table, table, table);
+        game.Startup({SeedChoice::Kind::Advance, 99}, 0);
+        game.DelayTime = 0;
+        for (int g = 0; g < 20; ++g) {
+            game.NewGame();
+            while (game.GameActive) {
+                out.push_back(game.SeatKnowledge(false));
+                const auto play = game.SuggestPlay(4);
+                game.HumanPlay(play->card - 1);
+                if (game.Input == InputState::PickFloor) {
+                    for (const int card : play->takes) game.HumanPlay(card - 1);
+                }
+            }
+        }
+        return out;
+    }();
+    return positions;
+}
+
+/// The expert's time a move, over the positions of twenty games in turn.
+void BM_ExpertMove(benchmark::State& state) {
+    const std::vector<expert::Knowledge>& positions = ExpertPositions();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(expert::ChoosePlay(positions[next]));
+        next = (next + 1) % positions.size();
+    }
+    state.counters["positions"] = static_cast<double>(positions.size());
+}
+BENCHMARK(BM_ExpertMove)->Unit(benchmark::kMillisecond)->Iterations(3000);
 
 // --- Report ------------------------------------------------------------------------------------
 

@@ -1,10 +1,13 @@
 #include "cli/arena.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <mutex>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 #include <thread>
@@ -46,6 +49,82 @@ class ArenaOptions : public OptionsControls {
     int levelIndex_ = 3;
 };
 
+/// A silent table that times the expert's thinking.
+class TimedTable : public SilentTable {
+  public:
+    explicit TimedTable(std::vector<double>* thinkMs) : thinkMs_(thinkMs) {}
+    void Think(const std::function<void()>& work) override {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        if (thinkMs_) {
+            thinkMs_->push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count());
+        }
+    }
+
+  private:
+    std::vector<double>* thinkMs_;
+};
+
+/// The pairs the settings name, or the sixteen of levels 1 to 4.
+std::vector<std::pair<int, int>> Pairs(const ArenaSettings& settings) {
+    if (!settings.pairs.empty()) return settings.pairs;
+    std::vector<std::pair<int, int>> out;
+    for (int h = 1; h <= kLevels; ++h) {
+        for (int c = 1; c <= kLevels; ++c) out.emplace_back(h, c);
+    }
+    return out;
+}
+
+/// A pair's number in the games' seeds: the pairs of levels 1 to 4 keep theirs.
+int PairNumber(int human, int computer) {
+    if (human <= kLevels && computer <= kLevels) return (human - 1) * kLevels + computer - 1;
+    return kPairs + (human - 1) * kArenaLevels + computer - 1;
+}
+
+/// The `--levels` list: levels (every pair among them) or pairs HUMAN:COMPUTER.
+bool ParseLevels(std::string_view text, std::vector<std::pair<int, int>>& pairs) {
+    std::vector<int> levels;
+    while (!text.empty()) {
+        const std::size_t comma = text.find(',');
+        const std::string_view item = text.substr(0, comma);
+        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+        auto level = [](std::string_view t) {
+            return t.size() == 1 && t[0] >= '1' && t[0] <= '0' + kArenaLevels ? t[0] - '0' : 0;
+        };
+        const std::size_t colon = item.find(':');
+        if (colon == std::string_view::npos) {
+            if (level(item) == 0) return false;
+            levels.push_back(level(item));
+        } else {
+            const int h = level(item.substr(0, colon)), c = level(item.substr(colon + 1));
+            if (h == 0 || c == 0) return false;
+            pairs.emplace_back(h, c);
+        }
+    }
+    for (const int h : levels) {
+        for (const int c : levels) pairs.emplace_back(h, c);
+    }
+    return !pairs.empty();
+}
+
+/// The human's seat plays its level's choice through a player's clicks.
+void HumanSeatTurn(Game& game, int level) {
+    const int match = game.MatchNumber, hand = game.HandNumber, plays = game.PlayCount;
+    const std::optional<PlaySuggestion> play = game.SuggestPlay(level);
+    if (!play) throw std::logic_error("the human's seat has no play in a running game");
+    // The clicks a player makes: the hand card, then, when the game asks, the floor cards.
+    game.HumanPlay(play->card - 1);
+    if (game.Input == InputState::PickFloor) {
+        for (const int card : play->takes) game.HumanPlay(card - 1);
+    }
+    const bool newHand = game.MatchNumber != match || game.HandNumber != hand;
+    if (game.GameActive &&
+        (game.Input != InputState::ChooseCard || (!newHand && game.PlayCount == plays)))
+        throw std::logic_error("the human seat's clicks did not make its play");
+}
+
 /// Reads a whole decimal number within [low, high].
 std::optional<std::uint64_t> Number(std::string_view text, std::uint64_t low, std::uint64_t high) {
     std::uint64_t value = 0;
@@ -75,15 +154,25 @@ std::optional<ArenaSettings> ParseArenaArguments(const std::vector<std::string_v
             settings.json = true;
             continue;
         }
+        if (option == "--levels") {
+            if (i + 1 == args.size() || !ParseLevels(args[i + 1], settings.pairs)) {
+                error = "--levels needs a list of levels 1.." + std::to_string(kArenaLevels) +
+                        " or pairs HUMAN:COMPUTER, such as 4,5 or 5:4,4:5";
+                return std::nullopt;
+            }
+            ++i;
+            continue;
+        }
         struct Range {
             std::string_view name;
             std::uint64_t low, high;
         };
-        static constexpr std::array<Range, 5> kRanges{{{"--games", 1, 2147483647},
+        static constexpr std::array<Range, 6> kRanges{{{"--games", 1, 2147483647},
                                                        {"--seed", 0, 4294967295u},
                                                        {"--type", 0, 3},
                                                        {"--dinari", 0, 1},
-                                                       {"--reverse", 0, 1}}};
+                                                       {"--reverse", 0, 1},
+                                                       {"--hands", 1, 2147483647}}};
         std::size_t r = 0;
         while (r < kRanges.size() && kRanges[r].name != option) ++r;
         if (r == kRanges.size()) {
@@ -116,8 +205,12 @@ std::optional<ArenaSettings> ParseArenaArguments(const std::vector<std::string_v
             case 3:
                 settings.dinariRule = *value == 1;
                 break;
-            default:
+            case 4:
                 settings.reverseGame = *value == 1;
+                break;
+            default:
+                settings.hands = static_cast<int>(*value);
+                haveGames = true;
                 break;
         }
     }
@@ -135,9 +228,11 @@ std::uint32_t ArenaGameSeed(std::uint32_t seed, int pair, int game) {
     return static_cast<std::uint32_t>(SplitMix(key) >> 32);
 }
 
-ArenaOutcome PlayArenaGame(const ArenaSettings& settings, int humanLevel, int computerLevel,
-                           std::uint32_t gameSeed) {
-    SilentTable table;
+namespace {
+
+ArenaOutcome PlayGame(const ArenaSettings& settings, int humanLevel, int computerLevel,
+                      std::uint32_t gameSeed, std::vector<double>* thinkMs) {
+    TimedTable table(thinkMs);
     Game game(table, table, table, table);
     struct WinnerWatch : GameListener {
         Side winner = Side::Computer;
@@ -153,32 +248,87 @@ ArenaOutcome PlayArenaGame(const ArenaSettings& settings, int humanLevel, int co
 
     int hands = 1;
     while (game.GameActive) {
-        const int match = game.MatchNumber, hand = game.HandNumber, plays = game.PlayCount;
-        const std::optional<PlaySuggestion> play = game.SuggestPlay(humanLevel);
-        if (!play) throw std::logic_error("the human's seat has no play in a running game");
-        // The clicks a player makes: the hand card, then, when the game asks, the floor cards.
-        game.HumanPlay(play->card - 1);
-        if (game.Input == InputState::PickFloor) {
-            for (const int card : play->takes) game.HumanPlay(card - 1);
-        }
+        const int match = game.MatchNumber, hand = game.HandNumber;
+        HumanSeatTurn(game, humanLevel);
         const bool newHand = game.MatchNumber != match || game.HandNumber != hand;
-        if (game.GameActive &&
-            (game.Input != InputState::ChooseCard || (!newHand && game.PlayCount == plays)))
-            throw std::logic_error("the human seat's clicks did not make its play");
         if (newHand && game.GameActive && ++hands > kArenaHandCap) return ArenaOutcome::Draw;
     }
     return watch.winner == Side::Human ? ArenaOutcome::HumanWon : ArenaOutcome::ComputerWon;
 }
 
-std::vector<ArenaPair> RunArena(const ArenaSettings& settings, unsigned threads) {
+/// A side's points in the hand just scored: with its sweeps when they counted.
+int HandPoints(const ResultsSheet& sheet, bool computer) {
+    return (computer ? sheet.scores.computer : sheet.scores.human).HandGain();
+}
+
+}  // namespace
+
+ArenaOutcome PlayArenaGame(const ArenaSettings& settings, int humanLevel, int computerLevel,
+                           std::uint32_t gameSeed) {
+    return PlayGame(settings, humanLevel, computerLevel, gameSeed, nullptr);
+}
+
+std::pair<int, int> PlayArenaHand(const ArenaSettings& settings, int humanLevel, int computerLevel,
+                                  std::uint32_t dealSeed, std::vector<double>* thinkMs) {
+    TimedTable table(thinkMs);
+    Game game(table, table, table, table);
+    game.Rng.SetState(dealSeed);
+    game.Startup({SeedChoice::Kind::Untouched, 0}, 0);
+    game.DelayTime = 0;
+    ArenaOptions options(settings, computerLevel);
+    game.RunOptions(options);
+    // The computer's first play, should it start, is made by NewGame: time it too.
+    game.NewGame();
+    while (game.GameActive && game.MatchNumber == 1 && game.HandNumber == 1)
+        HumanSeatTurn(game, humanLevel);
+    return {HandPoints(game.Results, false), HandPoints(game.Results, true)};
+}
+
+namespace {
+
+/// Runs `job(k, thread)` for k = 0..total-1 on `threads` threads, in small runs.
+template <class Job>
+void RunJobs(std::int64_t total, unsigned threads, Job&& job) {
     if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
-    const std::int64_t total = static_cast<std::int64_t>(kPairs) * settings.games;
+    constexpr std::int64_t kRun = 4;
+    std::atomic<std::int64_t> next{0};
+    std::vector<std::exception_ptr> faults(threads);
+    auto work = [&](unsigned t) {
+        try {
+            for (;;) {
+                const std::int64_t start = next.fetch_add(kRun);
+                if (start >= total) return;
+                for (std::int64_t k = start; k < std::min(start + kRun, total); ++k) job(k, t);
+            }
+        } catch (...) {
+            faults[t] = std::current_exception();
+            next.store(total);
+        }
+    };
+    std::vector<std::thread> pool;
+    for (unsigned t = 1; t < threads; ++t) pool.emplace_back(work, t);
+    work(0);
+    for (std::thread& th : pool) th.join();
+    for (const std::exception_ptr& fault : faults) {
+        if (fault) std::rethrow_exception(fault);
+    }
+}
+
+}  // namespace
+
+std::vector<ArenaPair> RunArena(const ArenaSettings& settings, unsigned threads,
+                                std::vector<double>* thinkMs) {
+    if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
+    const std::vector<std::pair<int, int>> levels = Pairs(settings);
+    const int pairCount = static_cast<int>(levels.size());
+    std::vector<std::vector<double>> times(threads);
+    const std::int64_t total = static_cast<std::int64_t>(pairCount) * settings.games;
     // Games are handed out in small runs; each thread counts its own, and the counts are
     // added at the end, so the result does not depend on which thread played which game.
     constexpr std::int64_t kRun = 32;
     std::atomic<std::int64_t> next{0};
-    using Tally = std::array<std::array<int, 3>, kPairs>;
-    std::vector<Tally> tallies(threads, Tally{});
+    using Tally = std::vector<std::array<int, 3>>;
+    std::vector<Tally> tallies(threads, Tally(pairCount));
     std::vector<std::exception_ptr> faults(threads);
     auto work = [&](unsigned t) {
         try {
@@ -188,9 +338,11 @@ std::vector<ArenaPair> RunArena(const ArenaSettings& settings, unsigned threads)
                 for (std::int64_t k = start; k < std::min(start + kRun, total); ++k) {
                     const int pair = static_cast<int>(k / settings.games);
                     const int g = static_cast<int>(k % settings.games);
+                    const auto [human, computer] = levels[pair];
                     const ArenaOutcome outcome =
-                        PlayArenaGame(settings, pair / kLevels + 1, pair % kLevels + 1,
-                                      ArenaGameSeed(settings.seed, pair, g));
+                        PlayGame(settings, human, computer,
+                                 ArenaGameSeed(settings.seed, PairNumber(human, computer), g),
+                                 thinkMs ? &times[t] : nullptr);
                     ++tallies[t][pair][static_cast<int>(outcome)];
                 }
             }
@@ -207,10 +359,13 @@ std::vector<ArenaPair> RunArena(const ArenaSettings& settings, unsigned threads)
         if (fault) std::rethrow_exception(fault);
     }
 
-    std::vector<ArenaPair> pairs(kPairs);
-    for (int p = 0; p < kPairs; ++p) {
-        pairs[p].humanLevel = p / kLevels + 1;
-        pairs[p].computerLevel = p % kLevels + 1;
+    if (thinkMs) {
+        for (const auto& list : times) thinkMs->insert(thinkMs->end(), list.begin(), list.end());
+    }
+    std::vector<ArenaPair> pairs(pairCount);
+    for (int p = 0; p < pairCount; ++p) {
+        pairs[p].humanLevel = levels[p].first;
+        pairs[p].computerLevel = levels[p].second;
         for (const Tally& tally : tallies) {
             pairs[p].humanWins += tally[p][static_cast<int>(ArenaOutcome::HumanWon)];
             pairs[p].computerWins += tally[p][static_cast<int>(ArenaOutcome::ComputerWon)];
@@ -253,6 +408,25 @@ std::string ArenaTable(const ArenaSettings& settings, const std::vector<ArenaPai
                   settings.games, settings.seed, settings.gameType, settings.dinariRule ? 1 : 0,
                   settings.reverseGame ? 1 : 0);
     out += line;
+    if (!settings.pairs.empty()) {
+        out += "The human seat's games won, with the 95% Wilson interval:\n\n";
+        int cut = 0;
+        for (const ArenaPair& p : pairs) {
+            const int n = p.humanWins + p.computerWins + p.draws;
+            const Interval ci = WilsonInterval(p.humanWins, n);
+            std::snprintf(line, sizeof line,
+                          "human seat level %d, computer level %d: %.1f%% [%.1f, %.1f] (%d of "
+                          "%d)\n",
+                          p.humanLevel, p.computerLevel, n > 0 ? 100.0 * p.humanWins / n : 0.0,
+                          100 * ci.low, 100 * ci.high, p.humanWins, n);
+            out += line;
+            cut += p.draws;
+        }
+        std::snprintf(line, sizeof line, "\nDraws (games cut short at %d hands): %d\n",
+                      kArenaHandCap, cut);
+        out += line;
+        return out;
+    }
     out += "The human seat's games won, with the 95% Wilson interval; rows: the human seat's\n";
     out += "level, columns: the computer's.\n\n";
     out += "human \\ computer";
@@ -281,6 +455,114 @@ std::string ArenaTable(const ArenaSettings& settings, const std::vector<ArenaPai
                   draws);
     out += line;
     return out;
+}
+
+}  // namespace tazkova::cli
+
+namespace tazkova::cli {
+
+std::vector<ArenaHands> RunArenaHands(const ArenaSettings& settings, unsigned threads,
+                                      std::vector<double>* thinkMs) {
+    if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
+    const std::vector<std::pair<int, int>> levels = Pairs(settings);
+    const int pairCount = static_cast<int>(levels.size());
+    const int deals = settings.hands;
+    // differences[pair][deal]: the first level's points less the second's over the two hands,
+    // and each hand's verdict for the first level.
+    std::vector<std::vector<int>> differences(pairCount, std::vector<int>(deals));
+    std::vector<std::vector<std::array<int, 3>>> verdicts(
+        threads, std::vector<std::array<int, 3>>(pairCount));
+    std::vector<std::vector<double>> times(threads);
+    RunJobs(static_cast<std::int64_t>(pairCount) * deals, threads, [&](std::int64_t k, unsigned t) {
+        const int pair = static_cast<int>(k / deals), deal = static_cast<int>(k % deals);
+        const auto [a, b] = levels[pair];
+        // The same deals for every pair, so that pairs can be compared deal by deal.
+        const std::uint32_t seed = ArenaGameSeed(settings.seed, 1023, deal);
+        std::vector<double>* sink = thinkMs ? &times[t] : nullptr;
+        const auto [aHuman, bComputer] = PlayArenaHand(settings, a, b, seed, sink);
+        const auto [bHuman, aComputer] = PlayArenaHand(settings, b, a, seed, sink);
+        differences[pair][deal] = (aHuman - bComputer) + (aComputer - bHuman);
+        for (const int d : {aHuman - bComputer, aComputer - bHuman})
+            ++verdicts[t][pair][d > 0 ? 0 : (d < 0 ? 1 : 2)];
+    });
+    if (thinkMs) {
+        for (const auto& list : times) thinkMs->insert(thinkMs->end(), list.begin(), list.end());
+    }
+    std::vector<ArenaHands> out(pairCount);
+    for (int p = 0; p < pairCount; ++p) {
+        ArenaHands& h = out[p];
+        h.first = levels[p].first;
+        h.second = levels[p].second;
+        h.deals = deals;
+        // A deal's mean a hand is half its two hands' difference.
+        double sum = 0, squares = 0;
+        for (const int d : differences[p]) {
+            sum += d / 2.0;
+            squares += (d / 2.0) * (d / 2.0);
+        }
+        h.meanDifference = deals > 0 ? sum / deals : 0;
+        if (deals > 1) {
+            const double variance =
+                (squares - deals * h.meanDifference * h.meanDifference) / (deals - 1);
+            h.halfWidth = 1.959963984540054 * std::sqrt(std::max(0.0, variance) / deals);
+        }
+        for (const auto& v : verdicts) {
+            h.won += v[p][0];
+            h.lost += v[p][1];
+            h.tied += v[p][2];
+        }
+    }
+    return out;
+}
+
+std::string ArenaHandsText(const ArenaSettings& settings, const std::vector<ArenaHands>& hands) {
+    std::string out;
+    char line[256];
+    std::snprintf(line, sizeof line,
+                  "%d deals, each played twice with the seats swapped, seed %u, game type %d, "
+                  "dinari %d, reverse %d\n\n",
+                  settings.hands, settings.seed, settings.gameType, settings.dinariRule ? 1 : 0,
+                  settings.reverseGame ? 1 : 0);
+    out += line;
+    for (const ArenaHands& h : hands) {
+        std::snprintf(line, sizeof line,
+                      "level %d against level %d: %+.3f points a hand [%+.3f, %+.3f]; hands won "
+                      "%d, lost %d, tied %d\n",
+                      h.first, h.second, h.meanDifference, h.meanDifference - h.halfWidth,
+                      h.meanDifference + h.halfWidth, h.won, h.lost, h.tied);
+        out += line;
+    }
+    return out;
+}
+
+std::string ArenaHandsJson(const ArenaSettings& settings, const std::vector<ArenaHands>& hands) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const ArenaHands& h : hands) {
+        list.push_back({{"level", h.first},
+                        {"against", h.second},
+                        {"mean_difference", h.meanDifference},
+                        {"half_width_95", h.halfWidth},
+                        {"won", h.won},
+                        {"lost", h.lost},
+                        {"tied", h.tied}});
+    }
+    const nlohmann::ordered_json out{
+        {"deals", settings.hands}, {"seed", settings.seed}, {"pairs", std::move(list)}};
+    return out.dump();
+}
+
+std::string ThinkTimeText(std::vector<double> ms) {
+    if (ms.empty()) return "expert moves: none\n";
+    std::sort(ms.begin(), ms.end());
+    auto at = [&](double q) {
+        return ms[std::min(ms.size() - 1, static_cast<std::size_t>(q * (ms.size() - 1) + 0.5))];
+    };
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "expert moves: %zu; time a move: median %.2f ms, 99th percentile %.2f ms, "
+                  "longest %.2f ms\n",
+                  ms.size(), at(0.5), at(0.99), ms.back());
+    return line;
 }
 
 }  // namespace tazkova::cli

@@ -15,17 +15,30 @@ int main(int argc, char** argv) {
     const auto settings = tazkova::cli::ParseArenaArguments(args, error);
     if (!settings) {
         std::cerr << "tazkova-arena: " << error
-                  << "; usage: tazkova-arena --games N --seed S [--type T] [--dinari 0|1] "
-                     "[--reverse 0|1] [--json]\n";
+                  << "; usage: tazkova-arena (--games N | --hands N) --seed S [--levels LIST] "
+                     "[--type T] [--dinari 0|1] [--reverse 0|1] [--json]\n";
         return 2;
     }
     // A reader that went away is a failed write to report, not a silent death.
     std::signal(SIGPIPE, SIG_IGN);
     std::string out;
     try {
-        const auto pairs = tazkova::cli::RunArena(*settings);
-        out = settings->json ? tazkova::cli::ArenaJson(*settings, pairs) + '\n'
-                             : tazkova::cli::ArenaTable(*settings, pairs);
+        // The expert's time a move is reported when it plays (the other pairs time nothing).
+        std::vector<double> thinkMs;
+        if (settings->hands > 0) {
+            const auto hands = tazkova::cli::RunArenaHands(*settings, 0, &thinkMs);
+            if (settings->json)
+                out += tazkova::cli::ArenaHandsJson(*settings, hands) + '\n';
+            else
+                out += tazkova::cli::ArenaHandsText(*settings, hands);
+        } else {
+            const auto pairs = tazkova::cli::RunArena(*settings, 0, &thinkMs);
+            if (settings->json)
+                out += tazkova::cli::ArenaJson(*settings, pairs) + '\n';
+            else
+                out += tazkova::cli::ArenaTable(*settings, pairs);
+        }
+        if (!thinkMs.empty() && !settings->json) out += tazkova::cli::ThinkTimeText(thinkMs);
     } catch (const std::exception& fault) {
         std::cerr << "tazkova-arena: " << fault.what() << '\n';
         return 1;

@@ -189,7 +189,7 @@ std::optional<std::string> Driver::Execute(std::string_view line) {
             out["state"] = StateJson();
             return DumpLine(out);
         }
-        if (answer == Answer::Hint) out["hint"] = HintJson(game_.SuggestPlay());
+        if (answer == Answer::Hint) out["hint"] = HintJson(game_.SuggestPlay(hintLevel_));
     } catch (const CommandError& error) {
         out["error"] = error.reason;
         return DumpLine(out);
@@ -250,7 +250,10 @@ Driver::Answer Driver::RunCommand(const std::vector<std::string_view>& words) {
             if (key == "type") {
                 pending.type = IntegerArgument(value, "option type", -1, 3);
             } else if (key == "level") {
-                pending.levelIndex = IntegerArgument(value, "option level", 1, 4) - 1;
+                // The four levels of the rules by number (5 is refused, as it always was);
+                // the expert by its name.
+                pending.levelIndex =
+                    value == "expert" ? 4 : IntegerArgument(value, "option level", 1, 4) - 1;
             } else {
                 std::size_t c = 0;
                 while (c < kCheckKeys.size() && kCheckKeys[c] != key) ++c;
@@ -273,7 +276,12 @@ Driver::Answer Driver::RunCommand(const std::vector<std::string_view>& words) {
         ExpectArguments(words, 0, "state");
         return Answer::State;
     } else if (command == "hint") {
-        ExpectArguments(words, 0, "hint");
+        // `hint` asks level 4, as it always has; `hint expert` asks the expert.
+        hintLevel_ = 4;
+        if (words.size() == 2 && words[1] == "expert")
+            hintLevel_ = 5;
+        else
+            ExpectArguments(words, 0, "hint");
         return Answer::Hint;
     } else if (command == "undo") {
         ExpectArguments(words, 0, "undo");

@@ -88,6 +88,7 @@ class Driver {
 
     RecordingTable table_;
     Game game_;
+    int hintLevel_ = 4;
     ScriptedOptions options_;
 };
 

@@ -57,7 +57,8 @@ bool Game::AutoPlay(Pile& pile, int first, int last, bool probeOnly) {
     Trace([&] { return "No. of Possible Plays = " + std::to_string(list.count); });
     if (probeOnly || list.count == 0) return false;
 
-    const int best = BestSeatPlay(list, ReverseGame);
+    int best = BestSeatPlay(list, ReverseGame);
+    if (Level == 5 && &pile == &MePile) best = ExpertPlay(list, best);
     const SeatPlay& chosen = list.plays[best];
     Trace([&] {
         return "Playying No " + std::to_string(best + 1) +

@@ -70,6 +70,9 @@ struct SideScore {
     std::optional<int> matchWins;         // matches won in this game
     std::optional<int> handPoints;        // the hand's points before its sweeps
     bool operator==(const SideScore&) const = default;
+
+    /// The side's points in the hand: with its sweeps when they counted.
+    int HandGain() const { return handWithSweeps.value_or(handPoints.value_or(0)); }
 };
 
 /// The score sheet of a hand: a column for each side.

@@ -162,7 +162,7 @@ void Game::ApplyOptions(OptionsControls& controls) {
     BuildGameTitle();
     // A level group left without a selection keeps the level it had.
     const int levelIndex = controls.LevelIndex();
-    if (levelIndex >= 0 && levelIndex <= 3) Level = levelIndex + 1;
+    if (levelIndex >= 0 && levelIndex <= 4) Level = levelIndex + 1;
 
     const bool changed = type != oldType || controls.DinariRule() != oldDinari ||
                          controls.AlternateStart() != oldAlternate ||

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "expert/knowledge.h"
 #include "game/cards.h"
 #include "game/events.h"
 #include "game/play_choice.h"
@@ -134,6 +135,9 @@ class Game : public GameState {
     void MoveCard(int index, Pile& source, Pile& destination);
     /// What the computer chooses from: its whole hand, the floor, its memories, the options.
     SeatView ComputerSeat() const { return ComputerSeat(MePile, 1, MePile.Count); }
+    /// What the computer's seat (or the human's) can know, for the expert level's search:
+    /// never the other side's hand nor the order of the deck.
+    expert::Knowledge SeatKnowledge(bool computer) const;
 
     // --- The human player -----------------------------------------------------------------
     /// A click on card image `cardIndex` (0..39): the human's play, pick or choice. A click
@@ -152,10 +156,10 @@ class Game : public GameState {
     SeatView HumanSeat(int level) const;
 
     // --- Help for the human ---------------------------------------------------------------
-    /// The play the computer would make in the human's place at `level` (the hint asks for
-    /// the highest level, 4): the card to click and the floor cards it takes, to be clicked when
-    /// the game waits for them. In state 2, the chosen card's best capture. Nothing when it
-    /// is not the human's turn (no game running, or no hand card to play). Changes nothing.
+    /// The play the computer would make in the human's place at `level` (4 the best of the
+    /// quick levels, 5 the expert's search): the card to click and the floor cards it takes, to be
+    /// clicked when the game waits for them. In state 2, the chosen card's best capture. Nothing
+    /// when it is not the human's turn (no game running, or no hand card to play). Changes nothing.
     std::optional<PlaySuggestion> SuggestPlay(int level = 4) const;
     /// Takes back the human's last play of this hand, with the computer's answer: the whole
     /// game state returns to the moment before the play's first click and the table is drawn
@@ -207,6 +211,11 @@ class Game : public GameState {
     /// Drops the plays kept for TakeBack: at a hand's start and end.
     void ForgetPlays();
     int SweepValue(int floorCount, int floorSum) const;
+    /// The expert's choice for the computer among the listed plays (`fallback` should the
+    /// search name none of them).
+    int ExpertPlay(const SeatPlays& list, int fallback);
+    /// The expert's play from the human's seat.
+    std::optional<PlaySuggestion> ExpertSuggestion() const;
     void GatherRest(Pile& taker, int step);
     void ScoreDinari(Pile& side, Pile& other, bool computer, HandEndFlags& flags);
     void ScoreNormal();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -85,6 +86,10 @@ class Pauser {
   public:
     virtual ~Pauser() = default;
     virtual void Wait(int n) = 0;
+    /// Runs `work` (the expert's search, which reads only what it was given and touches no
+    /// table) and returns once it is done. A window runs it off its own thread and keeps its
+    /// events turning meanwhile, input dropped as in a pause; by default it runs at once.
+    virtual void Think(const std::function<void()>& work) { work(); }
 };
 
 /// Faces of the results dialog, in the order the driver lists them: the computer's three
@@ -130,8 +135,8 @@ class GameDialogs {
 enum class CheckState { Unchecked, Checked, Grayed };
 
 /// The controls of the options dialog, as the options routine reads and sets them: the
-/// game-type group (item index, -1 for none), the level group (item index 0..3 for levels
-/// 1..4) and the four check boxes.
+/// game-type group (item index, -1 for none), the level group (item index 0..4 for levels
+/// 1..5) and the four check boxes.
 class OptionsControls {
   public:
     virtual ~OptionsControls() = default;

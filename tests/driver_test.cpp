@@ -58,6 +58,7 @@ TEST_F(DriverTest, BadCommandsAreReportedAndChangeNothing) {
         {"click +-3", "card index: '+-3' is not an integer"},
         {"options type=4", "option type: 4 is out of range -1..3"},
         {"options level=0", "option level: 0 is out of range 1..4"},
+        {"options level=5", "option level: 5 is out of range 1..4"},
         {"options open=x", "option open: 'x' is not an integer"},
         {"options foo=1", "unknown option key 'foo'"},
         {"options level", "option 'level' is not KEY=VALUE"},

@@ -44,6 +44,12 @@ TEST_F(HintUndoTest, HintAndARefusedUndoChangeNothing) {
     const json hint = Run("hint");
     ASSERT_TRUE(hint["hint"].is_object());
     EXPECT_EQ(hint["events"], json::array());
+    // The expert's hint is one of the human's cards, and asking it changes nothing either.
+    const json expert = Run("hint expert");
+    const Pile& you = d.game().YouPile;
+    EXPECT_NE(std::find(you.Cards.begin() + 1, you.Cards.begin() + 1 + you.Count,
+                        expert["hint"]["card"].get<int>()),
+              you.Cards.begin() + 1 + you.Count);
     EXPECT_EQ(Line("undo"), R"({"cmd":"undo","error":"nothing to take back"})");
     EXPECT_EQ(State(), dealt);
 }

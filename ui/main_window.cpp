@@ -175,7 +175,8 @@ void MainWindow::ManualClicked() {
 void MainWindow::HintClicked() {
     if (inGame_ || Pausing()) return;
     ClearHint();
-    const std::optional<PlaySuggestion> hint = game_->SuggestPlay();
+    // The expert's advice, from what the player can know.
+    const std::optional<PlaySuggestion> hint = game_->SuggestPlay(5);
     if (!hint) return;
     hinted_.push_back(hint->card - 1);
     for (const int taken : hint->takes) hinted_.push_back(taken - 1);

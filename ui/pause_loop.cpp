@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 
 namespace tazkova::ui {
@@ -51,6 +52,18 @@ void PauseLoop::Wait(int n) {
     } else {
         QApplication::processEvents(QEventLoop::AllEvents);
     }
+    --busy_;
+}
+
+void PauseLoop::Think(const std::function<void()>& work) {
+    ++busy_;
+    QEventLoop thinking;
+    QThread* thread = QThread::create([&work] { work(); });
+    connect(thread, &QThread::finished, &thinking, &QEventLoop::quit);
+    thread->start();
+    thinking.exec();
+    thread->wait();
+    delete thread;
     --busy_;
 }
 

@@ -19,6 +19,9 @@ class PauseLoop : public QObject, public game::Pauser {
 
     /// Waits n units of 10^-8 day (0.864 ms) in an event loop of its own.
     void Wait(int n) override;
+    /// The expert's search runs on a thread of its own while the window goes on painting and
+    /// answering; input meanwhile is dropped, as in a pause.
+    void Think(const std::function<void()>& work) override;
     /// Handles what arrived meanwhile, dropping the player's input.
     void DropPendingInput();
     /// Inside a pause: the player's input is dropped.

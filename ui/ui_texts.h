@@ -32,8 +32,8 @@ inline constexpr char kRslt1Hint[] = "الديناري";
 inline constexpr char kOptionsDialogCaption[] = "إختيارات Tazkova";
 inline constexpr char kTypeHeading[] = "نـوع اللعبة";
 inline constexpr char kLevelHeading[] = "الـمـســتوى";
-inline constexpr std::array<const char*, 4> kLevelItems{"مستوى أول", "مستوى ثاني", "مستوى ثالث",
-                                                        "مستوى رابع"};
+inline constexpr std::array<const char*, 5> kLevelItems{"مستوى أول", "مستوى ثاني", "مستوى ثالث",
+                                                        "مستوى رابع", "مستوى خبير"};
 inline constexpr char kDinariCaption[] = "Tazkova الديناري";
 inline constexpr char kOpenCardsCaption[] = "كشـف الاوراق";
 inline constexpr char kAlternateCaption[] = "بدأ اللعب بالتبادل";

@@ -36,7 +36,8 @@ const QStringList kTypeItems = {
     QStringLiteral("Tazkova بعددها 41"), QStringLiteral("Tazkova بعددها 61")};
 const QString kLevelHeading = QStringLiteral("الـمـســتوى");
 const QStringList kLevelItems = {QStringLiteral("مستوى أول"), QStringLiteral("مستوى ثاني"),
-                                 QStringLiteral("مستوى ثالث"), QStringLiteral("مستوى رابع")};
+                                 QStringLiteral("مستوى ثالث"), QStringLiteral("مستوى رابع"),
+                                 QStringLiteral("مستوى خبير")};
 const QString kDnry = QStringLiteral("Tazkova الديناري");
 const QString kMakShoof = QStringLiteral("كشـف الاوراق");
 const QString kStrt = QStringLiteral("بدأ اللعب بالتبادل");
@@ -45,7 +46,9 @@ const QString kOK = QStringLiteral("اسـتمر");
 
 TEST(OptionsDialogStartUp, ControlsStandWhereAndAsDesigned) {
     OptionsDialog dialog;
-    EXPECT_EQ(dialog.size(), QSize(287, 266));
+    // The expert's item below the fourth makes the level group, and so the dialog, taller.
+    constexpr int kFifth = 19;
+    EXPECT_EQ(dialog.size(), QSize(287, 266 + kFifth));
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
     EXPECT_EQ(dialog.windowTitle(), kCaption);
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -56,14 +59,18 @@ TEST(OptionsDialogStartUp, ControlsStandWhereAndAsDesigned) {
     EXPECT_EQ(type.Items(), kTypeItems);
     EXPECT_EQ(dialog.GameTypeIndex(), 2);
     const RtlRadioGroup& level = dialog.LevelGroup();
-    EXPECT_EQ(level.geometry(), QRect(18, 40, 110, 99));
+    EXPECT_EQ(level.geometry(), QRect(18, 40, 110, 99 + kFifth));
     EXPECT_EQ(level.Items(), kLevelItems);
     EXPECT_EQ(dialog.LevelIndex(), 3);
     for (const RtlRadioGroup* group : {&type, &level}) {
-        ASSERT_EQ(group->ButtonCount(), 4);
-        for (int i = 0; i < 4; ++i)
+        ASSERT_EQ(group->ButtonCount(), group->Items().size());
+        for (int i = 0; i < group->ButtonCount(); ++i)
             EXPECT_EQ(group->Button(i)->isChecked(), i == group->ItemIndex()) << i;
     }
+    // Just large enough: the five levels' items are as tall as the four game types'.
+    EXPECT_EQ(level.Button(4)->height(), type.Button(3)->height());
+    EXPECT_EQ(level.Button(4)->geometry().bottom() - level.height(),
+              type.Button(3)->geometry().bottom() - type.height());
 
     struct Box {
         const RtlCheckBox& box;
@@ -72,10 +79,10 @@ TEST(OptionsDialogStartUp, ControlsStandWhereAndAsDesigned) {
         QRect geometry;
     };
     const Box boxes[] = {
-        {dialog.DinariBox(), dialog.DinariRule(), kDnry, QRect(154, 161, 95, 22)},
-        {dialog.OpenCardsBox(), dialog.OpenCards(), kMakShoof, QRect(158, 196, 91, 17)},
-        {dialog.AlternateBox(), dialog.AlternateStart(), kStrt, QRect(22, 165, 105, 20)},
-        {dialog.ReverseBox(), dialog.ReverseGame(), kRvrs, QRect(20, 196, 105, 19)},
+        {dialog.DinariBox(), dialog.DinariRule(), kDnry, QRect(154, 161 + kFifth, 95, 22)},
+        {dialog.OpenCardsBox(), dialog.OpenCards(), kMakShoof, QRect(158, 196 + kFifth, 91, 17)},
+        {dialog.AlternateBox(), dialog.AlternateStart(), kStrt, QRect(22, 165 + kFifth, 105, 20)},
+        {dialog.ReverseBox(), dialog.ReverseGame(), kRvrs, QRect(20, 196 + kFifth, 105, 19)},
     };
     for (const Box& b : boxes) {
         EXPECT_EQ(b.box.text(), b.text);
@@ -97,7 +104,7 @@ TEST(OptionsDialogStartUp, ControlsStandWhereAndAsDesigned) {
 
     const QPushButton& ok = dialog.OkButton();
     EXPECT_EQ(ok.text(), kOK);
-    EXPECT_EQ(ok.geometry(), QRect(99, 233, 77, 27));
+    EXPECT_EQ(ok.geometry(), QRect(99, 233 + kFifth, 77, 27));
     EXPECT_EQ(ok.parentWidget(), &dialog) << "lies on the form, not on the panel";
     EXPECT_TRUE(ok.font().bold());
     EXPECT_TRUE(ok.isDefault());

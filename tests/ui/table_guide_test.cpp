@@ -242,7 +242,8 @@ TEST(TableGuide, AWaitingCardMarksTheFloorCardsItCanStillTake) {
     const QString status = window->findChild<QLabel*>(QStringLiteral("Msg"))->text();
     QTest::mouseClick(window->Card(34 - 1), Qt::LeftButton);
     EXPECT_EQ(marked(), std::vector<int>{1});
-    EXPECT_NE(window->findChild<QLabel*>(QStringLiteral("Msg"))->text(), QString()) << status.toStdString();
+    EXPECT_NE(window->findChild<QLabel*>(QStringLiteral("Msg"))->text(), QString())
+        << status.toStdString();
     QTest::mouseClick(window->Card(1 - 1), Qt::LeftButton);
     EXPECT_TRUE(marked().empty()) << "the capture is made";
 }

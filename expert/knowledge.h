@@ -1,0 +1,63 @@
+/// What one seat at the table can know when it is to play: its own hand, the floor, the cards
+/// it has seen face up this hand, both sides' captured counters and match scores, the turn,
+/// the other side's declined sweeps and the options. Nothing here can hold the other side's
+/// hand or the order of the deck: the expert chooses from this alone.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace tazkova::expert {
+
+/// Cards are numbered 1..40 as the game numbers them; a set of cards is a mask with bit n
+/// set for card n.
+using CardSet = std::uint64_t;
+
+/// One side's captured cards, as the game counts them, and its points in the match.
+struct SideCounters {
+    int scoringSuit = 0;  // captured cards 11..20
+    int sevens = 0;
+    int sixSevens = 0;
+    int cards = 0;
+    int haya = 0;  // 1 once the seven of the scoring suit is taken
+    int sweepPoints = 0;
+    int lastCapturePlay = 0;  // the play count at the side's latest capture
+    int matchScore = 0;       // the side's points in the match before this hand is scored
+};
+
+struct Knowledge {
+    /// The seat's hand cards in hand order, and the positions of it that may be played
+    /// (1-based; a player who has chosen a card and waits for its floor cards has only it).
+    std::array<int, 3> hand{};
+    int handCount = 0;
+    int firstPlayable = 1;
+    int lastPlayable = 0;
+    /// The floor cards in floor order.
+    std::array<int, 40> floor{};
+    int floorCount = 0;
+    /// Every card the seat has seen face up this hand: the floor cards dealt, its own cards,
+    /// every card either side played.
+    CardSet seen = 0;
+
+    SideCounters own;
+    SideCounters other;
+    /// Ranks r (bit r) on whose floor of rank sum r a side laid a card this round: the
+    /// other side's tell the seat what it does not hold; its own are what the other knows.
+    std::uint16_t otherDeclined = 0;
+    std::uint16_t ownDeclined = 0;
+
+    int playCount = 0;            // plays made this hand, 0..35
+    bool ownStartsRound = false;  // the seat is dealt to first and plays first in each round
+    bool humanSeat = false;       // the seat plays by the human's clicks (its sweep by sum)
+
+    int gameType = 2;
+    int targetScore = 41;
+    bool dinariRule = true;
+    bool reverseGame = false;
+
+    /// Seeds the seat's own generator (with the position): the same seed and position make
+    /// the same choice.
+    std::uint64_t seed = 0;
+};
+
+}  // namespace tazkova::expert

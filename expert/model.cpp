@@ -1,0 +1,329 @@
+// The hand model: plays listed and scored as the game lists and scores them, made, dealt and
+// scored at the hand's end.
+#include "expert/model.h"
+
+#include <bit>
+#include <string_view>
+
+namespace tazkova::expert {
+
+namespace {
+
+/// The ways of writing each rank 2..10 as a sum of smaller parts, in the game's order (which
+/// numbers a card's sum captures and so breaks ties).
+constexpr std::array<std::string_view, 11> kPartitions{
+    "",
+    "",
+    "11 ",
+    "21 111 ",
+    "22 31 211 1111 ",
+    "32 41 221 311 2111 ",
+    "33 42 222 51 321 411 2211 3111 21111 ",
+    "43 52 322 61 331 421 2221 511 3211 4111 22111 31111 ",
+    "44 53 62 332 422 2222 71 431 521 3221 611 3311 4211 22211 5111 32111 41111 221111 ",
+    "54 63 333 72 432 522 3222 81 441 531 621 3321 4221 22221 711 4311 5211 32211 6111 33111 "
+    "42111 222111 51111 321111 ",
+    "55 64 73 433 82 442 532 622 3322 4222 91 541 631 3331 721 4321 5221 32221 811 4411 5311 "
+    "6211 33211 42211 222211 7111 43111 52111 322111 61111 331111 421111 2221111 ",
+};
+
+struct Token {
+    std::array<std::uint8_t, 9> digits{};
+    int length = 0;
+    std::array<std::uint8_t, 10> need{};  // parts of each rank
+};
+struct Row {
+    std::array<Token, 33> tokens{};
+    int count = 0;
+};
+
+const std::array<Row, 11>& Rows() {
+    static const std::array<Row, 11> rows = [] {
+        std::array<Row, 11> out{};
+        for (int rank = 2; rank <= 10; ++rank) {
+            Token current;
+            for (const char ch : kPartitions[rank]) {
+                if (ch == ' ') {
+                    out[rank].tokens[out[rank].count++] = current;
+                    current = Token{};
+                } else {
+                    const int d = ch - '0';
+                    current.digits[current.length++] = static_cast<std::uint8_t>(d);
+                    ++current.need[d];
+                }
+            }
+        }
+        return out;
+    }();
+    return rows;
+}
+
+constexpr CardSet RankSet(int r) {
+    return Bit(r) | Bit(r + 10) | Bit(r + 20) | Bit(r + 30);
+}
+
+int SweepValue(const Rules& rules, int floorCount, int floorSum) {
+    return (rules.gameType == 2 || rules.gameType == 3) ? floorSum
+                                                        : rules.gameType * floorCount + 1;
+}
+
+void Count(SideCounters& c, int card, int playCount) {
+    if (card == 17) c.haya = 1;
+    if (IsScoringSuit(card)) ++c.scoringSuit;
+    const int r = CardRank(card);
+    if (r == 6 || r == 7) ++c.sixSevens;
+    if (r == 7) ++c.sevens;
+    ++c.cards;
+    c.lastCapturePlay = playCount;
+}
+
+}  // namespace
+
+int Position::FloorSum() const {
+    int sum = 0;
+    for (int i = 0; i < floorCount; ++i) sum += CardRank(floor[i]);
+    return sum;
+}
+
+CardSet Position::DeckSet() const {
+    CardSet out = 0;
+    for (int i = deckPos; i < deckEnd; ++i) out |= Bit(deck[i]);
+    return out;
+}
+
+CardSet Position::HandSet(int s) const {
+    CardSet out = 0;
+    for (int i = 0; i < handCount[s]; ++i) out |= Bit(hand[s][i]);
+    return out;
+}
+
+CardSet Position::SeenBy(int s) const {
+    constexpr CardSet kAll = ((CardSet{1} << 41) - 1) & ~CardSet{1};
+    return kAll & ~HandSet(1 - s) & ~DeckSet();
+}
+
+void ListPlays(const Position& pos, int s, PlayList& out, int first, int last) {
+    out.count = 0;
+    const bool reverse = pos.rules.reverseGame;
+    const int floorCount = pos.floorCount;
+    const int floorSum = pos.FloorSum();
+    // The floor cards of each rank in the order a part of a sum takes them: the preferred
+    // cards (of the scoring suit, or not of it in a reverse game) first, each in floor order.
+    std::array<std::array<std::uint8_t, 4>, 11> takeOrder;
+    std::array<int, 11> rankCount{};
+    for (const bool wanted : {true, false}) {
+        for (int f = 0; f < floorCount; ++f) {
+            const int c = pos.floor[f];
+            if ((IsScoringSuit(c) != reverse) == wanted) {
+                const int r = CardRank(c);
+                if (rankCount[r] < 4) takeOrder[r][rankCount[r]++] = static_cast<std::uint8_t>(c);
+            }
+        }
+    }
+    if (last >= pos.handCount[s]) last = pos.handCount[s] - 1;
+    for (int i = first; i <= last; ++i) {
+        const int card = pos.hand[s][i];
+        const int rank = CardRank(card);
+        Play play{};
+        play.handPos = static_cast<std::uint8_t>(i);
+        play.card = static_cast<std::uint8_t>(card);
+        play.floorRest = static_cast<std::int8_t>(floorSum - rank);
+        if (s == kHuman && floorCount > 0 && rank == floorSum) {
+            // The human's card of the floor's whole sum takes the whole floor.
+            for (int f = 0; f < floorCount; ++f) play.picked |= Bit(pos.floor[f]);
+            play.pickedCount = static_cast<std::uint8_t>(floorCount);
+            play.floorRest = 0;
+            out.plays[out.count++] = play;
+            continue;
+        }
+        if (rankCount[rank] > 0) {
+            // Equal rank: the last preferred card of the rank, otherwise the first of it.
+            int firstSame = 0, lastPreferred = 0;
+            for (int f = 0; f < floorCount; ++f) {
+                const int c = pos.floor[f];
+                if (CardRank(c) != rank) continue;
+                if (firstSame == 0) firstSame = c;
+                if (IsScoringSuit(c) != reverse) lastPreferred = c;
+            }
+            play.picked = Bit(lastPreferred != 0 ? lastPreferred : firstSame);
+            play.pickedCount = 1;
+            out.plays[out.count++] = play;
+            continue;
+        }
+        bool captured = false;
+        if (rank >= 2) {
+            const Row& row = Rows()[rank];
+            for (int t = 0; t < row.count; ++t) {
+                const Token& token = row.tokens[t];
+                bool possible = true;
+                for (int d = 1; d <= 9 && possible; ++d) possible = token.need[d] <= rankCount[d];
+                if (!possible) continue;
+                std::array<int, 10> taken{};
+                Play sum = play;
+                for (int k = 0; k < token.length; ++k) {
+                    const int d = token.digits[k];
+                    sum.picked |= Bit(takeOrder[d][taken[d]++]);
+                }
+                sum.pickedCount = static_cast<std::uint8_t>(token.length);
+                out.plays[out.count++] = sum;
+                captured = true;
+            }
+        }
+        if (captured) continue;
+        play.floorRest = static_cast<std::int8_t>(floorSum + rank);
+        out.plays[out.count++] = play;
+    }
+}
+
+int ChooseLevelFour(const Position& pos, int s, PlayList& list) {
+    if (list.count == 0) return -1;
+    const SideCounters& own = pos.side[s];
+    const SideCounters& other = pos.side[1 - s];
+    const bool decided = own.sevens > 2 || other.sevens > 2 ||
+                         (own.sevens == 2 && own.sixSevens > 2) ||
+                         (other.sevens == 2 && other.sixSevens > 2);
+    const int sevensOpen = decided ? 0 : 1;
+    constexpr int suitWeight = 4;
+    const int floorSum = pos.FloorSum();
+    const int sweepValue = SweepValue(pos.rules, pos.floorCount, floorSum);
+    const bool reverse = pos.rules.reverseGame;
+    const CardSet seen = reverse ? 0 : pos.SeenBy(s);
+    const std::uint16_t declined = pos.declined[1 - s];
+    int best = 0;
+    for (int p = 0; p < list.count; ++p) {
+        Play& play = list.plays[p];
+        const int card = play.card;
+        const int rank = CardRank(card);
+        int total;
+        if (play.pickedCount > 0) {
+            const CardSet taken = play.picked | Bit(card);
+            const int suitCards =
+                std::popcount(taken & (((CardSet{1} << 21) - 1) & ~((CardSet{1} << 11) - 1)));
+            const int sixes = std::popcount(taken & RankSet(6));
+            const int sevens = std::popcount(taken & RankSet(7));
+            total = ((taken & Bit(17)) ? 100 : 0) + (floorSum == rank ? sweepValue : 0) +
+                    suitWeight * suitCards + sevensOpen * (sixes + 2 * sevens) + play.pickedCount +
+                    1;
+        } else {
+            int suit = 0;
+            if (IsScoringSuit(card)) {
+                if (rank == 7)
+                    suit = -50;
+                else if (rank == 6 && sevensOpen == 1)
+                    suit = -12;
+                else
+                    suit = -11;
+            }
+            int lay = -rank;
+            if (rank == 7 && sevensOpen == 1)
+                lay = -13;
+            else if (rank == 6 && sevensOpen == 1)
+                lay = -12;
+            total = suit + lay;
+        }
+        const int rest = play.floorRest;
+        if (!reverse && rest >= 1 && rest <= 10 && (declined & (1u << rest)) == 0 &&
+            std::popcount(seen & RankSet(rest)) < 4)
+            total -= 30;
+        play.total = total;
+        if (p > 0 && (reverse ? total < list.plays[best].total : total > list.plays[best].total))
+            best = p;
+    }
+    return best;
+}
+
+void ApplyPlay(Position& pos, const Play& play) {
+    const int s = pos.ToMove();
+    auto& hand = pos.hand[s];
+    for (int i = play.handPos; i + 1 < pos.handCount[s]; ++i) hand[i] = hand[i + 1];
+    --pos.handCount[s];
+    if (play.pickedCount == 0) {
+        const int sum = pos.FloorSum();
+        if (sum >= 1 && sum <= 10) pos.declined[s] |= static_cast<std::uint16_t>(1u << sum);
+        pos.floor[pos.floorCount++] = play.card;
+    } else {
+        SideCounters& taker = pos.side[s];
+        Count(taker, play.card, pos.playCount);
+        int kept = 0, takenSum = 0;
+        for (int f = 0; f < pos.floorCount; ++f) {
+            const int c = pos.floor[f];
+            if (play.picked & Bit(c)) {
+                Count(taker, c, pos.playCount);
+                takenSum += CardRank(c);
+            } else {
+                pos.floor[kept++] = static_cast<std::uint8_t>(c);
+            }
+        }
+        pos.floorCount = kept;
+        // A sweep scores, except by the 36th and last play of the hand.
+        if (kept == 0 && pos.playCount < 35)
+            taker.sweepPoints += SweepValue(pos.rules, play.pickedCount, takenSum);
+    }
+    ++pos.playCount;
+}
+
+void DealRound(Position& pos) {
+    pos.declined = {0, 0};
+    const int first = pos.starter;
+    for (int i = 0; i < 3; ++i) {
+        for (const int s : {first, 1 - first}) {
+            if (pos.deckPos < pos.deckEnd && pos.handCount[s] < 3)
+                pos.hand[s][pos.handCount[s]++] = pos.deck[pos.deckPos++];
+        }
+    }
+}
+
+HandGains ScoreHand(const Position& pos) {
+    std::array<SideCounters, 2> side = pos.side;
+    // The rest of the floor goes to the side that captured last; the human on equal plays.
+    const int taker =
+        side[kComputer].lastCapturePlay > side[kHuman].lastCapturePlay ? kComputer : kHuman;
+    for (int f = 0; f < pos.floorCount; ++f) Count(side[taker], pos.floor[f], pos.playCount);
+
+    std::array<int, 2> score{side[0].matchScore, side[1].matchScore};
+    bool normal = true, closed = false;
+    std::array<bool, 2> sweepsCount{true, true};
+    if (pos.rules.dinariRule) {
+        for (const int s : {kComputer, kHuman}) {
+            const int suit = side[s].scoringSuit;
+            if (suit >= 8) {
+                score[s] += 10;
+                normal = false;
+            }
+            if (suit >= 9) {
+                score[1 - s] = 0;
+                sweepsCount[1 - s] = false;
+            }
+            if (suit == 10) closed = true;
+        }
+    }
+    if (normal) {
+        for (const int s : {kComputer, kHuman}) {
+            if (side[s].scoringSuit > 5) ++score[s];
+            if (side[s].haya == 1) ++score[s];
+        }
+        if (side[kComputer].sevens >= 3)
+            ++score[kComputer];
+        else if (side[kHuman].sevens >= 3)
+            ++score[kHuman];
+        else if (side[kComputer].sixSevens >= 5)
+            ++score[kComputer];
+        else if (side[kHuman].sixSevens >= 5)
+            ++score[kHuman];
+        if (side[kComputer].cards > side[kHuman].cards)
+            ++score[kComputer];
+        else if (side[kHuman].cards > side[kComputer].cards)
+            ++score[kHuman];
+    }
+    if (!closed) {
+        for (const int s : {kComputer, kHuman}) {
+            if (sweepsCount[s]) score[s] += side[s].sweepPoints;
+        }
+    }
+    HandGains out;
+    for (const int s : {kComputer, kHuman}) out.gain[s] = score[s] - side[s].matchScore;
+    out.closedBySuit = closed;
+    return out;
+}
+
+}  // namespace tazkova::expert

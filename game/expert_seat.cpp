@@ -1,0 +1,102 @@
+// The expert level at the table: what a seat knows, handed to the expert's search, and its
+// answer found among the plays the game lists.
+#include "expert/search.h"
+#include "game/game.h"
+
+namespace tazkova::game {
+
+namespace {
+
+expert::SideCounters CountersOf(const Pile& pile) {
+    expert::SideCounters out;
+    out.scoringSuit = pile.ScoringSuitCount;
+    out.sevens = pile.SevenCount;
+    out.sixSevens = pile.SixSevenCount;
+    out.cards = pile.CardCount;
+    out.haya = pile.HasHaya;
+    out.sweepPoints = pile.SweepPoints;
+    out.lastCapturePlay = pile.LastCapturePlay;
+    out.matchScore = pile.Score;
+    return out;
+}
+
+std::uint16_t RankBits(const std::array<int, 11>& flags) {
+    std::uint16_t out = 0;
+    for (int r = 1; r <= 10; ++r) {
+        if (flags[r] != 0) out |= static_cast<std::uint16_t>(1u << r);
+    }
+    return out;
+}
+
+expert::CardSet TakenSet(const SeatPlay& play) {
+    expert::CardSet out = 0;
+    for (int p = 0; p < play.pickedCount; ++p) out |= expert::CardSet{1} << play.picked[p];
+    return out;
+}
+
+}  // namespace
+
+expert::Knowledge Game::SeatKnowledge(bool computer) const {
+    const Pile& hand = computer ? MePile : YouPile;
+    const Pile& other = computer ? YouPile : MePile;
+    expert::Knowledge k;
+    k.handCount = std::min(hand.Count, 3);
+    for (int i = 0; i < k.handCount; ++i) k.hand[i] = hand.Cards[i + 1];
+    k.firstPlayable = 1;
+    k.lastPlayable = k.handCount;
+    if (!computer && Input == InputState::PickFloor)
+        k.firstPlayable = k.lastPlayable = SelectedSlot;
+    k.floorCount = std::min(FloorPile.Count, 40);
+    for (int f = 0; f < k.floorCount; ++f) k.floor[f] = FloorPile.Cards[f + 1];
+    // A seat has seen every card of the hand but those the other side holds and those the
+    // deck still hides: the floor's first cards, its own, and every card played.
+    expert::CardSet hidden = 0;
+    for (int i = 1; i <= other.Count; ++i) hidden |= expert::CardSet{1} << other.Cards[i];
+    for (int i = DeckPos; i <= kDeckSize; ++i) hidden |= expert::CardSet{1} << Deck[i];
+    for (int c = 1; c <= kDeckSize; ++c) {
+        if ((hidden & (expert::CardSet{1} << c)) == 0) k.seen |= expert::CardSet{1} << c;
+    }
+    k.own = CountersOf(hand);
+    k.other = CountersOf(other);
+    k.otherDeclined = RankBits(computer ? DeclinedSweep : ComputerDeclinedSweep);
+    k.ownDeclined = RankBits(computer ? ComputerDeclinedSweep : DeclinedSweep);
+    k.playCount = PlayCount;
+    k.ownStartsRound = computer == ComputerStarts;
+    k.humanSeat = !computer;
+    k.gameType = GameType;
+    k.targetScore = TargetScore;
+    k.dinariRule = DinariRule;
+    k.reverseGame = ReverseGame;
+    // The generator's state changes only when cards are shuffled, so a hand's searches
+    // are the same whenever the same seed deals it; they never draw from it.
+    k.seed = (static_cast<std::uint64_t>(Rng.State()) << 32) ^
+             static_cast<std::uint64_t>(MatchNumber * 1000 + HandNumber);
+    return k;
+}
+
+int Game::ExpertPlay(const SeatPlays& list, int fallback) {
+    const expert::Knowledge knowledge = SeatKnowledge(true);
+    expert::ExpertChoice choice;
+    pauser_.Think([&] { choice = expert::ChoosePlay(knowledge); });
+    for (int p = 0; p < list.count; ++p) {
+        const SeatPlay& play = list.plays[p];
+        if (MePile.Cards[play.handIndex] == choice.card && TakenSet(play) == choice.takes) return p;
+    }
+    return fallback;
+}
+
+std::optional<PlaySuggestion> Game::ExpertSuggestion() const {
+    const expert::Knowledge knowledge = SeatKnowledge(false);
+    expert::ExpertChoice choice;
+    pauser_.Think([&] { choice = expert::ChoosePlay(knowledge); });
+    if (choice.card == 0) return std::nullopt;
+    PlaySuggestion out;
+    out.card = choice.card;
+    for (int f = 1; f <= FloorPile.Count; ++f) {
+        if (choice.takes & (expert::CardSet{1} << FloorPile.Cards[f]))
+            out.takes.push_back(FloorPile.Cards[f]);
+    }
+    return out;
+}
+
+}  // namespace tazkova::game

@@ -1,0 +1,185 @@
+// The expert level: its model of a hand lists, chooses, deals and scores exactly as the game
+// does, it never looks at what its seat cannot see, and the same seed makes the same plays.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <utility>
+#include <vector>
+
+#include "expert/model.h"
+#include "expert/search.h"
+#include "tests/fixture.h"
+
+namespace tazkova::testing {
+
+using namespace tazkova::game;
+namespace ex = tazkova::expert;
+namespace {
+
+/// The whole table as the model holds it, both hands and the deck's order included.
+ex::Position FullPosition(const Game& g) {
+    ex::Position pos;
+    for (const auto& [pile, s] : {std::pair{&g.MePile, ex::kComputer}, {&g.YouPile, ex::kHuman}}) {
+        pos.handCount[s] = static_cast<std::uint8_t>(pile->Count);
+        for (int i = 0; i < pile->Count; ++i)
+            pos.hand[s][i] = static_cast<std::uint8_t>(pile->Cards[i + 1]);
+    }
+    pos.floorCount = g.FloorPile.Count;
+    for (int f = 0; f < pos.floorCount; ++f)
+        pos.floor[f] = static_cast<std::uint8_t>(g.FloorPile.Cards[f + 1]);
+    for (int i = g.DeckPos; i <= kDeckSize; ++i)
+        pos.deck[pos.deckEnd++] = static_cast<std::uint8_t>(g.Deck[i]);
+    const ex::Knowledge k = g.SeatKnowledge(true);
+    pos.side = {k.own, k.other};
+    pos.declined = {k.ownDeclined, k.otherDeclined};
+    pos.playCount = g.PlayCount;
+    pos.starter = g.ComputerStarts ? ex::kComputer : ex::kHuman;
+    pos.rules = {g.GameType, g.TargetScore, g.DinariRule, g.ReverseGame};
+    return pos;
+}
+
+using PlayKey = std::pair<int, ex::CardSet>;
+
+std::vector<PlayKey> EnginePlays(const SeatView& seat, const SeatPlays& list) {
+    std::vector<PlayKey> out;
+    for (int p = 0; p < list.count; ++p) {
+        ex::CardSet taken = 0;
+        for (int i = 0; i < list.plays[p].pickedCount; ++i)
+            taken |= ex::Bit(list.plays[p].picked[i]);
+        out.emplace_back(seat.hand->Cards[list.plays[p].handIndex], taken);
+    }
+    return out;
+}
+
+std::vector<PlayKey> ModelPlays(const ex::PlayList& list) {
+    std::vector<PlayKey> out;
+    for (int p = 0; p < list.count; ++p) out.emplace_back(list.plays[p].card, list.plays[p].picked);
+    return out;
+}
+
+/// A side's points in the hand the score sheet shows: with its sweeps when they counted.
+int SheetGain(const ResultsSheet& sheet, bool computer) {
+    return (computer ? sheet.scores.computer : sheet.scores.human).HandGain();
+}
+
+/// The human seat's play at `level` made by a player's clicks.
+void HumanTurn(Game& g, int level) {
+    const auto hint = g.SuggestPlay(level);
+    ASSERT_TRUE(hint.has_value());
+    g.HumanPlay(hint->card - 1);
+    if (g.Input == InputState::PickFloor) {
+        for (const int card : hint->takes) g.HumanPlay(card - 1);
+    }
+}
+
+TEST(ExpertModelTest, ListsChoosesDealsAndScoresAsTheGameDoes) {
+    int positions = 0, hands = 0;
+    for (int variant = 0; variant < 16; ++variant) {
+        SilentTable table;
+        Game g(table, table, table, table);
+        g.Startup({SeedChoice::Kind::Advance, static_cast<std::uint32_t>(40 + variant)}, 0);
+        g.DelayTime = 0;
+        g.GameType = variant % 4;
+        g.TargetScore = std::array{21, 31, 41, 61}[variant % 4];
+        g.DinariRule = variant % 3 != 0;
+        g.ReverseGame = variant % 5 == 1;
+        for (int game = 0; game < 4; ++game) {
+            g.NewGame();
+            std::optional<ex::Position> handStart;
+            int hand = -1, match = -1;
+            while (g.GameActive) {
+                ex::Position pos = FullPosition(g);
+                if (g.HandNumber != hand || g.MatchNumber != match) {
+                    hand = g.HandNumber;
+                    match = g.MatchNumber;
+                    handStart = pos;
+                }
+                for (const int s : {ex::kComputer, ex::kHuman}) {
+                    const SeatView seat = s == ex::kComputer ? g.ComputerSeat() : g.HumanSeat(4);
+                    SeatPlays engine;
+                    ListSeatPlays(seat, engine);
+                    ex::PlayList model;
+                    ex::ListPlays(pos, s, model);
+                    ASSERT_EQ(ModelPlays(model), EnginePlays(seat, engine)) << "side " << s;
+                    ASSERT_EQ(ex::ChooseLevelFour(pos, s, model),
+                              BestSeatPlay(engine, g.ReverseGame));
+                }
+                ++positions;
+                HumanTurn(g, 4);
+                if (g.HandNumber == hand && g.MatchNumber == match && g.GameActive) continue;
+                // The hand is over: the model plays it again from its first human turn, both
+                // sides by the level-four choice, and must reach the score sheet's points.
+                ex::Position replay = *handStart;
+                ex::PlayList list;
+                while (replay.playCount < 36) {
+                    if (replay.playCount % 6 == 0) ex::DealRound(replay);
+                    const int s = replay.ToMove();
+                    ex::ListPlays(replay, s, list);
+                    ex::ApplyPlay(replay, list.plays[ex::ChooseLevelFour(replay, s, list)]);
+                }
+                const ex::HandGains gains = ex::ScoreHand(replay);
+                EXPECT_EQ(gains.gain[ex::kComputer], SheetGain(g.Results, true));
+                EXPECT_EQ(gains.gain[ex::kHuman], SheetGain(g.Results, false));
+                ++hands;
+            }
+        }
+    }
+    EXPECT_GT(positions, 5000);
+    EXPECT_GT(hands, 500);
+}
+
+TEST(ExpertSearchTest, NeverLooksAtTheOtherHandOrTheDeck) {
+    SilentTable table;
+    Game g(table, table, table, table);
+    g.Startup({SeedChoice::Kind::Advance, 77}, 0);
+    g.DelayTime = 0;
+    g.NewGame();
+    std::mt19937 shuffle(5);
+    int checked = 0;
+    for (int turn = 0; turn < 400 && g.GameActive; ++turn) {
+        // Both seats' choices, before and after unseen cards trade places between the other
+        // side's hand and the deck.
+        for (const bool computer : {true, false}) {
+            Pile& other = computer ? g.YouPile : g.MePile;
+            if (g.DeckPos > kDeckSize || other.Count == 0) continue;
+            const ex::ExpertChoice before = ex::ChoosePlay(g.SeatKnowledge(computer));
+            const GameState saved = g;
+            for (int swaps = 0; swaps < 3; ++swaps) {
+                const int i = 1 + static_cast<int>(shuffle() % other.Count);
+                const int d = g.DeckPos + static_cast<int>(shuffle() % (kDeckSize + 1 - g.DeckPos));
+                const int held = other.Cards[i];
+                other.Cards[i] = static_cast<std::uint8_t>(g.Deck[d]);
+                g.Deck[d] = held;
+            }
+            const ex::ExpertChoice after = ex::ChoosePlay(g.SeatKnowledge(computer));
+            static_cast<GameState&>(g) = saved;
+            ASSERT_EQ(before.card, after.card);
+            ASSERT_EQ(before.takes, after.takes);
+            ++checked;
+        }
+        HumanTurn(g, 4);
+    }
+    EXPECT_GT(checked, 300);
+}
+
+TEST(ExpertSearchTest, TheSameSeedPlaysTheSameGameTwice) {
+    auto play = [](std::uint32_t seed) {
+        GameTable t(seed);
+        t.game.Level = 5;
+        t.game.DelayTime = 0;
+        t.game.NewGame();
+        std::string log;
+        for (int turn = 0; turn < 120 && t.game.GameActive; ++turn) {
+            HumanTurn(t.game, 4);
+            for (const TableEvent& e : t.table.TakeEvents()) log += e.text + "\n";
+        }
+        return log;
+    };
+    const std::string first = play(31);
+    EXPECT_EQ(first, play(31));
+    EXPECT_NE(first, play(32));
+    EXPECT_NE(first.find("  I Play"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tazkova::testing
