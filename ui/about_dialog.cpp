@@ -4,7 +4,9 @@
 #include <QPushButton>
 
 #include "tazkova_version.h"
-#include "ui/look.h"
+#include "ui/arabic_style.h"
+#include "ui/game_dialog.h"
+#include "ui/pictures.h"
 #include "ui/ui_texts.h"
 
 namespace tazkova::ui {
@@ -15,11 +17,7 @@ constexpr int kHeight = 190;
 }  // namespace
 
 AboutDialog::AboutDialog(QWidget* parent) : GameDialog(parent) {
-    setObjectName(QStringLiteral("AboutDialog"));
-    setWindowTitle(QString::fromUtf8(kAboutCaption));
-    setLayoutDirection(Qt::RightToLeft);
-    setFixedSize(kWidth, kHeight);
-    setFont(ArabicFont(FontFace::Naskh, 13));
+    SetUp("AboutDialog", kAboutCaption, QSize(kWidth, kHeight), ArabicFont(FontFace::Naskh, 13));
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("AboutIcon"));

@@ -2,7 +2,7 @@
 /// its pictures and sounds are.
 #pragma once
 
-#include "ui/look.h"
+#include "ui/game_dialog.h"
 
 class QLabel;
 

@@ -7,7 +7,7 @@
 #include <QPainterPath>
 
 #include "game/table_geometry.h"
-#include "ui/look.h"
+#include "ui/pictures.h"
 
 namespace tazkova::ui {
 

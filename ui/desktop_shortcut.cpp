@@ -5,7 +5,7 @@
 
 #include "store/plain_file.h"
 #include "store/user_folders.h"
-#include "ui/look.h"
+#include "ui/pictures.h"
 #include "ui/ui_texts.h"
 
 namespace tazkova::ui {

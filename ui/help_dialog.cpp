@@ -11,8 +11,11 @@
 #include <QTextOption>
 
 #include "store/user_folders.h"
+#include "ui/arabic_style.h"
+#include "ui/bevel_panel.h"
 #include "ui/desktop_shortcut.h"
-#include "ui/look.h"
+#include "ui/game_dialog.h"
+#include "ui/memos.h"
 #include "ui/ui_texts.h"
 
 namespace tazkova::ui {

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "game/game.h"
-#include "ui/look.h"
+#include "ui/bevel_panel.h"
+#include "ui/game_dialog.h"
 
 class QPushButton;
 class QTextEdit;

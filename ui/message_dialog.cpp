@@ -6,7 +6,11 @@
 #include <QTextEdit>
 
 #include "game/ports.h"
-#include "ui/look.h"
+#include "ui/arabic_style.h"
+#include "ui/bevel_panel.h"
+#include "ui/game_dialog.h"
+#include "ui/memos.h"
+#include "ui/pictures.h"
 #include "ui/ui_texts.h"
 
 namespace tazkova::ui {

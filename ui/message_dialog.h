@@ -2,7 +2,8 @@
 /// options have changed.
 #pragma once
 
-#include "ui/look.h"
+#include "ui/bevel_panel.h"
+#include "ui/game_dialog.h"
 
 class QLabel;
 class QPushButton;

@@ -5,7 +5,9 @@
 #include <utility>
 
 #include "game/texts.h"
-#include "ui/look.h"
+#include "ui/arabic_style.h"
+#include "ui/bevel_panel.h"
+#include "ui/game_dialog.h"
 #include "ui/ui_texts.h"
 
 namespace tazkova::ui {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "game/ports.h"
-#include "ui/look.h"
+#include "ui/game_dialog.h"
 #include "ui/rtl_widgets.h"
 
 class QPushButton;

@@ -4,7 +4,8 @@
 #include <array>
 
 #include "game/ports.h"
-#include "ui/look.h"
+#include "ui/bevel_panel.h"
+#include "ui/game_dialog.h"
 
 class QLabel;
 class QLineEdit;

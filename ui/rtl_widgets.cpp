@@ -6,7 +6,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include "ui/look.h"
+#include "ui/bevel_panel.h"
 
 namespace tazkova::ui {
 

@@ -7,7 +7,8 @@
 #include <QTextDocument>
 #include <QTextOption>
 
-#include "ui/look.h"
+#include "ui/arabic_style.h"
+#include "ui/game_dialog.h"
 #include "ui/ui_texts.h"
 
 // The manual lives in a static library; its resource must be registered by hand.
@@ -24,11 +25,7 @@ const QString kKeysPlace = QStringLiteral("<!--KEYS-->");
 }  // namespace
 
 RulesManual::RulesManual(QWidget* parent) : GameDialog(parent) {
-    setObjectName(QStringLiteral("RulesManual"));
-    setWindowTitle(QString::fromUtf8(kManualCaption));
-    setLayoutDirection(Qt::RightToLeft);
-    setFixedSize(kWidth, kHeight);
-    setFont(ArabicFont(FontFace::Naskh, 14));
+    SetUp("RulesManual", kManualCaption, QSize(kWidth, kHeight), ArabicFont(FontFace::Naskh, 14));
 
     RegisterManual();
     QFile file(QStringLiteral(":/manual/rules.html"));

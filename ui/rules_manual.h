@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/look.h"
+#include "ui/game_dialog.h"
 
 class QPushButton;
 class QTextBrowser;

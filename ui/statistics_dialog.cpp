@@ -8,7 +8,8 @@
 #include <array>
 
 #include "game/texts.h"
-#include "ui/look.h"
+#include "ui/arabic_style.h"
+#include "ui/game_dialog.h"
 #include "ui/statistics.h"
 #include "ui/ui_texts.h"
 

@@ -2,7 +2,7 @@
 /// reset that asks first.
 #pragma once
 
-#include "ui/look.h"
+#include "ui/game_dialog.h"
 
 class QLabel;
 class QPushButton;

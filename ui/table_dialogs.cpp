@@ -14,7 +14,6 @@
 #include "ui/statistics_dialog.h"
 #include "ui/statistics_keeper.h"
 #include "ui/table_view.h"
-#include "ui/ui_texts.h"
 #include "ui/utf8.h"
 
 namespace tazkova::ui {
@@ -29,58 +28,55 @@ TableDialogs::TableDialogs(QWidget* window, const std::unique_ptr<game::Game>& g
       statistics_(statistics),
       actions_(actions) {}
 
+namespace {
+/// The dialog, made at its first use by `make`.
+template <class Dialog, class Make>
+Dialog* MadeOnce(Dialog*& dialog, Make&& make) {
+    if (!dialog) dialog = make();
+    return dialog;
+}
+}  // namespace
+
 ResultsDialog* TableDialogs::Results() {
-    if (!results_) results_ = new ResultsDialog(window_);
-    return results_;
+    return MadeOnce(results_, [this] { return new ResultsDialog(window_); });
 }
 
 OptionsDialog* TableDialogs::Options() {
-    if (!options_) options_ = new OptionsDialog(window_);
-    return options_;
+    return MadeOnce(options_, [this] { return new OptionsDialog(window_); });
 }
 
 MessageDialog* TableDialogs::Message() {
-    if (!message_) message_ = new MessageDialog(window_);
-    return message_;
+    return MadeOnce(message_, [this] { return new MessageDialog(window_); });
 }
 
 HelpDialog* TableDialogs::Help() {
-    if (!help_) {
-        help_ = new HelpDialog(*game_, window_);
-        // Every key of the table, as the menu gives them, and the keys of the cards.
-        std::vector<std::pair<QString, QString>> keys;
-        const TableActions& a = actions_;
-        for (const QAction* action :
-             {a.newGame, a.options, a.results, a.hint, a.takeBack, a.statistics, a.zoomIn,
-              a.zoomOut, a.sound, a.faster, a.slower, a.manual, a.help, a.quit}) {
-            keys.emplace_back(action->text(),
-                              action->shortcut().toString(QKeySequence::NativeText));
-        }
-        keys.emplace_back(Utf8(kKeyMenu), QStringLiteral("F10"));
-        keys.emplace_back(Utf8(kKeyArrows), QStringLiteral("← → ↑ ↓"));
-        keys.emplace_back(Utf8(kKeyTab), QStringLiteral("Tab"));
-        keys.emplace_back(Utf8(kKeyPlay), QStringLiteral("Enter / Space"));
-        help_->SetKeys(keys);
-    }
-    return help_;
+    return MadeOnce(help_, [this] {
+        // The keys of the table and of the cards, as the menu gives them; its memo holds one
+        // line fewer than the manual's list, which alone tells of full screen.
+        auto* help = new HelpDialog(*game_, window_);
+        std::vector<std::pair<QString, QString>> keys = TableKeys(actions_);
+        std::erase_if(keys,
+                      [this](const auto& key) { return key.first == actions_.fullScreen->text(); });
+        help->SetKeys(keys);
+        return help;
+    });
 }
 
 StatisticsDialog* TableDialogs::StatisticsBox() {
-    if (!statisticsBox_) statisticsBox_ = new StatisticsDialog(statistics_.Stats(), window_);
-    return statisticsBox_;
+    return MadeOnce(statisticsBox_,
+                    [this] { return new StatisticsDialog(statistics_.Stats(), window_); });
 }
 
 AboutDialog* TableDialogs::About() {
-    if (!about_) about_ = new AboutDialog(window_);
-    return about_;
+    return MadeOnce(about_, [this] { return new AboutDialog(window_); });
 }
 
 RulesManual* TableDialogs::Manual() {
-    if (!manual_) {
-        manual_ = new RulesManual(window_);
-        manual_->SetKeys(TableKeys(actions_));
-    }
-    return manual_;
+    return MadeOnce(manual_, [this] {
+        auto* manual = new RulesManual(window_);
+        manual->SetKeys(TableKeys(actions_));
+        return manual;
+    });
 }
 
 void TableDialogs::ShowResults(const game::ResultsSheet& sheet) {

@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/look.h"
+#include "ui/arabic_style.h"
+#include "ui/pictures.h"
 
 namespace tazkova::ui {
 

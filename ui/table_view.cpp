@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "ui/accessibility.h"
-#include "ui/look.h"
+#include "ui/bevel_panel.h"
 #include "ui/ui_texts.h"
 #include "ui/utf8.h"
 #include "ui/window_fit.h"

@@ -90,6 +90,7 @@ TEST(TableGuide, F1OpensTheManualRightToLeftWithEveryTopic) {
                               "بدأ اللعب بالتبادل",
                               "Tazkova عكســية",
                               "المستوى الرابع",
+                              "مستوى خبير",
                               "Ctrl+N",
                               "F11",
                               "Shift+F1"})

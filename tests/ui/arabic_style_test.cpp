@@ -1,5 +1,5 @@
 // What every window shares: captions with an accelerator mark drawn as whole Arabic words.
-#include "ui/look.h"
+#include "ui/arabic_style.h"
 
 #include <gtest/gtest.h>
 
