@@ -5,27 +5,11 @@
 
 #include <string_view>
 
+#include "game/sum_partitions.h"
+
 namespace tazkova::game {
 
 namespace {
-
-/// The ways of writing each rank 2..10 as a sum of two or more smaller parts, one digit a
-/// part. The order of the tokens numbers a card's sum captures and so breaks ties.
-constexpr std::array<std::string_view, 11> SumPartitions{
-    "",
-    "",
-    "11 ",
-    "21 111 ",
-    "22 31 211 1111 ",
-    "32 41 221 311 2111 ",
-    "33 42 222 51 321 411 2211 3111 21111 ",
-    "43 52 322 61 331 421 2221 511 3211 4111 22111 31111 ",
-    "44 53 62 332 422 2222 71 431 521 3221 611 3311 4211 22211 5111 32111 41111 221111 ",
-    "54 63 333 72 432 522 3222 81 441 531 621 3321 4221 22221 711 4311 5211 32211 6111 33111 "
-    "42111 222111 51111 321111 ",
-    "55 64 73 433 82 442 532 622 3322 4222 91 541 631 3331 721 4321 5221 32221 811 4411 5311 "
-    "6211 33211 42211 222211 7111 43111 52111 322111 61111 331111 421111 2221111 ",
-};
 
 constexpr int kMaxTokenDigits = 9;
 constexpr int kMaxTokensPerRow = 33;
@@ -47,7 +31,7 @@ const std::array<PartitionRow, 11>& Partitions() {
         std::array<PartitionRow, 11> out{};
         for (int rank = 2; rank <= 10; ++rank) {
             Token current;
-            for (const char ch : SumPartitions[rank]) {
+            for (const char ch : kSumPartitions[rank]) {
                 if (ch == ' ') {
                     if (out[rank].count < kMaxTokensPerRow)
                         out[rank].tokens[out[rank].count++] = current;

@@ -31,15 +31,7 @@ namespace {
 
 class KeyboardTest : public ::testing::Test {
   protected:
-    static std::unique_ptr<MainWindow> MakeWindow() {
-        auto window = std::make_unique<MainWindow>(SeedChoice{SeedChoice::Kind::Advance, 5},
-                                                   std::make_unique<RecordingTable>());
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        window->findChild<QScrollBar*>(QStringLiteral("DelayScroll"))->setValue(0);
-        return window;
-    }
+    static std::unique_ptr<MainWindow> MakeWindow() { return tazkova::testing::MakeActiveWindow(); }
 
     /// Presses `key` where the keyboard focus is, as the player would.
     static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

@@ -31,18 +31,10 @@ using namespace tazkova::ui;
 
 namespace {
 
-std::unique_ptr<MainWindow> MakeTable() {
-    auto window = std::make_unique<MainWindow>(SeedChoice{SeedChoice::Kind::Advance, 5},
-                                               std::make_unique<RecordingTable>());
-    window->show();
-    window->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    window->findChild<QScrollBar*>(QStringLiteral("DelayScroll"))->setValue(0);
-    return window;
-}
+using tazkova::testing::MakeActiveWindow;
 
 TEST(TableGuide, F1OpensTheManualRightToLeftWithEveryTopic) {
-    auto window = MakeTable();
+    auto window = MakeActiveWindow();
     QString opened;
     bool rightToLeft = false;
     QString read;
@@ -100,7 +92,7 @@ TEST(TableGuide, F1OpensTheManualRightToLeftWithEveryTopic) {
 }
 
 TEST(TableGuide, EachSwitchOfTheOptionsSaysWhatItDoes) {
-    auto window = MakeTable();
+    auto window = MakeActiveWindow();
     QStringList tips;
     for (const char* name : {"Dnry", "MakShoof", "Strt", "Rvrs"}) {
         auto* box = window->Dialogs().Options()->findChild<QWidget*>(QLatin1String(name));
@@ -114,7 +106,7 @@ TEST(TableGuide, EachSwitchOfTheOptionsSaysWhatItDoes) {
 }
 
 TEST(TableGuide, TheCountersSayWhatTheyCountAndTheMatchTotals) {
-    auto window = MakeTable();
+    auto window = MakeActiveWindow();
     QLabel* counters = window->View().CountersLabel();
     EXPECT_TRUE(counters->toolTip().contains(QStringLiteral("رقم الطرح"))) << "before a game";
     tazkova::testing::PressNewGame(*window);
@@ -140,7 +132,7 @@ TEST(TableGuide, OurOwnTextsReadFromTheRight) {
     AboutDialog about;
     for (const QString& line : about.Text().split(u'\n'))
         EXPECT_TRUE(line.startsWith(QChar(0x200f))) << line.toStdString();
-    auto window = MakeTable();
+    auto window = MakeActiveWindow();
     StatisticsDialog* statistics = window->Dialogs().StatisticsBox();
     auto* table = statistics->findChild<QTreeWidget*>(QStringLiteral("StatisticsTable"));
     EXPECT_TRUE(table->headerItem()->text(7).endsWith(QStringLiteral("أنت - الحاسوب")));
@@ -167,7 +159,7 @@ TEST(TableGuide, OurOwnTextsReadFromTheRight) {
 // a card of the table, never on a button while the hand goes on.
 TEST(TableGuide, AHandIsPlayedFromTheDealWithoutATab) {
     tazkova::testing::ModalCloser closer;
-    auto window = MakeTable();
+    auto window = MakeActiveWindow();
     const Game& g = window->game();
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
     auto focusedCard = [] { return qobject_cast<CardImage*>(QApplication::focusWidget()); };
@@ -197,7 +189,7 @@ TEST(TableGuide, AHandIsPlayedFromTheDealWithoutATab) {
 }
 
 TEST(TableGuide, TabVisitsEveryControlOfTheTable) {
-    auto window = MakeTable();
+    auto window = MakeActiveWindow();
     tazkova::testing::PressNewGame(*window);
     std::set<std::string> visited;
     bool hand = false, floor = false;
@@ -226,7 +218,7 @@ TEST(TableGuide, AWaitingCardMarksTheFloorCardsItCanStillTake) {
               std::vector<int>{0});
     EXPECT_TRUE(
         CardsCompletingACapture({1, 2, 3, 4, 9}, {false, false, false, false, true}, 5).empty());
-    auto window = MakeTable();
+    auto window = MakeActiveWindow();
     tazkova::testing::PressNewGame(*window);
     tazkova::testing::ArrangeTable(*window, {10, 40}, {25, 36}, {1, 12, 23, 34, 9});
     auto marked = [&] {

@@ -3,14 +3,19 @@
 /// they open.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDialog>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <memory>
 #include <vector>
 
+#include "game/recording.h"
 #include "ui/main_window.h"
 
 namespace tazkova::testing {
@@ -18,6 +23,18 @@ namespace tazkova::testing {
 using namespace tazkova::ui;
 
 using namespace tazkova::game;
+
+/// A window at the table with the keyboard, a silent recording table for its sounds, and no
+/// pauses.
+inline std::unique_ptr<MainWindow> MakeActiveWindow() {
+    auto window = std::make_unique<MainWindow>(SeedChoice{SeedChoice::Kind::Advance, 5},
+                                               std::make_unique<RecordingTable>());
+    window->show();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->findChild<QScrollBar*>(QStringLiteral("DelayScroll"))->setValue(0);
+    return window;
+}
 
 /// Closes every modal dialog as soon as it opens, noting which ones were shown.
 class ModalCloser {
