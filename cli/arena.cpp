@@ -322,42 +322,21 @@ std::vector<ArenaPair> RunArena(const ArenaSettings& settings, unsigned threads,
     const std::vector<std::pair<int, int>> levels = Pairs(settings);
     const int pairCount = static_cast<int>(levels.size());
     std::vector<std::vector<double>> times(threads);
-    const std::int64_t total = static_cast<std::int64_t>(pairCount) * settings.games;
-    // Games are handed out in small runs; each thread counts its own, and the counts are
-    // added at the end, so the result does not depend on which thread played which game.
-    constexpr std::int64_t kRun = 32;
-    std::atomic<std::int64_t> next{0};
+    // Each thread counts its own games, and the counts are added at the end, so the result
+    // does not depend on which thread played which game.
     using Tally = std::vector<std::array<int, 3>>;
     std::vector<Tally> tallies(threads, Tally(pairCount));
-    std::vector<std::exception_ptr> faults(threads);
-    auto work = [&](unsigned t) {
-        try {
-            for (;;) {
-                const std::int64_t start = next.fetch_add(kRun);
-                if (start >= total) return;
-                for (std::int64_t k = start; k < std::min(start + kRun, total); ++k) {
-                    const int pair = static_cast<int>(k / settings.games);
-                    const int g = static_cast<int>(k % settings.games);
-                    const auto [human, computer] = levels[pair];
-                    const ArenaOutcome outcome =
-                        PlayGame(settings, human, computer,
-                                 ArenaGameSeed(settings.seed, PairNumber(human, computer), g),
-                                 thinkMs ? &times[t] : nullptr);
-                    ++tallies[t][pair][static_cast<int>(outcome)];
-                }
-            }
-        } catch (...) {
-            faults[t] = std::current_exception();
-            next.store(total);
-        }
-    };
-    std::vector<std::thread> pool;
-    for (unsigned t = 1; t < threads; ++t) pool.emplace_back(work, t);
-    work(0);
-    for (std::thread& th : pool) th.join();
-    for (const std::exception_ptr& fault : faults) {
-        if (fault) std::rethrow_exception(fault);
-    }
+    RunJobs(static_cast<std::int64_t>(pairCount) * settings.games, threads,
+            [&](std::int64_t k, unsigned t) {
+                const int pair = static_cast<int>(k / settings.games);
+                const int g = static_cast<int>(k % settings.games);
+                const auto [human, computer] = levels[pair];
+                const ArenaOutcome outcome =
+                    PlayGame(settings, human, computer,
+                             ArenaGameSeed(settings.seed, PairNumber(human, computer), g),
+                             thinkMs ? &times[t] : nullptr);
+                ++tallies[t][pair][static_cast<int>(outcome)];
+            });
 
     if (thinkMs) {
         for (const auto& list : times) thinkMs->insert(thinkMs->end(), list.begin(), list.end());
