@@ -25,6 +25,25 @@ struct SideCounters {
     int matchScore = 0;       // the side's points in the match before this hand is scored
 };
 
+/// A play of this round, as both seats saw it.
+struct SeenPlay {
+    int card = 0;
+    CardSet takes = 0;  // the floor cards it took; none when the card was laid
+    bool own = false;   // made by the seat itself
+};
+
+/// The round so far: the floor and both sides' counters as they were when its cards were
+/// dealt, then its plays in order. What the other side chose, from the floor it saw, tells
+/// something of the cards it kept.
+struct RoundSoFar {
+    std::array<int, 40> floor{};  // in floor order
+    int floorCount = 0;
+    SideCounters own;
+    SideCounters other;
+    std::array<SeenPlay, 6> plays{};
+    int playCount = 0;
+};
+
 struct Knowledge {
     /// The seat's hand cards in hand order, and the positions of it that may be played
     /// (1-based; a player who has chosen a card and waits for its floor cards has only it).
@@ -45,6 +64,8 @@ struct Knowledge {
     /// other side's tell the seat what it does not hold; its own are what the other knows.
     std::uint16_t otherDeclined = 0;
     std::uint16_t ownDeclined = 0;
+
+    RoundSoFar round;
 
     int playCount = 0;            // plays made this hand, 0..35
     bool ownStartsRound = false;  // the seat is dealt to first and plays first in each round

@@ -11,10 +11,19 @@ namespace tazkova::expert {
 
 namespace {
 
+/// Counts of the ranks 1..9, four bits each (rank d at bits 4d..4d+3); no count exceeds 4.
+using RankCounts = std::uint64_t;
+constexpr RankCounts kNibbleTops = 0x8888888880ull;  // the top bit of ranks 1..9
+
+/// Whether `have` holds at least `need` of every rank: no nibble borrows from its top bit.
+constexpr bool Covers(RankCounts have, RankCounts need) {
+    return (((have | kNibbleTops) - need) & kNibbleTops) == kNibbleTops;
+}
+
 struct Token {
     std::array<std::uint8_t, 9> digits{};
     int length = 0;
-    std::array<std::uint8_t, 10> need{};  // parts of each rank
+    RankCounts need = 0;  // parts of each rank
 };
 struct Row {
     std::array<Token, 33> tokens{};
@@ -33,7 +42,7 @@ const std::array<Row, 11>& Rows() {
                 } else {
                     const int d = ch - '0';
                     current.digits[current.length++] = static_cast<std::uint8_t>(d);
-                    ++current.need[d];
+                    current.need += RankCounts{1} << (4 * d);
                 }
             }
         }
@@ -69,10 +78,14 @@ int Position::FloorSum() const {
     return sum;
 }
 
-CardSet Position::DeckSet() const {
-    CardSet out = 0;
-    for (int i = deckPos; i < deckEnd; ++i) out |= Bit(deck[i]);
-    return out;
+void Position::SetDeck(const std::uint8_t* cards, int count) {
+    deckPos = 0;
+    deckEnd = count;
+    deckSet = 0;
+    for (int i = 0; i < count; ++i) {
+        deck[i] = cards[i];
+        deckSet |= Bit(cards[i]);
+    }
 }
 
 CardSet Position::HandSet(int s) const {
@@ -104,6 +117,8 @@ void ListPlays(const Position& pos, int s, PlayList& out, int first, int last) {
             }
         }
     }
+    RankCounts floorRanks = 0;
+    for (int d = 1; d <= 9; ++d) floorRanks |= RankCounts(rankCount[d]) << (4 * d);
     if (last >= pos.handCount[s]) last = pos.handCount[s] - 1;
     for (int i = first; i <= last; ++i) {
         const int card = pos.hand[s][i];
@@ -139,9 +154,7 @@ void ListPlays(const Position& pos, int s, PlayList& out, int first, int last) {
             const Row& row = Rows()[rank];
             for (int t = 0; t < row.count; ++t) {
                 const Token& token = row.tokens[t];
-                bool possible = true;
-                for (int d = 1; d <= 9 && possible; ++d) possible = token.need[d] <= rankCount[d];
-                if (!possible) continue;
+                if (!Covers(floorRanks, token.need)) continue;
                 std::array<int, 10> taken{};
                 Play sum = play;
                 for (int k = 0; k < token.length; ++k) {
@@ -182,9 +195,9 @@ int ChooseLevelFour(const Position& pos, int s, PlayList& list) {
         if (play.pickedCount > 0) {
             const CardSet taken = play.picked | Bit(card);
             const int suitCards =
-                std::popcount(taken & (((CardSet{1} << 21) - 1) & ~((CardSet{1} << 11) - 1)));
-            const int sixes = std::popcount(taken & RankSet(6));
-            const int sevens = std::popcount(taken & RankSet(7));
+                CountCards(taken & (((CardSet{1} << 21) - 1) & ~((CardSet{1} << 11) - 1)));
+            const int sixes = CountCards(taken & RankSet(6));
+            const int sevens = CountCards(taken & RankSet(7));
             total = ((taken & Bit(17)) ? 100 : 0) + (floorSum == rank ? sweepValue : 0) +
                     suitWeight * suitCards + sevensOpen * (sixes + 2 * sevens) + play.pickedCount +
                     1;
@@ -207,7 +220,7 @@ int ChooseLevelFour(const Position& pos, int s, PlayList& list) {
         }
         const int rest = play.floorRest;
         if (!reverse && rest >= 1 && rest <= 10 && (declined & (1u << rest)) == 0 &&
-            std::popcount(seen & RankSet(rest)) < 4)
+            CountCards(seen & RankSet(rest)) < 4)
             total -= 30;
         play.total = total;
         if (p > 0 && (reverse ? total < list.plays[best].total : total > list.plays[best].total))
@@ -251,8 +264,11 @@ void DealRound(Position& pos) {
     const int first = pos.starter;
     for (int i = 0; i < 3; ++i) {
         for (const int s : {first, 1 - first}) {
-            if (pos.deckPos < pos.deckEnd && pos.handCount[s] < 3)
-                pos.hand[s][pos.handCount[s]++] = pos.deck[pos.deckPos++];
+            if (pos.deckPos < pos.deckEnd && pos.handCount[s] < 3) {
+                const int card = pos.deck[pos.deckPos++];
+                pos.deckSet &= ~Bit(card);
+                pos.hand[s][pos.handCount[s]++] = static_cast<std::uint8_t>(card);
+            }
         }
     }
 }

@@ -15,12 +15,24 @@ namespace tazkova::expert {
 inline constexpr int kComputer = 0;
 inline constexpr int kHuman = 1;
 
+inline constexpr std::array<std::uint8_t, 41> kRanks = [] {
+    std::array<std::uint8_t, 41> out{};
+    for (int n = 1; n <= 40; ++n) out[n] = static_cast<std::uint8_t>(n % 10 == 0 ? 10 : n % 10);
+    return out;
+}();
 inline constexpr int CardRank(int n) {
-    const int r = n % 10;
-    return r == 0 ? 10 : r;
+    return kRanks[n];
 }
 inline constexpr bool IsScoringSuit(int n) {
     return n >= 11 && n <= 20;
+}
+/// The number of cards in a set (without a call: the machines the game runs on need not
+/// count bits in one instruction).
+inline constexpr int CountCards(CardSet set) {
+    set = set - ((set >> 1) & 0x5555555555555555ull);
+    set = (set & 0x3333333333333333ull) + ((set >> 2) & 0x3333333333333333ull);
+    set = (set + (set >> 4)) & 0x0f0f0f0f0f0f0f0full;
+    return static_cast<int>((set * 0x0101010101010101ull) >> 56);
 }
 inline constexpr CardSet Bit(int card) {
     return CardSet{1} << card;
@@ -43,6 +55,7 @@ struct Position {
     std::array<std::uint8_t, 40> deck{};  // the cards still to deal, in dealing order
     int deckPos = 0;
     int deckEnd = 0;
+    CardSet deckSet = 0;  // the cards of deck[deckPos..deckEnd)
     std::array<SideCounters, 2> side{};
     std::array<std::uint16_t, 2> declined{};  // by the side that laid
     int playCount = 0;
@@ -50,7 +63,9 @@ struct Position {
     Rules rules;
 
     int FloorSum() const;
-    CardSet DeckSet() const;
+    /// The deck to deal from: `count` cards in dealing order.
+    void SetDeck(const std::uint8_t* cards, int count);
+    CardSet DeckSet() const { return deckSet; }
     CardSet HandSet(int s) const;
     /// The side whose turn it is.
     int ToMove() const { return (playCount % 6) % 2 == 0 ? starter : 1 - starter; }

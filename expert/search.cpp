@@ -1,9 +1,11 @@
-// The sampled-worlds search: worlds dealt from what the seat has not seen, the rest of the
-// round searched exactly in each, the rest of the hand estimated by quick games.
+// The sampled-worlds search: worlds dealt from what the seat has not seen and weighed by what
+// the other side played, the rest of the round searched over them together, the rest of the
+// hand estimated by quick games.
 #include "expert/search.h"
 
 #include <algorithm>
 #include <bit>
+#include <cstdlib>
 #include <limits>
 #include <vector>
 
@@ -44,11 +46,11 @@ void ShuffleRange(T* first, int n, Generator& rng) {
 
 struct Context {
     int me = kComputer;
-    int rollouts = 2;
-    int randomPercent = 30;
-    bool greedyOpponent = true;
-    std::array<std::uint64_t, 16> rolloutSeeds{};
+    int rollouts = 4;
+    int randomPercent = 0;
 };
+
+using Seeds = std::array<std::uint64_t, 16>;
 
 double Outcome(const Position& pos, int me) {
     const HandGains gains = ScoreHand(pos);
@@ -57,11 +59,11 @@ double Outcome(const Position& pos, int me) {
 }
 
 /// The hand played to its end by the quick player, from a round's end, the deck re-dealt.
-double Rollouts(const Position& start, const Context& ctx) {
+double Rollouts(const Position& start, const Context& ctx, const Seeds& seeds) {
     double sum = 0;
     PlayList list;
     for (int r = 0; r < ctx.rollouts; ++r) {
-        Generator rng(ctx.rolloutSeeds[r]);
+        Generator rng(seeds[r]);
         Position pos = start;
         ShuffleRange(pos.deck.data() + pos.deckPos, pos.deckEnd - pos.deckPos, rng);
         while (pos.playCount < 36) {
@@ -78,55 +80,134 @@ double Rollouts(const Position& start, const Context& ctx) {
     return sum / ctx.rollouts;
 }
 
-/// The rest of the round searched exactly (each side playing its best in this world), then
-/// the quick games; the hand's end is exact.
-double SearchRound(const Position& pos, double alpha, double beta, const Context& ctx) {
-    if (pos.playCount >= 36) return Outcome(pos, ctx.me);
-    if (pos.playCount % 6 == 0) return Rollouts(pos, ctx);
-    const int s = pos.ToMove();
+/// One sampled world as the search follows it, with the seeds of its quick games.
+struct World {
+    Position pos;
+    const Seeds* seeds;
+};
+
+double PlayOn(std::vector<World>& worlds, const Context& ctx);
+
+/// The sum over `worlds`, each just after a play of the seat's, of the hand's difference:
+/// the other side answers as the quick player would in each, and the worlds in which it
+/// answers alike are played on together (the seat sees its answer and nothing else).
+double AfterOwnPlay(std::vector<World>& worlds, const Context& ctx) {
+    double sum = 0;
     PlayList list;
-    ListPlays(pos, s, list);
-    if (list.count == 0) return Outcome(pos, ctx.me);
-    // The other side is taken to play as the quick player does (it does not see the seat's
-    // cards, whatever this world shows); the seat's own plays are searched, the quick
-    // player's favourites first, so that the bounds close early.
-    const int favourite = ChooseLevelFour(pos, s, list);
-    const bool mine = s == ctx.me;
-    if (!mine && ctx.greedyOpponent) {
-        Position child = pos;
-        ApplyPlay(child, list.plays[favourite]);
-        return SearchRound(child, alpha, beta, ctx);
-    }
-    std::array<int, PlayList::kCapacity> order;
-    for (int i = 0; i < list.count; ++i) order[i] = i;
-    const bool reverse = pos.rules.reverseGame;
-    std::stable_sort(order.begin(), order.begin() + list.count, [&](int a, int b) {
-        return reverse ? list.plays[a].total < list.plays[b].total
-                       : list.plays[a].total > list.plays[b].total;
-    });
-    double best =
-        mine ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
-    for (int i = 0; i < list.count; ++i) {
-        Position child = pos;
-        ApplyPlay(child, list.plays[order[i]]);
-        const double v = SearchRound(child, alpha, beta, ctx);
-        if (mine) {
-            best = std::max(best, v);
-            alpha = std::max(alpha, v);
-        } else {
-            best = std::min(best, v);
-            beta = std::min(beta, v);
+    std::vector<std::pair<CardSet, int>> answers;  // (answer, world) for the worlds going on
+    for (int w = 0; w < static_cast<int>(worlds.size()); ++w) {
+        Position& pos = worlds[w].pos;
+        CardSet answer = 0;
+        if (pos.playCount < 36 && pos.playCount % 6 != 0 && pos.ToMove() != ctx.me) {
+            const int s = pos.ToMove();
+            ListPlays(pos, s, list);
+            if (list.count > 0) {
+                const Play& play = list.plays[ChooseLevelFour(pos, s, list)];
+                answer = play.picked | Bit(play.card);
+                ApplyPlay(pos, play);
+            }
         }
-        if (alpha >= beta) break;
+        if (pos.playCount >= 36)
+            sum += Outcome(pos, ctx.me);
+        else if (pos.playCount % 6 == 0)
+            sum += Rollouts(pos, ctx, *worlds[w].seeds);
+        else
+            answers.emplace_back(answer, w);
+    }
+    std::stable_sort(answers.begin(), answers.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<World> alike;
+    for (std::size_t i = 0; i < answers.size();) {
+        std::size_t j = i;
+        alike.clear();
+        for (; j < answers.size() && answers[j].first == answers[i].first; ++j)
+            alike.push_back(worlds[answers[j].second]);
+        sum += PlayOn(alike, ctx);
+        i = j;
+    }
+    return sum;
+}
+
+/// The sum over `worlds` (alike in all the seat sees, the seat to play) of the hand's
+/// difference, the seat choosing the one play that is best over all of them.
+double PlayOn(std::vector<World>& worlds, const Context& ctx) {
+    PlayList list;
+    ListPlays(worlds.front().pos, ctx.me, list);
+    double best = -std::numeric_limits<double>::infinity();
+    std::vector<World> next;
+    for (int p = 0; p < list.count; ++p) {
+        next = worlds;
+        for (World& w : next) ApplyPlay(w.pos, list.plays[p]);
+        best = std::max(best, AfterOwnPlay(next, ctx));
     }
     return best;
 }
 
 constexpr CardSet kAllCards = ((CardSet{1} << 41) - 1) & ~CardSet{1};
 
-}  // namespace
+/// Draws of the other's hand for one world before the last draw is kept whatever it shows.
+constexpr int kMaxAttempts = 400;
+/// Draws of the other's hand for a whole choice, for each world.
+constexpr int kReadsPerWorld = 40;
 
-ExpertChoice ChoosePlay(const Knowledge& k, const SearchSettings& settings) {
+/// How far the other side's plays this round are from the quick player's choices, had it
+/// held the hand `world` gives it: the round replayed from its deal, each of the other's
+/// plays adding the gap between the best total and the total of the play it made. 0 when
+/// the record cannot be replayed or names a play the quick player never lists (then the
+/// other does not play as it does, and its plays tell nothing).
+int ChoiceGap(const Knowledge& k, const Position& world, int me) {
+    const int other = 1 - me;
+    Position pos = world;
+    pos.floorCount = std::min(k.round.floorCount, 40);
+    for (int f = 0; f < pos.floorCount; ++f)
+        pos.floor[f] = static_cast<std::uint8_t>(k.round.floor[f]);
+    pos.side[me] = k.round.own;
+    pos.side[other] = k.round.other;
+    pos.declined = {0, 0};
+    pos.playCount = k.playCount - k.round.playCount;
+    // The deck: what the other side has not seen either (its order tells the choice nothing).
+    std::array<std::uint8_t, 40> deck;
+    int deckCount = 0;
+    for (CardSet rest = kAllCards & ~k.seen & ~world.HandSet(other); rest != 0; rest &= rest - 1)
+        deck[deckCount++] = static_cast<std::uint8_t>(std::countr_zero(rest));
+    pos.SetDeck(deck.data(), deckCount);
+    for (int j = 0; j < k.round.playCount; ++j) {
+        const SeenPlay& seen = k.round.plays[j];
+        const int s = seen.own ? me : other;
+        if (pos.handCount[s] >= 3) return 0;
+        pos.hand[s][pos.handCount[s]++] = static_cast<std::uint8_t>(seen.card);
+    }
+    int gap = 0;
+    PlayList list;
+    for (int j = 0; j < k.round.playCount; ++j) {
+        const SeenPlay& seen = k.round.plays[j];
+        const int s = pos.ToMove();
+        if ((s == me) != seen.own) return 0;
+        int handPos = 0;
+        while (handPos < pos.handCount[s] && pos.hand[s][handPos] != seen.card) ++handPos;
+        if (handPos == pos.handCount[s]) return 0;
+        if (s == other) {
+            ListPlays(pos, s, list);
+            const int best = ChooseLevelFour(pos, s, list);
+            int made = -1;
+            for (int q = 0; q < list.count && made < 0; ++q) {
+                if (list.plays[q].card == seen.card && list.plays[q].picked == seen.takes) made = q;
+            }
+            if (made < 0) return 0;
+            gap += std::abs(list.plays[best].total - list.plays[made].total);
+        }
+        Play play{};
+        play.handPos = static_cast<std::uint8_t>(handPos);
+        play.card = static_cast<std::uint8_t>(seen.card);
+        play.pickedCount = static_cast<std::uint8_t>(CountCards(seen.takes));
+        play.picked = seen.takes;
+        ApplyPlay(pos, play);
+    }
+    return gap;
+}
+
+/// The table as the seat sees it, with no cards in the other hand and none in the deck.
+Position SeatPosition(const Knowledge& k) {
     const int me = k.humanSeat ? kHuman : kComputer;
     const int other = 1 - me;
     Position root;
@@ -143,6 +224,33 @@ ExpertChoice ChoosePlay(const Knowledge& k, const SearchSettings& settings) {
     root.declined[other] = k.otherDeclined;
     root.playCount = k.playCount;
     root.starter = k.ownStartsRound ? me : other;
+    return root;
+}
+
+/// The chance, in 65,536ths, of keeping a world whose hand explains the other's plays
+/// `gap` points worse than its best: halved for every `slack` points.
+int Likelihood(int gap, int slack) {
+    if (slack <= 0) return 0;
+    const int halvings = gap / slack;
+    return halvings >= 16 ? 0 : (1 << 16) >> halvings;
+}
+
+}  // namespace
+
+int ChoiceShortfall(const Knowledge& k, CardSet otherHand) {
+    if (k.round.playCount != k.playCount % 6) return 0;
+    const int me = k.humanSeat ? kHuman : kComputer;
+    Position world = SeatPosition(k);
+    for (CardSet rest = otherHand; rest != 0 && world.handCount[1 - me] < 3; rest &= rest - 1)
+        world.hand[1 - me][world.handCount[1 - me]++] =
+            static_cast<std::uint8_t>(std::countr_zero(rest));
+    return ChoiceGap(k, world, me);
+}
+
+ExpertChoice ChoosePlay(const Knowledge& k, const SearchSettings& settings) {
+    const int me = k.humanSeat ? kHuman : kComputer;
+    const int other = 1 - me;
+    const Position root = SeatPosition(k);
 
     PlayList candidates;
     ListPlays(root, me, candidates, k.firstPlayable - 1, k.lastPlayable - 1);
@@ -170,33 +278,52 @@ ExpertChoice ChoosePlay(const Knowledge& k, const SearchSettings& settings) {
 
     Context ctx;
     ctx.me = me;
-    ctx.rollouts = std::clamp(settings.rollouts, 1, static_cast<int>(ctx.rolloutSeeds.size()));
+    ctx.rollouts = std::clamp(settings.rollouts, 1, static_cast<int>(Seeds{}.size()));
     ctx.randomPercent = settings.randomPercent;
-    ctx.greedyOpponent = settings.greedyOpponent;
-    std::vector<double> total(candidates.count, 0.0);
-    for (int w = 0; w < std::max(1, settings.worlds); ++w) {
-        // A world: the other's hand drawn from the unseen cards of ranks it may hold, the rest
-        // of them the deck in a random order.
-        Position world = root;
-        std::vector<std::uint8_t> cards = unseen;
-        ShuffleRange(cards.data(), static_cast<int>(cards.size()), rng);
-        std::stable_partition(cards.begin(), cards.end(), [&](std::uint8_t c) {
-            return (k.otherDeclined & (1u << CardRank(c))) == 0;
-        });
-        for (int i = 0; i < handSize; ++i) world.hand[other][i] = cards[i];
-        world.handCount[other] = static_cast<std::uint8_t>(handSize);
-        ShuffleRange(cards.data() + handSize, static_cast<int>(cards.size()) - handSize, rng);
-        world.deckPos = 0;
-        world.deckEnd = 0;
-        for (std::size_t i = handSize; i < cards.size(); ++i)
-            world.deck[world.deckEnd++] = cards[i];
-        for (auto& s : ctx.rolloutSeeds) s = rng.Next();
-        for (int p = 0; p < candidates.count; ++p) {
-            Position child = world;
-            ApplyPlay(child, candidates.plays[p]);
-            total[p] += SearchRound(child, -std::numeric_limits<double>::infinity(),
-                                    std::numeric_limits<double>::infinity(), ctx);
+    const bool reads = settings.readPlays && k.round.playCount == k.playCount % 6;
+    // The other's plays are read within a bound on the draws, for a side whose plays no hand
+    // explains well (it does not choose as the quick player does).
+    int readsLeft = kReadsPerWorld * std::max(1, settings.worlds);
+    std::vector<std::uint8_t> cards;
+    // A world: the other's hand drawn from the unseen cards of ranks it may hold, kept as
+    // the likelier the better it explains the other's plays this round; the rest of the
+    // unseen cards are the deck in a random order.
+    const auto drawWorld = [&]() {
+        World world{root, nullptr};
+        for (int attempt = 0;; ++attempt) {
+            cards = unseen;
+            ShuffleRange(cards.data(), static_cast<int>(cards.size()), rng);
+            std::stable_partition(cards.begin(), cards.end(), [&](std::uint8_t c) {
+                return (k.otherDeclined & (1u << CardRank(c))) == 0;
+            });
+            for (int i = 0; i < handSize; ++i) world.pos.hand[other][i] = cards[i];
+            world.pos.handCount[other] = static_cast<std::uint8_t>(handSize);
+            if (!reads || attempt >= kMaxAttempts || readsLeft <= 0) break;
+            --readsLeft;
+            const int gap = ChoiceGap(k, world.pos, me);
+            if (gap <= 0 || rng.Below(1 << 16) < Likelihood(gap, settings.choiceSlack)) break;
         }
+        ShuffleRange(cards.data() + handSize, static_cast<int>(cards.size()) - handSize, rng);
+        world.pos.SetDeck(cards.data() + handSize, static_cast<int>(cards.size()) - handSize);
+        return world;
+    };
+    // Each play judged over the same worlds, each world's quick games the same for all.
+    // With the deck dealt out, the unseen cards are the other's hand: one world is all.
+    const int worldCount =
+        static_cast<int>(unseen.size()) == handSize ? 1 : std::max(1, settings.worlds);
+    std::vector<Seeds> seeds(worldCount);
+    std::vector<World> worlds;
+    for (int w = 0; w < worldCount; ++w) {
+        worlds.push_back(drawWorld());
+        for (auto& s : seeds[w]) s = rng.Next();
+        worlds.back().seeds = &seeds[w];
+    }
+    std::vector<double> total(candidates.count, 0.0);
+    std::vector<World> next;
+    for (int p = 0; p < candidates.count; ++p) {
+        next = worlds;
+        for (World& w : next) ApplyPlay(w.pos, candidates.plays[p]);
+        total[p] = AfterOwnPlay(next, ctx);
     }
     int best = 0;
     for (int p = 1; p < candidates.count; ++p) {

@@ -65,6 +65,7 @@ void Game::ReportPlay(const Pile& taker, int card) {
     play.sweepPoints = sweptPoints_;
     swept_ = false;
     sweptPoints_ = 0;
+    RecordRoundPlay(play);
     listeners_.PlayMade(play);
 }
 

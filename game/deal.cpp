@@ -166,6 +166,7 @@ void Game::DealRound() {
     display_.SetDefaultCursor();
     Pause(DelayTime / 10);
     ++RoundNo;
+    RecordRoundDealt();
     listeners_.RoundDealt(RoundNo - 1);
     PickedSet.reset();
     MovedCount = 0;

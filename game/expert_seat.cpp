@@ -36,6 +36,22 @@ expert::CardSet TakenSet(const SeatPlay& play) {
 
 }  // namespace
 
+void Game::RecordRoundDealt() {
+    Round = RoundRecord{};
+    Round.floorCount = std::min(FloorPile.Count, kDeckSize);
+    for (int f = 0; f < Round.floorCount; ++f) Round.floor[f] = FloorPile.Cards[f + 1];
+    Round.computer = CountersOf(MePile);
+    Round.human = CountersOf(YouPile);
+}
+
+void Game::RecordRoundPlay(const Play& play) {
+    if (Round.count >= static_cast<int>(Round.plays.size())) return;
+    RoundRecord::Entry& entry = Round.plays[Round.count++];
+    entry.computer = play.side == Side::Computer;
+    entry.card = play.card;
+    for (const int c : play.taken) entry.takes |= expert::CardSet{1} << c;
+}
+
 expert::Knowledge Game::SeatKnowledge(bool computer) const {
     const Pile& hand = computer ? MePile : YouPile;
     const Pile& other = computer ? YouPile : MePile;
@@ -60,6 +76,18 @@ expert::Knowledge Game::SeatKnowledge(bool computer) const {
     k.other = CountersOf(other);
     k.otherDeclined = RankBits(computer ? DeclinedSweep : ComputerDeclinedSweep);
     k.ownDeclined = RankBits(computer ? ComputerDeclinedSweep : DeclinedSweep);
+    // The round so far, when the record is whole (every play since the deal is in it).
+    if (Round.count == PlayCount % 6) {
+        k.round.floorCount = std::min(Round.floorCount, 40);
+        for (int f = 0; f < k.round.floorCount; ++f) k.round.floor[f] = Round.floor[f];
+        k.round.own = computer ? Round.computer : Round.human;
+        k.round.other = computer ? Round.human : Round.computer;
+        k.round.playCount = Round.count;
+        for (int p = 0; p < Round.count; ++p) {
+            const RoundRecord::Entry& e = Round.plays[p];
+            k.round.plays[p] = {e.card, e.takes, e.computer == computer};
+        }
+    }
     k.playCount = PlayCount;
     k.ownStartsRound = computer == ComputerStarts;
     k.humanSeat = !computer;

@@ -27,6 +27,23 @@ enum class InputState : std::uint8_t {
     PickFloor = 2,   // the chosen hand card waits for the floor cards it takes
 };
 
+/// The current round as the table showed it: the floor and both sides' captured counters
+/// when its cards were dealt, and its plays in order. The expert reads the other side's
+/// choices from it.
+struct RoundRecord {
+    struct Entry {
+        bool computer = false;
+        int card = 0;
+        expert::CardSet takes = 0;
+    };
+    std::array<int, kDeckSize> floor{};
+    int floorCount = 0;
+    expert::SideCounters computer;
+    expert::SideCounters human;
+    std::array<Entry, 6> plays{};
+    int count = 0;
+};
+
 /// The whole state of a game table, as one copyable value (names as the rules give them):
 /// the deck, the three piles, the counters, both players' memories, the options, the score
 /// sheet, what the table shows and the random generator. A play taken back restores all of
@@ -57,6 +74,7 @@ struct GameState {
     int MeBackToHide = 0;
     std::string StatusText;
 
+    RoundRecord Round;
     std::array<int, 11> SeenRanks{};
     std::array<int, 11> DeclinedSweep{};
     // The same two for the human's seat, from what the human can know: the ranks of the
@@ -128,6 +146,9 @@ class Game : public GameState {
     /// Tells the listener of the play just made by `taker`'s side with `card`: the cards
     /// taken since the play began are the ones moved after the card itself.
     void ReportPlay(const Pile& taker, int card);
+    /// Starts the round's record once its cards are dealt, and adds each play to it.
+    void RecordRoundDealt();
+    void RecordRoundPlay(const Play& play);
 
     // --- The computer player --------------------------------------------------------------
     bool AutoPlay(Pile& pile, int first, int last, bool probeOnly);

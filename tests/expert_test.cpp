@@ -2,6 +2,7 @@
 // does, it never looks at what its seat cannot see, and the same seed makes the same plays.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <utility>
 #include <vector>
@@ -27,8 +28,10 @@ ex::Position FullPosition(const Game& g) {
     pos.floorCount = g.FloorPile.Count;
     for (int f = 0; f < pos.floorCount; ++f)
         pos.floor[f] = static_cast<std::uint8_t>(g.FloorPile.Cards[f + 1]);
+    std::vector<std::uint8_t> deck;
     for (int i = g.DeckPos; i <= kDeckSize; ++i)
-        pos.deck[pos.deckEnd++] = static_cast<std::uint8_t>(g.Deck[i]);
+        deck.push_back(static_cast<std::uint8_t>(g.Deck[i]));
+    pos.SetDeck(deck.data(), static_cast<int>(deck.size()));
     const ex::Knowledge k = g.SeatKnowledge(true);
     pos.side = {k.own, k.other};
     pos.declined = {k.ownDeclined, k.otherDeclined};
@@ -160,6 +163,43 @@ TEST(ExpertSearchTest, NeverLooksAtTheOtherHandOrTheDeck) {
         HumanTurn(g, 4);
     }
     EXPECT_GT(checked, 300);
+}
+
+TEST(ExpertSearchTest, ReadsTheRoundsPlaysAsTheQuickPlayerMakesThem) {
+    // Both sides play level four's choice: the hand each really holds explains the other's
+    // plays this round exactly, while hands drawn at random from the unseen cards often do
+    // not.
+    SilentTable table;
+    Game g(table, table, table, table);
+    g.Startup({SeedChoice::Kind::Advance, 19}, 0);
+    g.DelayTime = 0;
+    g.NewGame();
+    std::mt19937 draw(3);
+    int read = 0, refuted = 0;
+    for (int turn = 0; turn < 1000; ++turn) {
+        if (!g.GameActive) g.NewGame();
+        for (const bool computer : {true, false}) {
+            const ex::Knowledge k = g.SeatKnowledge(computer);
+            ASSERT_EQ(k.round.playCount, k.playCount % 6);
+            const Pile& other = computer ? g.YouPile : g.MePile;
+            ex::CardSet held = 0;
+            for (int i = 1; i <= other.Count; ++i) held |= ex::Bit(other.Cards[i]);
+            ASSERT_EQ(ex::ChoiceShortfall(k, held), 0) << "play " << g.PlayCount;
+            std::vector<int> unseen;
+            for (int c = 1; c <= kDeckSize; ++c) {
+                if ((k.seen & ex::Bit(c)) == 0) unseen.push_back(c);
+            }
+            std::shuffle(unseen.begin(), unseen.end(), draw);
+            ex::CardSet guess = 0;
+            for (int i = 0; i < other.Count && i < static_cast<int>(unseen.size()); ++i)
+                guess |= ex::Bit(unseen[i]);
+            read += k.round.plays[0].card != 0 ? 1 : 0;
+            refuted += ex::ChoiceShortfall(k, guess) > 0 ? 1 : 0;
+        }
+        HumanTurn(g, 4);
+    }
+    EXPECT_GT(read, 800);
+    EXPECT_GT(refuted, read / 8);
 }
 
 TEST(ExpertSearchTest, TheSameSeedPlaysTheSameGameTwice) {
