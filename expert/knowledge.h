@@ -23,6 +23,7 @@ struct SideCounters {
     int sweepPoints = 0;
     int lastCapturePlay = 0;  // the play count at the side's latest capture
     int matchScore = 0;       // the side's points in the match before this hand is scored
+    bool operator==(const SideCounters&) const = default;
 };
 
 /// A play of this round, as both seats saw it.
@@ -30,6 +31,7 @@ struct SeenPlay {
     int card = 0;
     CardSet takes = 0;  // the floor cards it took; none when the card was laid
     bool own = false;   // made by the seat itself
+    bool operator==(const SeenPlay&) const = default;
 };
 
 /// The round so far: the floor and both sides' counters as they were when its cards were
@@ -42,6 +44,7 @@ struct RoundSoFar {
     SideCounters other;
     std::array<SeenPlay, 6> plays{};
     int playCount = 0;
+    bool operator==(const RoundSoFar&) const = default;
 };
 
 struct Knowledge {

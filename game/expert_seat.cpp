@@ -1,5 +1,7 @@
 // The expert level at the table: what a seat knows, handed to the expert's search, and its
 // answer found among the plays the game lists.
+#include <utility>
+
 #include "expert/search.h"
 #include "game/game.h"
 
@@ -37,18 +39,18 @@ expert::CardSet TakenSet(const SeatPlay& play) {
 }  // namespace
 
 void Game::RecordRoundDealt() {
-    Round = RoundRecord{};
+    Round = expert::RoundSoFar{};
     Round.floorCount = std::min(FloorPile.Count, kDeckSize);
     for (int f = 0; f < Round.floorCount; ++f) Round.floor[f] = FloorPile.Cards[f + 1];
-    Round.computer = CountersOf(MePile);
-    Round.human = CountersOf(YouPile);
+    Round.own = CountersOf(MePile);
+    Round.other = CountersOf(YouPile);
 }
 
 void Game::RecordRoundPlay(const Play& play) {
-    if (Round.count >= static_cast<int>(Round.plays.size())) return;
-    RoundRecord::Entry& entry = Round.plays[Round.count++];
-    entry.computer = play.side == Side::Computer;
+    if (Round.playCount >= static_cast<int>(Round.plays.size())) return;
+    expert::SeenPlay& entry = Round.plays[Round.playCount++];
     entry.card = play.card;
+    entry.own = play.side == Side::Computer;
     for (const int c : play.taken) entry.takes |= expert::CardSet{1} << c;
 }
 
@@ -77,15 +79,11 @@ expert::Knowledge Game::SeatKnowledge(bool computer) const {
     k.otherDeclined = RankBits(computer ? DeclinedSweep : ComputerDeclinedSweep);
     k.ownDeclined = RankBits(computer ? ComputerDeclinedSweep : DeclinedSweep);
     // The round so far, when the record is whole (every play since the deal is in it).
-    if (Round.count == PlayCount % 6) {
-        k.round.floorCount = std::min(Round.floorCount, 40);
-        for (int f = 0; f < k.round.floorCount; ++f) k.round.floor[f] = Round.floor[f];
-        k.round.own = computer ? Round.computer : Round.human;
-        k.round.other = computer ? Round.human : Round.computer;
-        k.round.playCount = Round.count;
-        for (int p = 0; p < Round.count; ++p) {
-            const RoundRecord::Entry& e = Round.plays[p];
-            k.round.plays[p] = {e.card, e.takes, e.computer == computer};
+    if (Round.playCount == PlayCount % 6) {
+        k.round = Round;
+        if (!computer) {
+            std::swap(k.round.own, k.round.other);
+            for (int p = 0; p < Round.playCount; ++p) k.round.plays[p].own = !Round.plays[p].own;
         }
     }
     k.playCount = PlayCount;

@@ -27,23 +27,6 @@ enum class InputState : std::uint8_t {
     PickFloor = 2,   // the chosen hand card waits for the floor cards it takes
 };
 
-/// The current round as the table showed it: the floor and both sides' captured counters
-/// when its cards were dealt, and its plays in order. The expert reads the other side's
-/// choices from it.
-struct RoundRecord {
-    struct Entry {
-        bool computer = false;
-        int card = 0;
-        expert::CardSet takes = 0;
-    };
-    std::array<int, kDeckSize> floor{};
-    int floorCount = 0;
-    expert::SideCounters computer;
-    expert::SideCounters human;
-    std::array<Entry, 6> plays{};
-    int count = 0;
-};
-
 /// The whole state of a game table, as one copyable value (names as the rules give them):
 /// the deck, the three piles, the counters, both players' memories, the options, the score
 /// sheet, what the table shows and the random generator. A play taken back restores all of
@@ -74,7 +57,9 @@ struct GameState {
     int MeBackToHide = 0;
     std::string StatusText;
 
-    RoundRecord Round;
+    // The round as the table showed it, on the computer's side ("own" is the computer); the
+    // human's seat sees the same with the sides swapped. The expert reads it.
+    expert::RoundSoFar Round;
     std::array<int, 11> SeenRanks{};
     std::array<int, 11> DeclinedSweep{};
     // The same two for the human's seat, from what the human can know: the ranks of the

@@ -168,7 +168,7 @@ TEST(ExpertSearchTest, NeverLooksAtTheOtherHandOrTheDeck) {
 TEST(ExpertSearchTest, ReadsTheRoundsPlaysAsTheQuickPlayerMakesThem) {
     // Both sides play level four's choice: the hand each really holds explains the other's
     // plays this round exactly, while hands drawn at random from the unseen cards often do
-    // not.
+    // not. The round's record is whole at every turn, also after a play taken back.
     SilentTable table;
     Game g(table, table, table, table);
     g.Startup({SeedChoice::Kind::Advance, 19}, 0);
@@ -196,7 +196,14 @@ TEST(ExpertSearchTest, ReadsTheRoundsPlaysAsTheQuickPlayerMakesThem) {
             read += k.round.plays[0].card != 0 ? 1 : 0;
             refuted += ex::ChoiceShortfall(k, guess) > 0 ? 1 : 0;
         }
+        // A play taken back takes its place in the round's record back with it.
+        const ex::RoundSoFar before = g.SeatKnowledge(false).round;
         HumanTurn(g, 4);
+        if (turn % 5 == 0 && g.CanTakeBack()) {
+            ASSERT_TRUE(g.TakeBack());
+            ASSERT_EQ(g.SeatKnowledge(false).round, before);
+            HumanTurn(g, 4);
+        }
     }
     EXPECT_GT(read, 800);
     EXPECT_GT(refuted, read / 8);
