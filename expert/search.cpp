@@ -87,6 +87,15 @@ struct World {
 };
 
 double PlayOn(std::vector<World>& worlds, const Context& ctx);
+double AfterOwnPlay(std::vector<World>& worlds, const Context& ctx);
+
+/// The sum over `worlds` (the seat to play in all) of the hand's difference after the
+/// seat's `play`, played on.
+double AfterPlay(const std::vector<World>& worlds, const Play& play, const Context& ctx) {
+    std::vector<World> next = worlds;
+    for (World& w : next) ApplyPlay(w.pos, play);
+    return AfterOwnPlay(next, ctx);
+}
 
 /// The sum over `worlds`, each just after a play of the seat's, of the hand's difference:
 /// the other side answers as the quick player would in each, and the worlds in which it
@@ -134,12 +143,8 @@ double PlayOn(std::vector<World>& worlds, const Context& ctx) {
     PlayList list;
     ListPlays(worlds.front().pos, ctx.me, list);
     double best = -std::numeric_limits<double>::infinity();
-    std::vector<World> next;
-    for (int p = 0; p < list.count; ++p) {
-        next = worlds;
-        for (World& w : next) ApplyPlay(w.pos, list.plays[p]);
-        best = std::max(best, AfterOwnPlay(next, ctx));
-    }
+    for (int p = 0; p < list.count; ++p)
+        best = std::max(best, AfterPlay(worlds, list.plays[p], ctx));
     return best;
 }
 
@@ -319,12 +324,8 @@ ExpertChoice ChoosePlay(const Knowledge& k, const SearchSettings& settings) {
         worlds.back().seeds = &seeds[w];
     }
     std::vector<double> total(candidates.count, 0.0);
-    std::vector<World> next;
-    for (int p = 0; p < candidates.count; ++p) {
-        next = worlds;
-        for (World& w : next) ApplyPlay(w.pos, candidates.plays[p]);
-        total[p] = AfterOwnPlay(next, ctx);
-    }
+    for (int p = 0; p < candidates.count; ++p)
+        total[p] = AfterPlay(worlds, candidates.plays[p], ctx);
     int best = 0;
     for (int p = 1; p < candidates.count; ++p) {
         if (total[p] > total[best]) best = p;
