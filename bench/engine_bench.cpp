@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "cli/driver.h"
-#include "expert/search.h"
+#include "expert/expert_player.h"
 #include "game/game.h"
 #include "game/recording.h"
 
@@ -35,6 +35,7 @@ struct TableOf {
     Game game{table, table, table, table};
 
     explicit TableOf(std::uint32_t advance) {
+        game.SetExpertPlayer(&expert::StandardPlayer());
         game.Startup({SeedChoice::Kind::Advance, advance}, 0);
         game.SoundOn = true;
         game.DelayTime = 0;
@@ -321,12 +322,13 @@ const std::vector<expert::Knowledge>& ExpertPositions() {
         std::vector<expert::Knowledge> out;
         SilentTable table;
         Game game(table, table, table, table);
+        game.SetExpertPlayer(&expert::StandardPlayer());
         game.Startup({SeedChoice::Kind::Advance, 99}, 0);
         game.DelayTime = 0;
         for (int g = 0; g < 20; ++g) {
             game.NewGame();
             while (game.GameActive) {
-                out.push_back(game.SeatKnowledge(false));
+                out.push_back(game.KnowledgeOf(false));
                 const auto play = game.SuggestPlay(4);
                 game.HumanPlay(play->card - 1);
                 if (game.Input == InputState::PickFloor) {

@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "expert/expert_player.h"
 #include "game/game.h"
 #include "game/recording.h"
 
@@ -135,13 +136,6 @@ std::optional<std::uint64_t> Number(std::string_view text, std::uint64_t low, st
     return value;
 }
 
-std::uint64_t SplitMix(std::uint64_t x) {
-    x += 0x9e3779b97f4a7c15ull;
-    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ull;
-    x = (x ^ (x >> 27)) * 0x94d049bb133111ebull;
-    return x ^ (x >> 31);
-}
-
 }  // namespace
 
 std::optional<ArenaSettings> ParseArenaArguments(const std::vector<std::string_view>& args,
@@ -225,7 +219,7 @@ std::uint32_t ArenaGameSeed(std::uint32_t seed, int pair, int game) {
     const std::uint64_t key = (static_cast<std::uint64_t>(seed) << 32) ^
                               (static_cast<std::uint64_t>(pair) << 27) ^
                               static_cast<std::uint64_t>(game);
-    return static_cast<std::uint32_t>(SplitMix(key) >> 32);
+    return static_cast<std::uint32_t>(MixBits(key) >> 32);
 }
 
 namespace {
@@ -234,6 +228,7 @@ ArenaOutcome PlayGame(const ArenaSettings& settings, int humanLevel, int compute
                       std::uint32_t gameSeed, std::vector<double>* thinkMs) {
     TimedTable table(thinkMs);
     Game game(table, table, table, table);
+    game.SetExpertPlayer(&expert::StandardPlayer());
     struct WinnerWatch : GameListener {
         Side winner = Side::Computer;
         void GameEnded(Side side) override { winner = side; }
@@ -263,15 +258,11 @@ int HandPoints(const ResultsSheet& sheet, bool computer) {
 
 }  // namespace
 
-ArenaOutcome PlayArenaGame(const ArenaSettings& settings, int humanLevel, int computerLevel,
-                           std::uint32_t gameSeed) {
-    return PlayGame(settings, humanLevel, computerLevel, gameSeed, nullptr);
-}
-
 std::pair<int, int> PlayArenaHand(const ArenaSettings& settings, int humanLevel, int computerLevel,
                                   std::uint32_t dealSeed, std::vector<double>* thinkMs) {
     TimedTable table(thinkMs);
     Game game(table, table, table, table);
+    game.SetExpertPlayer(&expert::StandardPlayer());
     game.Rng.SetState(dealSeed);
     game.Startup({SeedChoice::Kind::Untouched, 0}, 0);
     game.DelayTime = 0;

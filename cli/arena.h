@@ -49,11 +49,6 @@ struct ArenaPair {
 std::optional<ArenaSettings> ParseArenaArguments(const std::vector<std::string_view>& args,
                                                  std::string& error);
 
-/// One game from the generator state `gameSeed`, the human's seat at `humanLevel`, the
-/// computer at `computerLevel`.
-ArenaOutcome PlayArenaGame(const ArenaSettings& settings, int humanLevel, int computerLevel,
-                           std::uint32_t gameSeed);
-
 /// The generator state of game `game` (0-based) of pair `pair` (0..15).
 std::uint32_t ArenaGameSeed(std::uint32_t seed, int pair, int game);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "expert/expert_player.h"
+
 namespace tazkova::cli {
 
 using namespace tazkova::game;
@@ -166,7 +168,9 @@ void ScriptedOptions::ShowModal() {
     pending_ = Pending{};
 }
 
-Driver::Driver() : game_(table_, table_, table_, table_), options_(table_) {}
+Driver::Driver() : game_(table_, table_, table_, table_), options_(table_) {
+    game_.SetExpertPlayer(&expert::StandardPlayer());
+}
 
 std::string Driver::Start(const SeedChoice& seed, std::uint32_t clockMs) {
     game_.Startup(seed, clockMs);

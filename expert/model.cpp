@@ -20,30 +20,27 @@ constexpr bool Covers(RankCounts have, RankCounts need) {
     return (((have | kNibbleTops) - need) & kNibbleTops) == kNibbleTops;
 }
 
+/// A way of writing a rank as a sum, with the parts of each rank it needs as counts.
 struct Token {
-    std::array<std::uint8_t, 9> digits{};
-    int length = 0;
-    RankCounts need = 0;  // parts of each rank
+    const game::SumPartition* way = nullptr;
+    RankCounts need = 0;
 };
 struct Row {
-    std::array<Token, 33> tokens{};
+    std::array<Token, game::SumPartitionRow::kMaxWays> tokens{};
     int count = 0;
 };
 
-const std::array<Row, 11>& Rows() {
-    static const std::array<Row, 11> rows = [] {
-        std::array<Row, 11> out{};
-        for (int rank = 2; rank <= 10; ++rank) {
-            Token current;
-            for (const char ch : game::kSumPartitions[rank]) {
-                if (ch == ' ') {
-                    out[rank].tokens[out[rank].count++] = current;
-                    current = Token{};
-                } else {
-                    const int d = ch - '0';
-                    current.digits[current.length++] = static_cast<std::uint8_t>(d);
-                    current.need += RankCounts{1} << (4 * d);
-                }
+const std::array<Row, game::kTopRank + 1>& Rows() {
+    static const std::array<Row, game::kTopRank + 1> rows = [] {
+        std::array<Row, game::kTopRank + 1> out{};
+        const auto& table = game::SumPartitionRows();
+        for (int rank = 2; rank <= game::kTopRank; ++rank) {
+            out[rank].count = table[rank].count;
+            for (int t = 0; t < table[rank].count; ++t) {
+                Token& token = out[rank].tokens[t];
+                token.way = &table[rank].ways[t];
+                for (int k = 0; k < token.way->length; ++k)
+                    token.need += RankCounts{1} << (4 * token.way->parts[k]);
             }
         }
         return out;
@@ -56,19 +53,16 @@ constexpr CardSet RankSet(int r) {
 }
 
 int SweepValue(const Rules& rules, int floorCount, int floorSum) {
-    return (rules.gameType == 2 || rules.gameType == 3) ? floorSum
-                                                        : rules.gameType * floorCount + 1;
+    return game::SweepValue(rules.gameType, floorCount, floorSum);
 }
 
-void Count(SideCounters& c, int card, int playCount) {
-    if (card == 17) c.haya = 1;
-    if (IsScoringSuit(card)) ++c.scoringSuit;
-    const int r = CardRank(card);
-    if (r == 6 || r == 7) ++c.sixSevens;
-    if (r == 7) ++c.sevens;
-    ++c.cards;
-    c.lastCapturePlay = playCount;
-}
+constexpr CardSet kScoringSuit = [] {
+    CardSet out = 0;
+    for (int c = 1; c <= kDeckSize; ++c) {
+        if (IsScoringSuit(c)) out |= Bit(c);
+    }
+    return out;
+}();
 
 }  // namespace
 
@@ -95,8 +89,7 @@ CardSet Position::HandSet(int s) const {
 }
 
 CardSet Position::SeenBy(int s) const {
-    constexpr CardSet kAll = ((CardSet{1} << 41) - 1) & ~CardSet{1};
-    return kAll & ~HandSet(1 - s) & ~DeckSet();
+    return kAllCards & ~HandSet(1 - s) & ~DeckSet();
 }
 
 void ListPlays(const Position& pos, int s, PlayList& out, int first, int last) {
@@ -155,13 +148,13 @@ void ListPlays(const Position& pos, int s, PlayList& out, int first, int last) {
             for (int t = 0; t < row.count; ++t) {
                 const Token& token = row.tokens[t];
                 if (!Covers(floorRanks, token.need)) continue;
-                std::array<int, 10> taken{};
+                std::array<int, game::kTopRank> taken{};
                 Play sum = play;
-                for (int k = 0; k < token.length; ++k) {
-                    const int d = token.digits[k];
+                for (int k = 0; k < token.way->length; ++k) {
+                    const int d = token.way->parts[k];
                     sum.picked |= Bit(takeOrder[d][taken[d]++]);
                 }
-                sum.pickedCount = static_cast<std::uint8_t>(token.length);
+                sum.pickedCount = static_cast<std::uint8_t>(token.way->length);
                 out.plays[out.count++] = sum;
                 captured = true;
             }
@@ -194,11 +187,10 @@ int ChooseLevelFour(const Position& pos, int s, PlayList& list) {
         int total;
         if (play.pickedCount > 0) {
             const CardSet taken = play.picked | Bit(card);
-            const int suitCards =
-                CountCards(taken & (((CardSet{1} << 21) - 1) & ~((CardSet{1} << 11) - 1)));
+            const int suitCards = CountCards(taken & kScoringSuit);
             const int sixes = CountCards(taken & RankSet(6));
             const int sevens = CountCards(taken & RankSet(7));
-            total = ((taken & Bit(17)) ? 100 : 0) + (floorSum == rank ? sweepValue : 0) +
+            total = ((taken & Bit(kHayaCard)) ? 100 : 0) + (floorSum == rank ? sweepValue : 0) +
                     suitWeight * suitCards + sevensOpen * (sixes + 2 * sevens) + play.pickedCount +
                     1;
         } else {
@@ -219,7 +211,7 @@ int ChooseLevelFour(const Position& pos, int s, PlayList& list) {
             total = suit + lay;
         }
         const int rest = play.floorRest;
-        if (!reverse && rest >= 1 && rest <= 10 && (declined & (1u << rest)) == 0 &&
+        if (!reverse && rest >= 1 && rest <= game::kTopRank && (declined & (1u << rest)) == 0 &&
             CountCards(seen & RankSet(rest)) < 4)
             total -= 30;
         play.total = total;
@@ -236,16 +228,17 @@ void ApplyPlay(Position& pos, const Play& play) {
     --pos.handCount[s];
     if (play.pickedCount == 0) {
         const int sum = pos.FloorSum();
-        if (sum >= 1 && sum <= 10) pos.declined[s] |= static_cast<std::uint16_t>(1u << sum);
+        if (sum >= 1 && sum <= game::kTopRank)
+            pos.declined[s] |= static_cast<std::uint16_t>(1u << sum);
         pos.floor[pos.floorCount++] = play.card;
     } else {
         SideCounters& taker = pos.side[s];
-        Count(taker, play.card, pos.playCount);
+        taker.Count(play.card, pos.playCount);
         int kept = 0, takenSum = 0;
         for (int f = 0; f < pos.floorCount; ++f) {
             const int c = pos.floor[f];
             if (play.picked & Bit(c)) {
-                Count(taker, c, pos.playCount);
+                taker.Count(c, pos.playCount);
                 takenSum += CardRank(c);
             } else {
                 pos.floor[kept++] = static_cast<std::uint8_t>(c);
@@ -253,7 +246,7 @@ void ApplyPlay(Position& pos, const Play& play) {
         }
         pos.floorCount = kept;
         // A sweep scores, except by the 36th and last play of the hand.
-        if (kept == 0 && pos.playCount < 35)
+        if (kept == 0 && pos.playCount < game::kPlaysPerHand - 1)
             taker.sweepPoints += SweepValue(pos.rules, play.pickedCount, takenSum);
     }
     ++pos.playCount;
@@ -262,9 +255,9 @@ void ApplyPlay(Position& pos, const Play& play) {
 void DealRound(Position& pos) {
     pos.declined = {0, 0};
     const int first = pos.starter;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kHandCards; ++i) {
         for (const int s : {first, 1 - first}) {
-            if (pos.deckPos < pos.deckEnd && pos.handCount[s] < 3) {
+            if (pos.deckPos < pos.deckEnd && pos.handCount[s] < kHandCards) {
                 const int card = pos.deck[pos.deckPos++];
                 pos.deckSet &= ~Bit(card);
                 pos.hand[s][pos.handCount[s]++] = static_cast<std::uint8_t>(card);
@@ -278,7 +271,7 @@ HandGains ScoreHand(const Position& pos) {
     // The rest of the floor goes to the side that captured last; the human on equal plays.
     const int taker =
         side[kComputer].lastCapturePlay > side[kHuman].lastCapturePlay ? kComputer : kHuman;
-    for (int f = 0; f < pos.floorCount; ++f) Count(side[taker], pos.floor[f], pos.playCount);
+    for (int f = 0; f < pos.floorCount; ++f) side[taker].Count(pos.floor[f], pos.playCount);
 
     std::array<int, 2> score{side[0].matchScore, side[1].matchScore};
     bool normal = true, closed = false;

@@ -7,24 +7,35 @@
 #include <array>
 #include <cstdint>
 
-#include "expert/knowledge.h"
+#include "game/cards.h"
+#include "game/play_choice.h"
+#include "game/seat_knowledge.h"
 
 namespace tazkova::expert {
+
+// The cards, their sets and what a seat knows are the game's own.
+using game::CardSet;
+using game::IsScoringSuit;
+using game::kDeckSize;
+using game::kHandCards;
+using game::kHayaCard;
+using game::RoundSoFar;
+using game::SeenPlay;
+using game::SideCounters;
+using Knowledge = game::SeatKnowledge;
 
 /// The two sides, as the game numbers its piles' owners.
 inline constexpr int kComputer = 0;
 inline constexpr int kHuman = 1;
 
-inline constexpr std::array<std::uint8_t, 41> kRanks = [] {
-    std::array<std::uint8_t, 41> out{};
-    for (int n = 1; n <= 40; ++n) out[n] = static_cast<std::uint8_t>(n % 10 == 0 ? 10 : n % 10);
+/// The game's ranks looked up in a table: the search asks for them in its innermost loops.
+inline constexpr std::array<std::uint8_t, kDeckSize + 1> kRanks = [] {
+    std::array<std::uint8_t, kDeckSize + 1> out{};
+    for (int n = 1; n <= kDeckSize; ++n) out[n] = static_cast<std::uint8_t>(game::CardRank(n));
     return out;
 }();
 inline constexpr int CardRank(int n) {
     return kRanks[n];
-}
-inline constexpr bool IsScoringSuit(int n) {
-    return n >= 11 && n <= 20;
 }
 /// The number of cards in a set (without a call: the machines the game runs on need not
 /// count bits in one instruction).
@@ -35,8 +46,10 @@ inline constexpr int CountCards(CardSet set) {
     return static_cast<int>((set * 0x0101010101010101ull) >> 56);
 }
 inline constexpr CardSet Bit(int card) {
-    return CardSet{1} << card;
+    return game::CardBit(card);
 }
+/// Every card of the deck.
+inline constexpr CardSet kAllCards = (CardSet{1} << (kDeckSize + 1)) - 2;
 
 /// The options that change the plays and the score.
 struct Rules {
@@ -48,11 +61,11 @@ struct Rules {
 
 /// One hand with everything in it known: a sampled world, or the real table in a test.
 struct Position {
-    std::array<std::array<std::uint8_t, 3>, 2> hand{};  // in hand order
+    std::array<std::array<std::uint8_t, kHandCards>, 2> hand{};  // in hand order
     std::array<std::uint8_t, 2> handCount{};
-    std::array<std::uint8_t, 40> floor{};  // in floor order
+    std::array<std::uint8_t, kDeckSize> floor{};  // in floor order
     int floorCount = 0;
-    std::array<std::uint8_t, 40> deck{};  // the cards still to deal, in dealing order
+    std::array<std::uint8_t, kDeckSize> deck{};  // the cards still to deal, in dealing order
     int deckPos = 0;
     int deckEnd = 0;
     CardSet deckSet = 0;  // the cards of deck[deckPos..deckEnd)
@@ -68,7 +81,7 @@ struct Position {
     CardSet DeckSet() const { return deckSet; }
     CardSet HandSet(int s) const;
     /// The side whose turn it is.
-    int ToMove() const { return (playCount % 6) % 2 == 0 ? starter : 1 - starter; }
+    int ToMove() const { return game::PlaysIntoRound(playCount) % 2 == 0 ? starter : 1 - starter; }
     /// What side `s` has seen this hand: every card but the other's hand and the deck.
     CardSet SeenBy(int s) const;
 };
@@ -87,11 +100,11 @@ struct Play {
 /// Every play of side `s` from hand positions first..last (0-based), in the game's order:
 /// by hand position, and for one card its sum captures in the order of their partitions.
 struct PlayList {
-    static constexpr int kCapacity = 99;
+    static constexpr int kCapacity = game::SeatPlays::kCapacity;
     std::array<Play, kCapacity> plays;
     int count = 0;
 };
-void ListPlays(const Position& pos, int s, PlayList& out, int first = 0, int last = 2);
+void ListPlays(const Position& pos, int s, PlayList& out, int first = 0, int last = kHandCards - 1);
 
 /// Scores the list as the level-four computer does (its weights, the exposure to a sweep
 /// judged from what side `s` has seen and the other's declined sweeps) and returns the

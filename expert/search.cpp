@@ -10,17 +10,16 @@
 #include <vector>
 
 #include "expert/model.h"
+#include "game/random.h"
 
 namespace tazkova::expert {
 
 namespace {
 
-std::uint64_t Mix(std::uint64_t x) {
-    x += 0x9e3779b97f4a7c15ull;
-    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ull;
-    x = (x ^ (x >> 27)) * 0x94d049bb133111ebull;
-    return x ^ (x >> 31);
-}
+using game::EndsRound;
+using game::kPlaysPerHand;
+using game::MixBits;
+using game::PlaysIntoRound;
 
 /// The expert's own generator (never the game's).
 class Generator {
@@ -28,7 +27,7 @@ class Generator {
     explicit Generator(std::uint64_t seed) : state_(seed) {}
     std::uint64_t Next() {
         state_ += 0x9e3779b97f4a7c15ull;
-        return Mix(state_);
+        return MixBits(state_);
     }
     /// A uniform integer 0..n-1.
     int Below(int n) {
@@ -66,8 +65,8 @@ double Rollouts(const Position& start, const Context& ctx, const Seeds& seeds) {
         Generator rng(seeds[r]);
         Position pos = start;
         ShuffleRange(pos.deck.data() + pos.deckPos, pos.deckEnd - pos.deckPos, rng);
-        while (pos.playCount < 36) {
-            if (pos.playCount % 6 == 0) DealRound(pos);
+        while (pos.playCount < kPlaysPerHand) {
+            if (EndsRound(pos.playCount)) DealRound(pos);
             const int s = pos.ToMove();
             ListPlays(pos, s, list);
             if (list.count == 0) break;
@@ -107,7 +106,7 @@ double AfterOwnPlay(std::vector<World>& worlds, const Context& ctx) {
     for (int w = 0; w < static_cast<int>(worlds.size()); ++w) {
         Position& pos = worlds[w].pos;
         CardSet answer = 0;
-        if (pos.playCount < 36 && pos.playCount % 6 != 0 && pos.ToMove() != ctx.me) {
+        if (pos.playCount < kPlaysPerHand && !EndsRound(pos.playCount) && pos.ToMove() != ctx.me) {
             const int s = pos.ToMove();
             ListPlays(pos, s, list);
             if (list.count > 0) {
@@ -116,9 +115,9 @@ double AfterOwnPlay(std::vector<World>& worlds, const Context& ctx) {
                 ApplyPlay(pos, play);
             }
         }
-        if (pos.playCount >= 36)
+        if (pos.playCount >= kPlaysPerHand)
             sum += Outcome(pos, ctx.me);
-        else if (pos.playCount % 6 == 0)
+        else if (EndsRound(pos.playCount))
             sum += Rollouts(pos, ctx, *worlds[w].seeds);
         else
             answers.emplace_back(answer, w);
@@ -148,8 +147,6 @@ double PlayOn(std::vector<World>& worlds, const Context& ctx) {
     return best;
 }
 
-constexpr CardSet kAllCards = ((CardSet{1} << 41) - 1) & ~CardSet{1};
-
 /// Draws of the other's hand for one world before the last draw is kept whatever it shows.
 constexpr int kMaxAttempts = 400;
 /// Draws of the other's hand for a whole choice, for each world.
@@ -163,7 +160,7 @@ constexpr int kReadsPerWorld = 40;
 int ChoiceGap(const Knowledge& k, const Position& world, int me) {
     const int other = 1 - me;
     Position pos = world;
-    pos.floorCount = std::min(k.round.floorCount, 40);
+    pos.floorCount = std::min(k.round.floorCount, kDeckSize);
     for (int f = 0; f < pos.floorCount; ++f)
         pos.floor[f] = static_cast<std::uint8_t>(k.round.floor[f]);
     pos.side[me] = k.round.own;
@@ -171,7 +168,7 @@ int ChoiceGap(const Knowledge& k, const Position& world, int me) {
     pos.declined = {0, 0};
     pos.playCount = k.playCount - k.round.playCount;
     // The deck: what the other side has not seen either (its order tells the choice nothing).
-    std::array<std::uint8_t, 40> deck;
+    std::array<std::uint8_t, kDeckSize> deck;
     int deckCount = 0;
     for (CardSet rest = kAllCards & ~k.seen & ~world.HandSet(other); rest != 0; rest &= rest - 1)
         deck[deckCount++] = static_cast<std::uint8_t>(std::countr_zero(rest));
@@ -179,7 +176,7 @@ int ChoiceGap(const Knowledge& k, const Position& world, int me) {
     for (int j = 0; j < k.round.playCount; ++j) {
         const SeenPlay& seen = k.round.plays[j];
         const int s = seen.own ? me : other;
-        if (pos.handCount[s] >= 3) return 0;
+        if (pos.handCount[s] >= kHandCards) return 0;
         pos.hand[s][pos.handCount[s]++] = static_cast<std::uint8_t>(seen.card);
     }
     int gap = 0;
@@ -217,12 +214,12 @@ Position SeatPosition(const Knowledge& k) {
     const int other = 1 - me;
     Position root;
     root.rules = {k.gameType, k.targetScore, k.dinariRule, k.reverseGame};
-    for (int i = 0; i < k.handCount && i < 3; ++i)
+    for (int i = 0; i < k.handCount && i < kHandCards; ++i)
         root.hand[me][i] = static_cast<std::uint8_t>(k.hand[i]);
-    root.handCount[me] = static_cast<std::uint8_t>(std::min(k.handCount, 3));
-    for (int f = 0; f < k.floorCount && f < 40; ++f)
+    root.handCount[me] = static_cast<std::uint8_t>(std::min(k.handCount, kHandCards));
+    for (int f = 0; f < k.floorCount && f < kDeckSize; ++f)
         root.floor[f] = static_cast<std::uint8_t>(k.floor[f]);
-    root.floorCount = std::min(k.floorCount, 40);
+    root.floorCount = std::min(k.floorCount, kDeckSize);
     root.side[me] = k.own;
     root.side[other] = k.other;
     root.declined[me] = k.ownDeclined;
@@ -243,10 +240,11 @@ int Likelihood(int gap, int slack) {
 }  // namespace
 
 int ChoiceShortfall(const Knowledge& k, CardSet otherHand) {
-    if (k.round.playCount != k.playCount % 6) return 0;
+    if (k.round.playCount != PlaysIntoRound(k.playCount)) return 0;
     const int me = k.humanSeat ? kHuman : kComputer;
     Position world = SeatPosition(k);
-    for (CardSet rest = otherHand; rest != 0 && world.handCount[1 - me] < 3; rest &= rest - 1)
+    for (CardSet rest = otherHand; rest != 0 && world.handCount[1 - me] < kHandCards;
+         rest &= rest - 1)
         world.hand[1 - me][world.handCount[1 - me]++] =
             static_cast<std::uint8_t>(std::countr_zero(rest));
     return ChoiceGap(k, world, me);
@@ -266,26 +264,27 @@ ExpertChoice ChoosePlay(const Knowledge& k, const SearchSettings& settings) {
     if (candidates.count == 1) return choice(0);
 
     // What the other side holds and what is still to deal: the cards the seat has not seen.
-    const int inRound = k.playCount % 6;
+    const int inRound = PlaysIntoRound(k.playCount);
     const int otherPlayed = root.starter == other ? (inRound + 1) / 2 : inRound / 2;
-    const int otherHand = 3 - otherPlayed;
+    const int otherHand = kHandCards - otherPlayed;
     std::vector<std::uint8_t> unseen;
     for (CardSet rest = kAllCards & ~k.seen; rest != 0; rest &= rest - 1)
         unseen.push_back(static_cast<std::uint8_t>(std::countr_zero(rest)));
     const int handSize = std::min<int>(otherHand, static_cast<int>(unseen.size()));
 
     std::uint64_t seed =
-        Mix(k.seed ^ Mix(k.seen) ^ (static_cast<std::uint64_t>(k.playCount) << 56));
-    for (int i = 0; i < k.handCount; ++i) seed = Mix(seed ^ static_cast<std::uint64_t>(k.hand[i]));
+        MixBits(k.seed ^ MixBits(k.seen) ^ (static_cast<std::uint64_t>(k.playCount) << 56));
+    for (int i = 0; i < k.handCount; ++i)
+        seed = MixBits(seed ^ static_cast<std::uint64_t>(k.hand[i]));
     for (int f = 0; f < k.floorCount; ++f)
-        seed = Mix(seed + static_cast<std::uint64_t>(k.floor[f]));
+        seed = MixBits(seed + static_cast<std::uint64_t>(k.floor[f]));
     Generator rng(seed);
 
     Context ctx;
     ctx.me = me;
     ctx.rollouts = std::clamp(settings.rollouts, 1, static_cast<int>(Seeds{}.size()));
     ctx.randomPercent = settings.randomPercent;
-    const bool reads = settings.readPlays && k.round.playCount == k.playCount % 6;
+    const bool reads = settings.readPlays && k.round.playCount == PlaysIntoRound(k.playCount);
     // The other's plays are read within a bound on the draws, for a side whose plays no hand
     // explains well (it does not choose as the quick player does).
     int readsLeft = kReadsPerWorld * std::max(1, settings.worlds);

@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "expert/knowledge.h"
+#include "expert/model.h"
 
 namespace tazkova::expert {
 
@@ -27,10 +27,7 @@ struct SearchSettings {
 };
 
 /// A play: the hand card and the floor cards it takes (none for a lay).
-struct ExpertChoice {
-    int card = 0;
-    CardSet takes = 0;
-};
+using ExpertChoice = game::ChosenPlay;
 
 /// How far the other side's plays this round fall short of the quick player's choices, had
 /// it held `otherHand` (cards the seat has not seen): for each, the points by which its

@@ -58,7 +58,7 @@ bool Game::AutoPlay(Pile& pile, int first, int last, bool probeOnly) {
     if (probeOnly || list.count == 0) return false;
 
     int best = BestSeatPlay(list, ReverseGame);
-    if (Level == 5 && &pile == &MePile) best = ExpertPlay(list, best);
+    if (Level == kExpertLevel && expert_ && &pile == &MePile) best = ExpertPlay(list, best);
     const SeatPlay& chosen = list.plays[best];
     Trace([&] {
         return "Playying No " + std::to_string(best + 1) +

@@ -18,14 +18,14 @@ void Game::CaptureCard(Pile& pile, int index, Pile& taker) {
 }
 
 void Game::CountCapture(Pile& taker, int card) {
-    if (card == kHayaCard) {
+    const CaptureMarks marks = MarksOf(card);
+    if (marks.haya) {
         taker.HasHaya = 1;
         PlayWave(Wave::Haya);
     }
-    if (IsScoringSuit(card)) ++taker.ScoringSuitCount;
-    const int rank = CardRank(card);
-    if (rank == 6 || rank == 7) ++taker.SixSevenCount;
-    if (rank == 7) ++taker.SevenCount;
+    taker.ScoringSuitCount += marks.scoringSuit;
+    taker.SixSevenCount += marks.sixOrSeven;
+    taker.SevenCount += marks.seven;
     ++taker.CardCount;
     taker.LastCapturePlay = PlayCount;
 }
@@ -46,7 +46,7 @@ int Game::SweepValue(int floorCount, int floorSum) const {
 
 void Game::ScoreSweep(Pile& taker, int n, int s) {
     // The 36th and last play of the hand takes the cards but scores no sweep.
-    if (PlayCount >= 35) return;
+    if (PlayCount >= kPlaysPerHand - 1) return;
     const int points = SweepValue(n, s);
     taker.SweepPoints += points;
     swept_ = true;

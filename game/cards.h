@@ -12,6 +12,26 @@ namespace tazkova::game {
 inline constexpr int kDeckSize = 40;
 /// The seven of the scoring suit, scored on its own.
 inline constexpr int kHayaCard = 17;
+/// The highest rank (the king); ranks run 1..10.
+inline constexpr int kTopRank = 10;
+
+/// The shape of a hand: four cards laid on the floor, then six rounds of three cards to each
+/// side, played alternately one card at a time.
+inline constexpr int kFloorDealCards = 4;
+inline constexpr int kHandCards = 3;  // a side's cards in each round
+inline constexpr int kRoundsPerHand = 6;
+inline constexpr int kPlaysPerRound = 2 * kHandCards;
+inline constexpr int kPlaysPerHand = kRoundsPerHand * kPlaysPerRound;  // 36
+static_assert(kFloorDealCards + kPlaysPerHand == kDeckSize);
+
+/// Whether `playCount` plays close a round (every sixth play).
+constexpr bool EndsRound(int playCount) {
+    return playCount % kPlaysPerRound == 0;
+}
+/// The plays made so far in the round under way.
+constexpr int PlaysIntoRound(int playCount) {
+    return playCount % kPlaysPerRound;
+}
 
 /// Rank of a card: n mod 10, a remainder of 0 read as 10; 0 for no card.
 constexpr int CardRank(int n) {
@@ -23,6 +43,19 @@ constexpr int CardRank(int n) {
 /// True for the cards of the scoring suit (diamonds, 11..20).
 constexpr bool IsScoringSuit(int n) {
     return n >= 11 && n <= 20;
+}
+
+/// What a captured card counts for on its taker's counters: the one reading of it, for the
+/// game's piles and for every model of a hand.
+struct CaptureMarks {
+    bool haya = false;  // the seven of the scoring suit
+    bool scoringSuit = false;
+    bool sixOrSeven = false;
+    bool seven = false;
+};
+constexpr CaptureMarks MarksOf(int card) {
+    const int rank = CardRank(card);
+    return {card == kHayaCard, IsScoringSuit(card), rank == 6 || rank == 7, rank == 7};
 }
 
 /// The short name of card n ("7d", "Qc", "Kh"): rank name then suit letter; empty for a

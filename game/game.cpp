@@ -160,9 +160,11 @@ void Game::ApplyOptions(OptionsControls& controls) {
     DinariRule = controls.DinariRule() == CheckState::Checked;
     ReverseGame = controls.ReverseGame() == CheckState::Checked;
     BuildGameTitle();
-    // A level group left without a selection keeps the level it had.
+    // A level group left without a selection keeps the level it had; without an expert
+    // installed there are only the four levels of the rules.
     const int levelIndex = controls.LevelIndex();
-    if (levelIndex >= 0 && levelIndex <= 4) Level = levelIndex + 1;
+    const int topLevel = expert_ ? kExpertLevel : kExpertLevel - 1;
+    if (levelIndex >= 0 && levelIndex < topLevel) Level = levelIndex + 1;
 
     const bool changed = type != oldType || controls.DinariRule() != oldDinari ||
                          controls.AlternateStart() != oldAlternate ||

@@ -9,16 +9,19 @@
 #include <string>
 #include <vector>
 
-#include "expert/knowledge.h"
 #include "game/cards.h"
 #include "game/events.h"
 #include "game/play_choice.h"
 #include "game/ports.h"
 #include "game/random.h"
+#include "game/seat_knowledge.h"
 #include "game/table_geometry.h"
 #include "game/table_mirror.h"
 
 namespace tazkova::game {
+
+/// The expert level: searched by the installed `ExpertPlayer`, beyond the rules' four.
+inline constexpr int kExpertLevel = 5;
 
 /// What the human's next click means.
 enum class InputState : std::uint8_t {
@@ -59,7 +62,7 @@ struct GameState {
 
     // The round as the table showed it, on the computer's side ("own" is the computer); the
     // human's seat sees the same with the sides swapped. The expert reads it.
-    expert::RoundSoFar Round;
+    RoundSoFar Round;
     std::array<int, 11> SeenRanks{};
     std::array<int, 11> DeclinedSweep{};
     // The same two for the human's seat, from what the human can know: the ranks of the
@@ -95,6 +98,11 @@ class Game : public GameState {
     Game(TableDisplay& display, SoundBank& sounds, Pauser& pauser, GameDialogs& dialogs);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
+
+    /// Installs the expert level (level 5), which must outlive the game; without it, level 5
+    /// does not exist: the options refuse it and the hint cannot ask it.
+    void SetExpertPlayer(const ExpertPlayer* expert) { expert_ = expert; }
+    bool HasExpert() const { return expert_ != nullptr; }
 
     /// Tells `listener` too what happens in the game from now on.
     void AddListener(GameListener& listener) { listeners_.Add(listener); }
@@ -143,7 +151,7 @@ class Game : public GameState {
     SeatView ComputerSeat() const { return ComputerSeat(MePile, 1, MePile.Count); }
     /// What the computer's seat (or the human's) can know, for the expert level's search:
     /// never the other side's hand nor the order of the deck.
-    expert::Knowledge SeatKnowledge(bool computer) const;
+    SeatKnowledge KnowledgeOf(bool computer) const;
 
     // --- The human player -----------------------------------------------------------------
     /// A click on card image `cardIndex` (0..39): the human's play, pick or choice. A click
@@ -217,6 +225,8 @@ class Game : public GameState {
     /// Drops the plays kept for TakeBack: at a hand's start and end.
     void ForgetPlays();
     int SweepValue(int floorCount, int floorSum) const;
+    /// The expert's play from the computer's seat or the human's, searched as a pause.
+    ChosenPlay ExpertChoice(bool computer) const;
     /// The expert's choice for the computer among the listed plays (`fallback` should the
     /// search name none of them).
     int ExpertPlay(const SeatPlays& list, int fallback);
@@ -244,6 +254,7 @@ class Game : public GameState {
     Pauser& pauser_;
     GameDialogs& dialogs_;
     GameListeners listeners_;
+    const ExpertPlayer* expert_ = nullptr;
     // The sweep the play under way scored, for its report.
     bool swept_ = false;
     int sweptPoints_ = 0;

@@ -60,7 +60,7 @@ std::optional<PlaySuggestion> Game::SuggestPlay(int level) const {
     if (!GameActive || Input == InputState::Closed || YouPile.Count < 1) return std::nullopt;
     if (Input == InputState::PickFloor && (SelectedSlot < 1 || SelectedSlot > YouPile.Count))
         return std::nullopt;
-    if (level == 5) return ExpertSuggestion();
+    if (level == kExpertLevel) return expert_ ? ExpertSuggestion() : std::nullopt;
     return ChooseSeatPlay(HumanSeat(level));
 }
 

@@ -9,46 +9,6 @@
 
 namespace tazkova::game {
 
-namespace {
-
-constexpr int kMaxTokenDigits = 9;
-constexpr int kMaxTokensPerRow = 33;
-
-struct Token {
-    std::array<int, kMaxTokenDigits> digits{};
-    int length = 0;
-    unsigned ranks = 0;  // bit d set when a part is of rank d
-};
-
-struct PartitionRow {
-    std::array<Token, kMaxTokensPerRow> tokens{};
-    int count = 0;
-};
-
-/// The rows read character by character: a blank ends a token, anything else extends it.
-const std::array<PartitionRow, 11>& Partitions() {
-    static const std::array<PartitionRow, 11> rows = [] {
-        std::array<PartitionRow, 11> out{};
-        for (int rank = 2; rank <= 10; ++rank) {
-            Token current;
-            for (const char ch : kSumPartitions[rank]) {
-                if (ch == ' ') {
-                    if (out[rank].count < kMaxTokensPerRow)
-                        out[rank].tokens[out[rank].count++] = current;
-                    current = Token{};
-                } else if (current.length < kMaxTokenDigits) {
-                    current.digits[current.length++] = ch - '0';
-                    current.ranks |= 1u << (ch - '0');
-                }
-            }
-        }
-        return out;
-    }();
-    return rows;
-}
-
-}  // namespace
-
 int SweepValue(int gameType, int floorCount, int floorSum) {
     return (gameType == 2 || gameType == 3) ? floorSum : gameType * floorCount + 1;
 }
@@ -187,9 +147,9 @@ void ListSeatPlays(const SeatView& seat, SeatPlays& out) {
         }
 
         if (rank >= 2 && rank <= 10) {
-            const PartitionRow& row = Partitions()[rank];
+            const SumPartitionRow& row = SumPartitionRows()[rank];
             for (int t = 0; t < row.count; ++t) {
-                const Token& token = row.tokens[t];
+                const SumPartition& token = row.ways[t];
                 // A sum with a part of a rank the floor lacks cannot be made.
                 if ((token.ranks & ~ranksOnFloor) != 0) continue;
                 std::array<int, 11> taken{};  // parts of each rank taken so far
@@ -197,7 +157,7 @@ void ListSeatPlays(const SeatView& seat, SeatPlays& out) {
                 int takenSum = 0;
                 for (int d = 0; d < token.length; ++d) {
                     // A part whose rank has no card left is skipped: the sum then falls short.
-                    const int digit = token.digits[d];
+                    const int digit = token.parts[d];
                     if (taken[digit] == rankCount[digit]) continue;
                     play.picked[play.pickedCount++] = takeOrder[digit][taken[digit]++];
                     takenSum += digit;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "game/events.h"
+#include "game/seat_knowledge.h"
 #include "game/table_view.h"
 
 namespace tazkova::game {
@@ -90,6 +91,17 @@ class Pauser {
     /// table) and returns once it is done. A window runs it off its own thread and keeps its
     /// events turning meanwhile, input dropped as in a pause; by default it runs at once.
     virtual void Think(const std::function<void()>& work) { work(); }
+};
+
+/// The expert level (level 5): a player that chooses from what a seat knows, for the
+/// computer's plays at that level and for the hint given from the human's seat. Whoever builds
+/// a table installs one (`Game::SetExpertPlayer`); without one, level 5 does not exist.
+class ExpertPlayer {
+  public:
+    virtual ~ExpertPlayer() = default;
+    /// The seat's play (card 0 when none of its hand may be played). Runs inside
+    /// `Pauser::Think`, so off the window's thread: it reads only `knowledge`.
+    virtual ChosenPlay Choose(const SeatKnowledge& knowledge) const = 0;
 };
 
 /// Faces of the results dialog, in the order the driver lists them: the computer's three

@@ -35,6 +35,15 @@ class RandomSource {
     std::uint32_t state_ = 0;
 };
 
+/// Spreads the bits of `x` over a whole 64-bit word (the SplitMix64 finaliser): seeds for
+/// generators of our own, drawn from a run's seed and a position or a game's number.
+constexpr std::uint64_t MixBits(std::uint64_t x) {
+    x += 0x9e3779b97f4a7c15ull;
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ull;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebull;
+    return x ^ (x >> 31);
+}
+
 /// How start-up treats the generator, from the first command-line parameter.
 struct SeedChoice {
     enum class Kind { FromClock, Advance, Untouched };

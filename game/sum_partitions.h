@@ -1,10 +1,13 @@
 /// The ways of writing a rank as a sum of smaller ranks, in the order the rules number them:
 /// the computer's search lists its sum captures by them, and the expert's model of a hand
-/// lists them the same way. Data only, with no library behind it.
+/// lists them the same way, both from the one reading of the table here.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
+
+#include "game/cards.h"
 
 namespace tazkova::game {
 
@@ -25,5 +28,23 @@ inline constexpr std::array<std::string_view, 11> kSumPartitions{
     "55 64 73 433 82 442 532 622 3322 4222 91 541 631 3331 721 4321 5221 32221 811 4411 5311 "
     "6211 33211 42211 222211 7111 43111 52111 322111 61111 331111 421111 2221111 ",
 };
+
+/// One way of writing a rank as a sum: its parts in the table's order.
+struct SumPartition {
+    static constexpr int kMaxParts = 9;
+    std::array<std::uint8_t, kMaxParts> parts{};
+    int length = 0;
+    unsigned ranks = 0;  // bit d set when a part is of rank d
+};
+
+/// The ways of one rank, in the table's order.
+struct SumPartitionRow {
+    static constexpr int kMaxWays = 33;
+    std::array<SumPartition, kMaxWays> ways{};
+    int count = 0;
+};
+
+/// The table read once: row r holds the ways of rank r (none for ranks 0 and 1).
+const std::array<SumPartitionRow, kTopRank + 1>& SumPartitionRows();
 
 }  // namespace tazkova::game

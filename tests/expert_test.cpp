@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "expert/expert_player.h"
 #include "expert/model.h"
-#include "expert/search.h"
 #include "tests/fixture.h"
 
 namespace tazkova::testing {
@@ -32,7 +32,7 @@ ex::Position FullPosition(const Game& g) {
     for (int i = g.DeckPos; i <= kDeckSize; ++i)
         deck.push_back(static_cast<std::uint8_t>(g.Deck[i]));
     pos.SetDeck(deck.data(), static_cast<int>(deck.size()));
-    const ex::Knowledge k = g.SeatKnowledge(true);
+    const ex::Knowledge k = g.KnowledgeOf(true);
     pos.side = {k.own, k.other};
     pos.declined = {k.ownDeclined, k.otherDeclined};
     pos.playCount = g.PlayCount;
@@ -145,7 +145,7 @@ TEST(ExpertSearchTest, NeverLooksAtTheOtherHandOrTheDeck) {
         for (const bool computer : {true, false}) {
             Pile& other = computer ? g.YouPile : g.MePile;
             if (g.DeckPos > kDeckSize || other.Count == 0) continue;
-            const ex::ExpertChoice before = ex::ChoosePlay(g.SeatKnowledge(computer));
+            const ex::ExpertChoice before = ex::ChoosePlay(g.KnowledgeOf(computer));
             const GameState saved = g;
             for (int swaps = 0; swaps < 3; ++swaps) {
                 const int i = 1 + static_cast<int>(shuffle() % other.Count);
@@ -154,7 +154,7 @@ TEST(ExpertSearchTest, NeverLooksAtTheOtherHandOrTheDeck) {
                 other.Cards[i] = static_cast<std::uint8_t>(g.Deck[d]);
                 g.Deck[d] = held;
             }
-            const ex::ExpertChoice after = ex::ChoosePlay(g.SeatKnowledge(computer));
+            const ex::ExpertChoice after = ex::ChoosePlay(g.KnowledgeOf(computer));
             static_cast<GameState&>(g) = saved;
             ASSERT_EQ(before.card, after.card);
             ASSERT_EQ(before.takes, after.takes);
@@ -179,7 +179,7 @@ TEST(ExpertSearchTest, ReadsTheRoundsPlaysAsTheQuickPlayerMakesThem) {
     for (int turn = 0; turn < 1000; ++turn) {
         if (!g.GameActive) g.NewGame();
         for (const bool computer : {true, false}) {
-            const ex::Knowledge k = g.SeatKnowledge(computer);
+            const ex::Knowledge k = g.KnowledgeOf(computer);
             ASSERT_EQ(k.round.playCount, k.playCount % 6);
             const Pile& other = computer ? g.YouPile : g.MePile;
             ex::CardSet held = 0;
@@ -197,11 +197,11 @@ TEST(ExpertSearchTest, ReadsTheRoundsPlaysAsTheQuickPlayerMakesThem) {
             refuted += ex::ChoiceShortfall(k, guess) > 0 ? 1 : 0;
         }
         // A play taken back takes its place in the round's record back with it.
-        const ex::RoundSoFar before = g.SeatKnowledge(false).round;
+        const ex::RoundSoFar before = g.KnowledgeOf(false).round;
         HumanTurn(g, 4);
         if (turn % 5 == 0 && g.CanTakeBack()) {
             ASSERT_TRUE(g.TakeBack());
-            ASSERT_EQ(g.SeatKnowledge(false).round, before);
+            ASSERT_EQ(g.KnowledgeOf(false).round, before);
             HumanTurn(g, 4);
         }
     }
@@ -212,7 +212,8 @@ TEST(ExpertSearchTest, ReadsTheRoundsPlaysAsTheQuickPlayerMakesThem) {
 TEST(ExpertSearchTest, TheSameSeedPlaysTheSameGameTwice) {
     auto play = [](std::uint32_t seed) {
         GameTable t(seed);
-        t.game.Level = 5;
+        t.game.SetExpertPlayer(&ex::StandardPlayer());
+        t.game.Level = kExpertLevel;
         t.game.DelayTime = 0;
         t.game.NewGame();
         std::string log;

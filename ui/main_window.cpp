@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <utility>
 
+#include "expert/expert_player.h"
 #include "sound/sound_switch.h"
 #include "sound/wave_bank.h"
 #include "store/settings_file.h"
@@ -70,6 +71,7 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
             [this](bool on) { on ? showFullScreen() : showNormal(); });
     dialogs_ = std::make_unique<TableDialogs>(this, game_, *view_, *pauses_, statistics_, actions_);
     game_ = std::make_unique<Game>(*view_, *sounds_, *pauses_, *dialogs_);
+    game_->SetExpertPlayer(&expert::StandardPlayer());
     game_->AddListener(*view_);
     game_->AddListener(statistics_);
     game_->AddListener(*this);

@@ -13,14 +13,6 @@ using namespace tazkova::game;
 
 namespace {
 
-/// Spreads the run's seed and the game's number over the generator's whole state.
-std::uint64_t Mix(std::uint64_t x) {
-    x += 0x9E3779B97F4A7C15ull;
-    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
-    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
-    return x ^ (x >> 31);
-}
-
 /// Lines a careless or hostile script might send: wrong words, wrong counts, numbers out of
 /// range or out of 32 bits, stray signs, control bytes, invalid UTF-8, very long lines.
 class NonsenseLines {
@@ -150,7 +142,8 @@ constexpr std::size_t kCommandLimit = 100000;
 }  // namespace
 
 GameReport PlaySoakGame(std::uint64_t seed, std::uint64_t game) {
-    std::mt19937_64 rng(Mix(seed * 0x100000001B3ull + game));
+    // The run's seed and the game's number spread over the generator's whole state.
+    std::mt19937_64 rng(MixBits(seed * 0x100000001B3ull + game));
     GameReport report;
     cli::Driver driver;
     const Game& g = driver.game();

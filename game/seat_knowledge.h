@@ -1,17 +1,23 @@
 /// What one seat at the table can know when it is to play: its own hand, the floor, the cards
 /// it has seen face up this hand, both sides' captured counters and match scores, the turn,
-/// the other side's declined sweeps and the options. Nothing here can hold the other side's
-/// hand or the order of the deck: the expert chooses from this alone.
+/// the other side's declined sweeps, the round so far and the options. Nothing here can hold
+/// the other side's hand or the order of the deck: a rule of the game, for the computer never
+/// looks at the human's hand, and whoever chooses a play from it (the expert level) cannot.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-namespace tazkova::expert {
+#include "game/cards.h"
+
+namespace tazkova::game {
 
 /// Cards are numbered 1..40 as the game numbers them; a set of cards is a mask with bit n
 /// set for card n.
 using CardSet = std::uint64_t;
+constexpr CardSet CardBit(int card) {
+    return CardSet{1} << card;
+}
 
 /// One side's captured cards, as the game counts them, and its points in the match.
 struct SideCounters {
@@ -23,6 +29,17 @@ struct SideCounters {
     int sweepPoints = 0;
     int lastCapturePlay = 0;  // the play count at the side's latest capture
     int matchScore = 0;       // the side's points in the match before this hand is scored
+
+    /// Counts a card this side captured at play `playCount`, as the game's piles count it.
+    void Count(int card, int playCount) {
+        const CaptureMarks marks = MarksOf(card);
+        if (marks.haya) haya = 1;
+        scoringSuit += marks.scoringSuit;
+        sixSevens += marks.sixOrSeven;
+        sevens += marks.seven;
+        ++cards;
+        lastCapturePlay = playCount;
+    }
     bool operator==(const SideCounters&) const = default;
 };
 
@@ -38,24 +55,24 @@ struct SeenPlay {
 /// dealt, then its plays in order. What the other side chose, from the floor it saw, tells
 /// something of the cards it kept.
 struct RoundSoFar {
-    std::array<int, 40> floor{};  // in floor order
+    std::array<int, kDeckSize> floor{};  // in floor order
     int floorCount = 0;
     SideCounters own;
     SideCounters other;
-    std::array<SeenPlay, 6> plays{};
+    std::array<SeenPlay, kPlaysPerRound> plays{};
     int playCount = 0;
     bool operator==(const RoundSoFar&) const = default;
 };
 
-struct Knowledge {
+struct SeatKnowledge {
     /// The seat's hand cards in hand order, and the positions of it that may be played
     /// (1-based; a player who has chosen a card and waits for its floor cards has only it).
-    std::array<int, 3> hand{};
+    std::array<int, kHandCards> hand{};
     int handCount = 0;
     int firstPlayable = 1;
     int lastPlayable = 0;
     /// The floor cards in floor order.
-    std::array<int, 40> floor{};
+    std::array<int, kDeckSize> floor{};
     int floorCount = 0;
     /// Every card the seat has seen face up this hand: the floor cards dealt, its own cards,
     /// every card either side played.
@@ -70,7 +87,7 @@ struct Knowledge {
 
     RoundSoFar round;
 
-    int playCount = 0;            // plays made this hand, 0..35
+    int playCount = 0;            // plays made this hand, 0..kPlaysPerHand - 1
     bool ownStartsRound = false;  // the seat is dealt to first and plays first in each round
     bool humanSeat = false;       // the seat plays by the human's clicks (its sweep by sum)
 
@@ -84,4 +101,10 @@ struct Knowledge {
     std::uint64_t seed = 0;
 };
 
-}  // namespace tazkova::expert
+/// A seat's chosen play: the hand card and the floor cards it takes (none for a lay).
+struct ChosenPlay {
+    int card = 0;
+    CardSet takes = 0;
+};
+
+}  // namespace tazkova::game

@@ -1,16 +1,15 @@
-// The expert level at the table: what a seat knows, handed to the expert's search, and its
-// answer found among the plays the game lists.
+// What a seat knows, kept from the table as it was shown, and the expert level's answer found
+// among the plays the game lists.
 #include <utility>
 
-#include "expert/search.h"
 #include "game/game.h"
 
 namespace tazkova::game {
 
 namespace {
 
-expert::SideCounters CountersOf(const Pile& pile) {
-    expert::SideCounters out;
+SideCounters CountersOf(const Pile& pile) {
+    SideCounters out;
     out.scoringSuit = pile.ScoringSuitCount;
     out.sevens = pile.SevenCount;
     out.sixSevens = pile.SixSevenCount;
@@ -30,16 +29,16 @@ std::uint16_t RankBits(const std::array<int, 11>& flags) {
     return out;
 }
 
-expert::CardSet TakenSet(const SeatPlay& play) {
-    expert::CardSet out = 0;
-    for (int p = 0; p < play.pickedCount; ++p) out |= expert::CardSet{1} << play.picked[p];
+CardSet TakenSet(const SeatPlay& play) {
+    CardSet out = 0;
+    for (int p = 0; p < play.pickedCount; ++p) out |= CardBit(play.picked[p]);
     return out;
 }
 
 }  // namespace
 
 void Game::RecordRoundDealt() {
-    Round = expert::RoundSoFar{};
+    Round = RoundSoFar{};
     Round.floorCount = std::min(FloorPile.Count, kDeckSize);
     for (int f = 0; f < Round.floorCount; ++f) Round.floor[f] = FloorPile.Cards[f + 1];
     Round.own = CountersOf(MePile);
@@ -48,38 +47,38 @@ void Game::RecordRoundDealt() {
 
 void Game::RecordRoundPlay(const Play& play) {
     if (Round.playCount >= static_cast<int>(Round.plays.size())) return;
-    expert::SeenPlay& entry = Round.plays[Round.playCount++];
+    SeenPlay& entry = Round.plays[Round.playCount++];
     entry.card = play.card;
     entry.own = play.side == Side::Computer;
-    for (const int c : play.taken) entry.takes |= expert::CardSet{1} << c;
+    for (const int c : play.taken) entry.takes |= CardBit(c);
 }
 
-expert::Knowledge Game::SeatKnowledge(bool computer) const {
+SeatKnowledge Game::KnowledgeOf(bool computer) const {
     const Pile& hand = computer ? MePile : YouPile;
     const Pile& other = computer ? YouPile : MePile;
-    expert::Knowledge k;
-    k.handCount = std::min(hand.Count, 3);
+    SeatKnowledge k;
+    k.handCount = std::min(hand.Count, kHandCards);
     for (int i = 0; i < k.handCount; ++i) k.hand[i] = hand.Cards[i + 1];
     k.firstPlayable = 1;
     k.lastPlayable = k.handCount;
     if (!computer && Input == InputState::PickFloor)
         k.firstPlayable = k.lastPlayable = SelectedSlot;
-    k.floorCount = std::min(FloorPile.Count, 40);
+    k.floorCount = std::min(FloorPile.Count, kDeckSize);
     for (int f = 0; f < k.floorCount; ++f) k.floor[f] = FloorPile.Cards[f + 1];
     // A seat has seen every card of the hand but those the other side holds and those the
     // deck still hides: the floor's first cards, its own, and every card played.
-    expert::CardSet hidden = 0;
-    for (int i = 1; i <= other.Count; ++i) hidden |= expert::CardSet{1} << other.Cards[i];
-    for (int i = DeckPos; i <= kDeckSize; ++i) hidden |= expert::CardSet{1} << Deck[i];
+    CardSet hidden = 0;
+    for (int i = 1; i <= other.Count; ++i) hidden |= CardBit(other.Cards[i]);
+    for (int i = DeckPos; i <= kDeckSize; ++i) hidden |= CardBit(Deck[i]);
     for (int c = 1; c <= kDeckSize; ++c) {
-        if ((hidden & (expert::CardSet{1} << c)) == 0) k.seen |= expert::CardSet{1} << c;
+        if ((hidden & CardBit(c)) == 0) k.seen |= CardBit(c);
     }
     k.own = CountersOf(hand);
     k.other = CountersOf(other);
     k.otherDeclined = RankBits(computer ? DeclinedSweep : ComputerDeclinedSweep);
     k.ownDeclined = RankBits(computer ? ComputerDeclinedSweep : DeclinedSweep);
     // The round so far, when the record is whole (every play since the deal is in it).
-    if (Round.playCount == PlayCount % 6) {
+    if (Round.playCount == PlaysIntoRound(PlayCount)) {
         k.round = Round;
         if (!computer) {
             std::swap(k.round.own, k.round.other);
@@ -100,10 +99,15 @@ expert::Knowledge Game::SeatKnowledge(bool computer) const {
     return k;
 }
 
+ChosenPlay Game::ExpertChoice(bool computer) const {
+    const SeatKnowledge knowledge = KnowledgeOf(computer);
+    ChosenPlay choice;
+    pauser_.Think([&] { choice = expert_->Choose(knowledge); });
+    return choice;
+}
+
 int Game::ExpertPlay(const SeatPlays& list, int fallback) {
-    const expert::Knowledge knowledge = SeatKnowledge(true);
-    expert::ExpertChoice choice;
-    pauser_.Think([&] { choice = expert::ChoosePlay(knowledge); });
+    const ChosenPlay choice = ExpertChoice(true);
     for (int p = 0; p < list.count; ++p) {
         const SeatPlay& play = list.plays[p];
         if (MePile.Cards[play.handIndex] == choice.card && TakenSet(play) == choice.takes) return p;
@@ -112,15 +116,12 @@ int Game::ExpertPlay(const SeatPlays& list, int fallback) {
 }
 
 std::optional<PlaySuggestion> Game::ExpertSuggestion() const {
-    const expert::Knowledge knowledge = SeatKnowledge(false);
-    expert::ExpertChoice choice;
-    pauser_.Think([&] { choice = expert::ChoosePlay(knowledge); });
+    const ChosenPlay choice = ExpertChoice(false);
     if (choice.card == 0) return std::nullopt;
     PlaySuggestion out;
     out.card = choice.card;
     for (int f = 1; f <= FloorPile.Count; ++f) {
-        if (choice.takes & (expert::CardSet{1} << FloorPile.Cards[f]))
-            out.takes.push_back(FloorPile.Cards[f]);
+        if (choice.takes & CardBit(FloorPile.Cards[f])) out.takes.push_back(FloorPile.Cards[f]);
     }
     return out;
 }
