@@ -237,6 +237,18 @@ int Likelihood(int gap, int slack) {
     return halvings >= 16 ? 0 : (1 << 16) >> halvings;
 }
 
+/// The search's own seed: the game's, with the position, so the same position is searched
+/// alike every time.
+std::uint64_t PositionSeed(const Knowledge& k) {
+    std::uint64_t seed =
+        MixBits(k.seed ^ MixBits(k.seen) ^ (static_cast<std::uint64_t>(k.playCount) << 56));
+    for (int i = 0; i < k.handCount; ++i)
+        seed = MixBits(seed ^ static_cast<std::uint64_t>(k.hand[i]));
+    for (int f = 0; f < k.floorCount; ++f)
+        seed = MixBits(seed + static_cast<std::uint64_t>(k.floor[f]));
+    return seed;
+}
+
 }  // namespace
 
 int ChoiceShortfall(const Knowledge& k, CardSet otherHand) {
@@ -272,13 +284,7 @@ ExpertChoice ChoosePlay(const Knowledge& k, const SearchSettings& settings) {
         unseen.push_back(static_cast<std::uint8_t>(std::countr_zero(rest)));
     const int handSize = std::min<int>(otherHand, static_cast<int>(unseen.size()));
 
-    std::uint64_t seed =
-        MixBits(k.seed ^ MixBits(k.seen) ^ (static_cast<std::uint64_t>(k.playCount) << 56));
-    for (int i = 0; i < k.handCount; ++i)
-        seed = MixBits(seed ^ static_cast<std::uint64_t>(k.hand[i]));
-    for (int f = 0; f < k.floorCount; ++f)
-        seed = MixBits(seed + static_cast<std::uint64_t>(k.floor[f]));
-    Generator rng(seed);
+    Generator rng(PositionSeed(k));
 
     Context ctx;
     ctx.me = me;

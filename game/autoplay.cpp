@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "game/game.h"
+#include "game/play_text.h"
 
 namespace tazkova::game {
 
@@ -73,9 +74,9 @@ bool Game::AutoPlay(Pile& pile, int first, int last, bool probeOnly) {
     if (computer) ++HumanSeenRanks[CardRank(card)];
     if (chosen.pickedCount == 0) {
         // The human saw the computer let this floor lie: it holds no card of its sum.
-        if (computer && floorSum >= 1 && floorSum <= 10) ComputerDeclinedSweep[floorSum] = 1;
-        if (slot >= 1 && slot <= 3) display_.SetMeBackVisible(slot, false);
-        StatusText.assign(pile.Label).append(" Play ").append(CardName(card));
+        if (computer && floorSum >= 1 && floorSum <= kTopRank) ComputerDeclinedSweep[floorSum] = 1;
+        if (slot >= 1 && slot <= kMeBackCount) display_.SetMeBackVisible(slot, false);
+        DescribePlay(StatusText, pile.Label, card, TakeWord::None);
         MeBackToHide = slot;
         MoveCard(i, pile, FloorPile);
         ReportPlay(pile, card);
@@ -86,7 +87,7 @@ bool Game::AutoPlay(Pile& pile, int first, int last, bool probeOnly) {
         for (int p = 0; p < chosen.pickedCount; ++p) picks += static_cast<char>(chosen.picked[p]);
         return picks;
     });
-    StatusText.assign(pile.Label).append(" Play ").append(CardName(card)).append(" and win ");
+    DescribePlay(StatusText, pile.Label, card, TakeWord::Win);
     MeBackToHide = slot;
     CaptureCard(pile, i, pile);
     for (int p = 0; p < chosen.pickedCount; ++p) {
@@ -96,7 +97,7 @@ bool Game::AutoPlay(Pile& pile, int first, int last, bool probeOnly) {
             if (FloorPile.Cards[f] == c) at = f;
         }
         Trace([&] { return " Picking .. floor card at " + std::to_string(at); });
-        StatusText.append(" ").append(CardName(c));
+        DescribeTaken(StatusText, c);
         CaptureCard(FloorPile, at, pile);
     }
     if (FloorPile.Count == 0) ScoreSweep(pile, floorCount, floorSum);

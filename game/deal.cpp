@@ -55,7 +55,7 @@ void Game::StartHand() {
     BuildGameTitle();
     display_.SetMsg(std::string(texts::kStartOfNewGame) + GameTitle);
     if (AlternateStart) ComputerStarts = !ComputerStarts;
-    for (int i = 0; i < 4; ++i) DealCard(FloorPile, true, true);
+    for (int i = 0; i < kFloorDealCards; ++i) DealCard(FloorPile, true, true);
     LayOutPile(FloorPile, true);
     Input = InputState::ChooseCard;
     PlayCount = 0;
@@ -145,10 +145,10 @@ void Game::DealRound() {
     ComputerDeclinedSweep.fill(0);
     if (!ComputerStarts) Pause(DelayTime / 4);
     display_.SetHourglassCursor();
-    for (int i = 1; i <= 3; ++i) {
-        if (i == 3 && RoundNo >= 1 && RoundNo <= 6)
-            display_.SetDeckStackVisible(7 - RoundNo, false);
-        if (RoundNo == 6) display_.SetLastRoundMarkerVisible(true);
+    for (int i = 1; i <= kHandCards; ++i) {
+        if (i == kHandCards && RoundNo >= 1 && RoundNo <= kRoundsPerHand)
+            display_.SetDeckStackVisible(kRoundsPerHand + 1 - RoundNo, false);
+        if (RoundNo == kRoundsPerHand) display_.SetLastRoundMarkerVisible(true);
         if (ComputerStarts) {
             DealCard(MePile, OpenCards, true);
             DealCard(YouPile, true, false);

@@ -235,7 +235,14 @@ class Game : public GameState {
     void GatherRest(Pile& taker, int step);
     void ScoreDinari(Pile& side, Pile& other, bool computer, HandEndFlags& flags);
     void ScoreNormal();
+    /// The hand's close: the next starter, the match, the game.
     void CloseHand(const HandEndFlags& flags);
+    void ShowMatchWins();
+    /// The totals shown and told, the next starter; true when the match is over.
+    bool SettleHand(const HandEndFlags& flags);
+    /// The match's winner counted and shown; the message that announces it, if any.
+    std::string CloseMatch(const HandEndFlags& flags);
+    void EndGame();
     Side SideOf(const Pile& pile) const { return &pile == &MePile ? Side::Computer : Side::Human; }
     void ApplyOptions(OptionsControls& controls);
     void HumanPlayHandCard(int cardIndex, int k);

@@ -1,6 +1,7 @@
 // The human's side of a play: what a clicked card means, the picked floor cards, and the
 // captures they make. Every click ends in one HumanPlay call.
 #include "game/game.h"
+#include "game/play_text.h"
 
 namespace tazkova::game {
 
@@ -118,14 +119,11 @@ void Game::HumanPlayHandCard(int cardIndex, int k) {
 
     if (rank == floorSum) {
         // The card's rank equals the whole floor: it sweeps every card there.
-        StatusText.assign(YouPile.Label)
-            .append(" Play ")
-            .append(CardName(card))
-            .append(" and win ");
+        DescribePlay(StatusText, YouPile.Label, card, TakeWord::Win);
         NoteSeen(card);
         CaptureCard(YouPile, k, YouPile);
         for (int n = 0; n < floorCount; ++n) {
-            StatusText.append(" ").append(CardName(FloorPile.Cards[1]));
+            DescribeTaken(StatusText, FloorPile.Cards[1]);
             CaptureCard(FloorPile, 1, YouPile);
         }
         ScoreSweep(YouPile, floorCount, floorSum);
@@ -146,11 +144,8 @@ void Game::HumanPlayHandCard(int cardIndex, int k) {
     }
     if (equal == 1) {
         ClearPicks();
-        StatusText.assign(YouPile.Label)
-            .append(" Play ")
-            .append(CardName(card))
-            .append(" and win ")
-            .append(CardName(FloorPile.Cards[at]));
+        DescribePlay(StatusText, YouPile.Label, card, TakeWord::Win);
+        DescribeTaken(StatusText, FloorPile.Cards[at], false);
         NoteSeen(card);
         CaptureCard(YouPile, k, YouPile);
         CaptureCard(FloorPile, at, YouPile);
@@ -166,11 +161,11 @@ void Game::HumanPlayHandCard(int cardIndex, int k) {
         ClearPicks();
         SetCardFrame(cardIndex, true);
         ++PlayCount;
-        StatusText.assign(YouPile.Label).append(" Play ").append(CardName(card));
+        DescribePlay(StatusText, YouPile.Label, card, TakeWord::None);
         NoteSeen(card);
         const int before = RankSum(FloorPile);
         // The human let a floor of this sum lie, so holds no card of that rank this round.
-        if (before >= 1 && before <= 10) DeclinedSweep[before] = 1;
+        if (before >= 1 && before <= kTopRank) DeclinedSweep[before] = 1;
         MoveCard(k, YouPile, FloorPile);
         ReportPlay(YouPile, card);
         AfterHumanPlay();
@@ -195,7 +190,7 @@ void Game::HumanPlayHandCard(int cardIndex, int k) {
 void Game::HumanCapturePicked(int k) {
     const int card = YouPile.Cards[k];
     int takenCount = 0, takenSum = 0;
-    StatusText.assign(YouPile.Label).append(" Play ").append(CardName(card)).append(" and pick ");
+    DescribePlay(StatusText, YouPile.Label, card, TakeWord::Pick);
     NoteSeen(card);
     CaptureCard(YouPile, k, YouPile);
     for (int i = FloorPile.Count; i >= 1; --i) {
@@ -203,7 +198,7 @@ void Game::HumanCapturePicked(int k) {
         const int taken = FloorPile.Cards[i];
         ++takenCount;
         takenSum += CardRank(taken);
-        StatusText.append(" ").append(CardName(taken));
+        DescribeTaken(StatusText, taken);
         CaptureCard(FloorPile, i, YouPile);
     }
     if (FloorPile.Count == 0) ScoreSweep(YouPile, takenCount, takenSum);

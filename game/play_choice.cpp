@@ -13,62 +13,118 @@ int SweepValue(int gameType, int floorCount, int floorSum) {
     return (gameType == 2 || gameType == 3) ? floorSum : gameType * floorCount + 1;
 }
 
-void ListSeatPlays(const SeatView& seat, SeatPlays& out) {
-    out.count = 0;
-    const Pile& pile = *seat.hand;
-    const Pile& floor = *seat.floor;
-    const Pile& own = *seat.own;
-    const Pile& other = *seat.other;
-    const int level = seat.level;
+namespace {
 
-    // Floor snapshot.
-    const int floorCount = floor.Count;
-    const auto& floorSeq = floor.Cards;
-    int floorSum = 0;
-    for (int i = 1; i <= floorCount; ++i) floorSum += CardRank(floorSeq[i]);
-    auto preferred = [&seat](int card) {
-        return seat.reverseGame ? !IsScoringSuit(card) : IsScoringSuit(card);
-    };
-    // The floor cards of each rank in the order a sum capture takes them: a part of a sum
-    // takes the first preferred card of its rank still there, otherwise the first card of
-    // its rank still there, so the n-th part of a rank takes the n-th card of this list.
-    std::array<std::array<int, kDeckSize>, 11> takeOrder;
-    std::array<int, 11> rankCount{};
-    for (const bool wanted : {true, false}) {
-        for (int f = 1; f <= floorCount; ++f) {
-            const int r = CardRank(floorSeq[f]);
-            if (preferred(floorSeq[f]) == wanted) takeOrder[r][rankCount[r]++] = floorSeq[f];
+/// The floor as the plays will take it: its sum, and the cards of each rank in the order a
+/// sum capture takes them. A part of a sum takes the first preferred card of its rank still
+/// there (of the scoring suit; not of it in a reverse game), otherwise the first card of its
+/// rank still there, so the n-th part of a rank takes the n-th card of its list.
+struct FloorReading {
+    int count = 0;
+    int sum = 0;
+    std::array<std::array<int, kDeckSize>, kTopRank + 1> takeOrder;
+    std::array<int, kTopRank + 1> rankCount{};
+    unsigned ranksOnFloor = 0;  // bit r set when the floor holds a card of rank r
+};
+
+/// The level's weights, read from the seat's captures ("own") and the other side's: whether
+/// the sevens point is still open and what a scoring-suit card is worth.
+struct Weights {
+    int sevensOpen = 1;
+    int suitWeight = 1;
+    int sweepValue = 0;
+};
+
+/// Lists and scores the plays of one seat's hand cards, card by card.
+class PlayLister {
+  public:
+    PlayLister(const SeatView& seat, SeatPlays& out) : seat_(seat), out_(out) {
+        ReadFloor();
+        ReadWeights();
+    }
+
+    void ListCard(int i) {
+        const int card = seat_.hand->Cards[i];
+        const int rank = CardRank(card);
+        CardPlays& found = out_.cards[i];
+        found = CardPlays{};
+        if (seat_.sweepByFloorSum && floor_.count > 0 && rank == floor_.sum) {
+            ListSweep(i, card);
+            found.kind = PlayKind::Sweep;
+        } else if (const int same = ListEqualRank(i, card); same > 0) {
+            found.kind = PlayKind::EqualRank;
+            found.sameCount = same;
+        } else if (const int sums = ListSums(i, card); sums > 0) {
+            found.kind = PlayKind::Sum;
+            found.sumCount = sums;
+        } else {
+            SeatPlay play{};
+            play.handIndex = i;
+            play.floorRest = floor_.sum + rank;
+            ScoreLay(play, card);
+            Record(play);
+            found.kind = PlayKind::Lay;
         }
     }
-    unsigned ranksOnFloor = 0;  // bit r set when the floor holds a card of rank r
-    for (int r = 1; r <= 10; ++r) {
-        if (rankCount[r] > 0) ranksOnFloor |= 1u << r;
+
+    /// A floor left at a sum the other side may still hold a card of invites a sweep. A rank
+    /// is out of its hand when all four cards have been seen, or when it let a floor of that
+    /// sum lie this round.
+    void PenaliseExposure() {
+        if (!((seat_.level == 3 || seat_.level == 4) && !seat_.reverseGame)) return;
+        for (int p = 0; p < out_.count; ++p) {
+            const int r = out_.plays[p].floorRest;
+            if (r >= 1 && r <= kTopRank && (*seat_.declinedSweeps)[r] == 0 &&
+                (*seat_.seenRanks)[r] < 4)
+                out_.plays[p].total -= 30;
+        }
     }
 
-    // State weights: whether the sevens point is still open and what a scoring-suit card is
-    // worth, read from the seat's captures ("own") and the other side's.
-    int sevensOpen = 1;
-    if (level != 1) {
-        const bool decided = own.SevenCount > 2 || other.SevenCount > 2 ||
-                             (own.SevenCount == 2 && own.SixSevenCount > 2) ||
-                             (other.SevenCount == 2 && other.SixSevenCount > 2);
-        if (decided) sevensOpen = 0;
+  private:
+    bool Preferred(int card) const {
+        return seat_.reverseGame ? !IsScoringSuit(card) : IsScoringSuit(card);
     }
-    int suitWeight = 1;
-    if (level == 4) {
-        suitWeight = 4;
-    } else if ((level == 2 || level == 3) && seat.dinariRule) {
-        if (other.ScoringSuitCount > 7)
-            suitWeight = 10;
-        else if (own.ScoringSuitCount > 7)
-            suitWeight = 0;
-        else
-            suitWeight = 2;
-    }
-    const int sweepValue = SweepValue(seat.gameType, floorCount, floorSum);
-    const bool exposure = (level == 3 || level == 4) && !seat.reverseGame;
 
-    auto scoreCapture = [&](SeatPlay& play, int card) {
+    void ReadFloor() {
+        const Pile& floor = *seat_.floor;
+        floor_.count = floor.Count;
+        for (int i = 1; i <= floor_.count; ++i) floor_.sum += CardRank(floor.Cards[i]);
+        for (const bool wanted : {true, false}) {
+            for (int f = 1; f <= floor_.count; ++f) {
+                const int c = floor.Cards[f];
+                const int r = CardRank(c);
+                if (Preferred(c) == wanted) floor_.takeOrder[r][floor_.rankCount[r]++] = c;
+            }
+        }
+        for (int r = 1; r <= kTopRank; ++r) {
+            if (floor_.rankCount[r] > 0) floor_.ranksOnFloor |= 1u << r;
+        }
+    }
+
+    void ReadWeights() {
+        const Pile& own = *seat_.own;
+        const Pile& other = *seat_.other;
+        const int level = seat_.level;
+        if (level != 1) {
+            const bool decided = own.SevenCount > 2 || other.SevenCount > 2 ||
+                                 (own.SevenCount == 2 && own.SixSevenCount > 2) ||
+                                 (other.SevenCount == 2 && other.SixSevenCount > 2);
+            if (decided) weights_.sevensOpen = 0;
+        }
+        if (level == 4) {
+            weights_.suitWeight = 4;
+        } else if ((level == 2 || level == 3) && seat_.dinariRule) {
+            if (other.ScoringSuitCount > 7)
+                weights_.suitWeight = 10;
+            else if (own.ScoringSuitCount > 7)
+                weights_.suitWeight = 0;
+            else
+                weights_.suitWeight = 2;
+        }
+        weights_.sweepValue = SweepValue(seat_.gameType, floor_.count, floor_.sum);
+    }
+
+    void ScoreCapture(SeatPlay& play, int card) const {
         const int rank = CardRank(card);
         int sevenOfSuit = card == kHayaCard ? 1 : 0;
         int suitCards = IsScoringSuit(card) ? 1 : 0;
@@ -80,118 +136,114 @@ void ListSeatPlays(const SeatView& seat, SeatPlays& out) {
             const int r = CardRank(c);
             sixSeven += r == 6 ? 1 : (r == 7 ? 2 : 0);
         }
-        const int sweep = floorSum == rank ? sweepValue : 0;
-        play.total = 100 * sevenOfSuit + sweep + suitWeight * suitCards + sevensOpen * sixSeven +
-                     (play.pickedCount + 1);
-    };
-    auto scoreLay = [&](SeatPlay& play, int card) {
+        const int sweep = floor_.sum == rank ? weights_.sweepValue : 0;
+        play.total = 100 * sevenOfSuit + sweep + weights_.suitWeight * suitCards +
+                     weights_.sevensOpen * sixSeven + (play.pickedCount + 1);
+    }
+
+    void ScoreLay(SeatPlay& play, int card) const {
         const int rank = CardRank(card);
+        const bool sevensOpen = weights_.sevensOpen == 1;
+        const bool suitCounts = weights_.suitWeight != 0;
         int suit = 0;
         if (IsScoringSuit(card)) {
             if (rank == 7)
                 suit = -50;
-            else if (rank == 6 && sevensOpen == 1 && suitWeight != 0)
+            else if (rank == 6 && sevensOpen && suitCounts)
                 suit = -12;
-            else if (suitWeight != 0)
+            else if (suitCounts)
                 suit = -11;
         }
         int lay = -rank;
-        if (rank == 7 && sevensOpen == 1)
+        if (rank == 7 && sevensOpen)
             lay = -13;
-        else if (rank == 6 && sevensOpen == 1)
+        else if (rank == 6 && sevensOpen)
             lay = -12;
         play.total = suit + lay;
-    };
-    auto record = [&out](const SeatPlay& play) {
-        if (out.count < SeatPlays::kCapacity) out.plays[out.count++] = play;
-    };
+    }
 
-    for (int i = seat.first; i <= seat.last; ++i) {
-        const int card = pile.Cards[i];
-        const int rank = CardRank(card);
-        CardPlays& found = out.cards[i];
-        found = CardPlays{};
+    void Record(const SeatPlay& play) {
+        if (out_.count < SeatPlays::kCapacity) out_.plays[out_.count++] = play;
+    }
 
-        if (seat.sweepByFloorSum && floorCount > 0 && rank == floorSum) {
-            // The card takes the whole floor, in floor order.
-            SeatPlay play{};
-            play.handIndex = i;
-            for (int f = 1; f <= floorCount && play.pickedCount < 10; ++f)
-                play.picked[play.pickedCount++] = floorSeq[f];
-            play.floorRest = 0;
-            scoreCapture(play, card);
-            record(play);
-            found.kind = PlayKind::Sweep;
-            continue;
-        }
-
-        // Equal rank: the last preferred card of the rank, otherwise the first of the rank.
-        int sameCount = 0, firstSame = 0, lastPreferred = 0;
-        for (int f = 1; f <= floorCount; ++f) {
-            if (CardRank(floorSeq[f]) != rank) continue;
-            ++sameCount;
-            if (firstSame == 0) firstSame = floorSeq[f];
-            if (preferred(floorSeq[f])) lastPreferred = floorSeq[f];
-        }
-        if (sameCount > 0) {
-            SeatPlay play{};
-            play.handIndex = i;
-            play.picked[0] = lastPreferred != 0 ? lastPreferred : firstSame;
-            play.pickedCount = 1;
-            play.floorRest = floorSum - rank;
-            scoreCapture(play, card);
-            record(play);
-            found.kind = PlayKind::EqualRank;
-            found.sameCount = sameCount;
-            continue;
-        }
-
-        if (rank >= 2 && rank <= 10) {
-            const SumPartitionRow& row = SumPartitionRows()[rank];
-            for (int t = 0; t < row.count; ++t) {
-                const SumPartition& token = row.ways[t];
-                // A sum with a part of a rank the floor lacks cannot be made.
-                if ((token.ranks & ~ranksOnFloor) != 0) continue;
-                std::array<int, 11> taken{};  // parts of each rank taken so far
-                SeatPlay play{};
-                int takenSum = 0;
-                for (int d = 0; d < token.length; ++d) {
-                    // A part whose rank has no card left is skipped: the sum then falls short.
-                    const int digit = token.parts[d];
-                    if (taken[digit] == rankCount[digit]) continue;
-                    play.picked[play.pickedCount++] = takeOrder[digit][taken[digit]++];
-                    takenSum += digit;
-                }
-                if (takenSum != rank) continue;
-                ++found.sumCount;
-                play.handIndex = i;
-                play.floorRest = floorSum - rank;
-                scoreCapture(play, card);
-                record(play);
-            }
-        }
-        if (found.sumCount > 0) {
-            found.kind = PlayKind::Sum;
-            continue;
-        }
+    /// The card takes the whole floor, in floor order.
+    void ListSweep(int i, int card) {
         SeatPlay play{};
         play.handIndex = i;
-        play.floorRest = floorSum + rank;
-        scoreLay(play, card);
-        record(play);
-        found.kind = PlayKind::Lay;
+        for (int f = 1; f <= floor_.count && play.pickedCount < 10; ++f)
+            play.picked[play.pickedCount++] = seat_.floor->Cards[f];
+        play.floorRest = 0;
+        ScoreCapture(play, card);
+        Record(play);
     }
 
-    // Exposure: a floor left at a sum the other side may still hold a card of invites a
-    // sweep. A rank is out of its hand when all four cards have been seen, or when it let a
-    // floor of that sum lie this round.
-    if (exposure) {
-        for (int p = 0; p < out.count; ++p) {
-            const int r = out.plays[p].floorRest;
-            if (r >= 1 && r <= 10 && (*seat.declinedSweeps)[r] == 0 && (*seat.seenRanks)[r] < 4)
-                out.plays[p].total -= 30;
+    /// Equal rank: the last preferred card of the rank, otherwise the first of the rank.
+    /// Returns the floor cards of the rank (0: no such play).
+    int ListEqualRank(int i, int card) {
+        const int rank = CardRank(card);
+        int sameCount = 0, firstSame = 0, lastPreferred = 0;
+        for (int f = 1; f <= floor_.count; ++f) {
+            const int c = seat_.floor->Cards[f];
+            if (CardRank(c) != rank) continue;
+            ++sameCount;
+            if (firstSame == 0) firstSame = c;
+            if (Preferred(c)) lastPreferred = c;
         }
+        if (sameCount == 0) return 0;
+        SeatPlay play{};
+        play.handIndex = i;
+        play.picked[0] = lastPreferred != 0 ? lastPreferred : firstSame;
+        play.pickedCount = 1;
+        play.floorRest = floor_.sum - rank;
+        ScoreCapture(play, card);
+        Record(play);
+        return sameCount;
     }
+
+    /// Every way of taking floor cards whose ranks add up to the card's, in the table's order.
+    /// Returns how many were found.
+    int ListSums(int i, int card) {
+        const int rank = CardRank(card);
+        if (rank < 2 || rank > kTopRank) return 0;
+        int found = 0;
+        const SumPartitionRow& row = SumPartitionRows()[rank];
+        for (int t = 0; t < row.count; ++t) {
+            const SumPartition& way = row.ways[t];
+            // A sum with a part of a rank the floor lacks cannot be made.
+            if ((way.ranks & ~floor_.ranksOnFloor) != 0) continue;
+            std::array<int, kTopRank + 1> taken{};  // parts of each rank taken so far
+            SeatPlay play{};
+            int takenSum = 0;
+            for (int d = 0; d < way.length; ++d) {
+                // A part whose rank has no card left is skipped: the sum then falls short.
+                const int digit = way.parts[d];
+                if (taken[digit] == floor_.rankCount[digit]) continue;
+                play.picked[play.pickedCount++] = floor_.takeOrder[digit][taken[digit]++];
+                takenSum += digit;
+            }
+            if (takenSum != rank) continue;
+            ++found;
+            play.handIndex = i;
+            play.floorRest = floor_.sum - rank;
+            ScoreCapture(play, card);
+            Record(play);
+        }
+        return found;
+    }
+
+    const SeatView& seat_;
+    SeatPlays& out_;
+    FloorReading floor_;
+    Weights weights_;
+};
+
+}  // namespace
+
+void ListSeatPlays(const SeatView& seat, SeatPlays& out) {
+    out.count = 0;
+    PlayLister lister(seat, out);
+    for (int i = seat.first; i <= seat.last; ++i) lister.ListCard(i);
+    lister.PenaliseExposure();
 }
 
 int BestSeatPlay(const SeatPlays& list, bool reverseGame) {

@@ -185,6 +185,39 @@ void Game::ScoreNormal() {
 }
 
 void Game::CloseHand(const HandEndFlags& flags) {
+    if (!SettleHand(flags)) {
+        PlayWave(Wave::ResultsTune);
+        dialogs_.ShowResults(Results);
+        display_.RepaintMainWindow();
+        StartHand();
+        return;
+    }
+    const std::string matchMessage = CloseMatch(flags);
+    if (MeMatchWins >= 2 || YouMatchWins >= 2) {
+        EndGame();
+        return;
+    }
+    PlayWave(Wave::ResultsTune);
+    if (!matchMessage.empty()) Results.status = matchMessage + " " + std::to_string(MatchNumber);
+    dialogs_.ShowResults(Results);
+    display_.RepaintMainWindow();
+    if (!matchMessage.empty()) {
+        ShowMessage(Results.status);
+        Results.status = matchMessage + " " + std::to_string(MatchNumber);
+    }
+    ++MatchNumber;
+    MePile.Score = 0;
+    YouPile.Score = 0;
+    HandNumber = 0;
+    StartHand();
+}
+
+void Game::ShowMatchWins() {
+    Results.scores.computer.matchWins = MeMatchWins;
+    Results.scores.human.matchWins = YouMatchWins;
+}
+
+bool Game::SettleHand(const HandEndFlags& flags) {
     // The side ahead starts the next hand; a side that took all ten scoring cards does.
     if (MePile.Score > YouPile.Score)
         ComputerStarts = true;
@@ -193,13 +226,9 @@ void Game::CloseHand(const HandEndFlags& flags) {
     if (flags.meTookAllTen) ComputerStarts = true;
     if (flags.youTookAllTen) ComputerStarts = false;
 
-    auto showMatchWins = [this] {
-        Results.scores.computer.matchWins = MeMatchWins;
-        Results.scores.human.matchWins = YouMatchWins;
-    };
     Results.scores.computer.matchTotal = MePile.Score;
     Results.scores.human.matchTotal = YouPile.Score;
-    showMatchWins();
+    ShowMatchWins();
     listeners_.HandScored(Results.scores);
     display_.SetMsg("Result:  Me =" + std::to_string(MePile.Score) +
                     " You =" + std::to_string(YouPile.Score));
@@ -215,18 +244,11 @@ void Game::CloseHand(const HandEndFlags& flags) {
         YouPile.Score = target;
         MePile.Score = 0;
     }
+    return flags.closedBySuit ||
+           ((MePile.Score >= target || YouPile.Score >= target) && MePile.Score != YouPile.Score);
+}
 
-    const bool matchOver =
-        flags.closedBySuit ||
-        ((MePile.Score >= target || YouPile.Score >= target) && MePile.Score != YouPile.Score);
-    if (!matchOver) {
-        PlayWave(Wave::ResultsTune);
-        dialogs_.ShowResults(Results);
-        display_.RepaintMainWindow();
-        StartHand();
-        return;
-    }
-
+std::string Game::CloseMatch(const HandEndFlags& flags) {
     if (AlternateStart) ComputerStarts = !ComputerStarts;
     const bool computerWon = MePile.Score > YouPile.Score;
     std::string matchMessage;
@@ -257,46 +279,32 @@ void Game::CloseHand(const HandEndFlags& flags) {
         }
         if (!AlternateStart) ComputerStarts = true;
     }
-    showMatchWins();
+    ShowMatchWins();
     // In a reverse game the side with the smaller total takes the match.
     const Side matchWinner = computerWon != ReverseGame ? Side::Computer : Side::Human;
     listeners_.MatchEnded({MatchNumber, matchWinner, MePile.Score, YouPile.Score});
+    return matchMessage;
+}
 
-    if (MeMatchWins >= 2 || YouMatchWins >= 2) {
-        if (MeMatchWins >= 2) {
-            StatusText = Text(ReverseGame ? texts::kYouHaveWon : texts::kBeatenYou);
-        } else {
-            StatusText = Text(ReverseGame ? texts::kBeatenYouShort : texts::kYouHaveWon);
-        }
-        if (Results.status.empty()) Results.status = StatusText;
-        display_.SetMsg("");
-        if (StatusText == texts::kYouHaveWon)
-            Results.SetFaces(Face::ComputerDispleased, Face::HumanTriumphant);
-        else
-            Results.SetFaces(Face::ComputerTriumphant, Face::HumanDispleased);
-        dialogs_.ShowResults(Results);
-        PlayWave(Wave::Applause);
-        ShowMessage(Text(texts::kGameOver) + StatusText);
-        display_.RepaintMainWindow();
-        GameActive = false;
-        // A reverse game is won by the side with fewer matches.
-        listeners_.GameEnded((MeMatchWins >= 2) != ReverseGame ? Side::Computer : Side::Human);
-        return;
+void Game::EndGame() {
+    if (MeMatchWins >= 2) {
+        StatusText = Text(ReverseGame ? texts::kYouHaveWon : texts::kBeatenYou);
+    } else {
+        StatusText = Text(ReverseGame ? texts::kBeatenYouShort : texts::kYouHaveWon);
     }
-
-    PlayWave(Wave::ResultsTune);
-    if (!matchMessage.empty()) Results.status = matchMessage + " " + std::to_string(MatchNumber);
+    if (Results.status.empty()) Results.status = StatusText;
+    display_.SetMsg("");
+    if (StatusText == texts::kYouHaveWon)
+        Results.SetFaces(Face::ComputerDispleased, Face::HumanTriumphant);
+    else
+        Results.SetFaces(Face::ComputerTriumphant, Face::HumanDispleased);
     dialogs_.ShowResults(Results);
+    PlayWave(Wave::Applause);
+    ShowMessage(Text(texts::kGameOver) + StatusText);
     display_.RepaintMainWindow();
-    if (!matchMessage.empty()) {
-        ShowMessage(Results.status);
-        Results.status = matchMessage + " " + std::to_string(MatchNumber);
-    }
-    ++MatchNumber;
-    MePile.Score = 0;
-    YouPile.Score = 0;
-    HandNumber = 0;
-    StartHand();
+    GameActive = false;
+    // A reverse game is won by the side with fewer matches.
+    listeners_.GameEnded((MeMatchWins >= 2) != ReverseGame ? Side::Computer : Side::Human);
 }
 
 }  // namespace tazkova::game

@@ -7,11 +7,9 @@
 
 namespace tazkova::game {
 
-/// A card image, and the frame drawn behind it.
+/// A card image.
 inline constexpr int kCardWidth = 71;
 inline constexpr int kCardHeight = 96;
-inline constexpr int kFrameWidth = 73;
-inline constexpr int kFrameHeight = 100;
 /// A frame lies this far right of its card's left edge, at the same top.
 inline constexpr int kFrameShift = 2;
 /// Where the frames wait before their card is first placed.

@@ -7,11 +7,11 @@ void Game::AfterHumanPlay() {
     MeBackToHide = 0;
     ShowPlay(DelayTime / 2);
     PickedSet.reset();
-    if (PlayCount == 36) {
+    if (PlayCount == kPlaysPerHand) {
         EndHand();
         return;
     }
-    if (PlayCount % 6 == 0) {
+    if (EndsRound(PlayCount)) {
         DealRound();
         return;
     }
@@ -19,9 +19,9 @@ void Game::AfterHumanPlay() {
         ComputerTurn(MePile);
         ++PlayCount;
         ShowPlay(DelayTime);
-        if (PlayCount == 36) {
+        if (PlayCount == kPlaysPerHand) {
             EndHand();
-        } else if (PlayCount % 6 == 0) {
+        } else if (EndsRound(PlayCount)) {
             DealRound();
         }
     }
@@ -31,7 +31,7 @@ void Game::AfterHumanPlay() {
 void Game::ShowPlay(int n) {
     display_.SetMsg(StatusText);
     display_.SetCounters({MatchNumber, HandNumber, RoundNo - 1});
-    if (!OpenCards && MeBackToHide >= 1 && MeBackToHide <= 3) {
+    if (!OpenCards && MeBackToHide >= 1 && MeBackToHide <= kMeBackCount) {
         display_.SetMeBackVisible(MeBackToHide, false);
         display_.RedrawMeBack(MeBackToHide);
         Pause(DelayTime / 20);
