@@ -37,8 +37,8 @@ struct TableOf {
     explicit TableOf(std::uint32_t advance) {
         game.SetExpertPlayer(&expert::StandardPlayer());
         game.Startup({SeedChoice::Kind::Advance, advance}, 0);
-        game.SoundOn = true;
-        game.DelayTime = 0;
+        game.SetSoundOn(true);
+        game.SetDelayTime(0);
     }
 };
 
@@ -52,12 +52,12 @@ class ScriptedHuman {
     /// there is nothing the human can play.
     const std::vector<int>& NextPlay(const Game& g) {
         clicks_.clear();
-        if (g.Input == InputState::PickFloor) {
+        if (g.State().Input == InputState::PickFloor) {
             PickSum(g);
-        } else if (g.YouPile.Count > 0) {
+        } else if (g.State().YouPile.Count > 0) {
             const int k =
-                1 + static_cast<int>(Next() % static_cast<std::uint32_t>(g.YouPile.Count));
-            clicks_.push_back(g.YouPile.Cards[k] - 1);
+                1 + static_cast<int>(Next() % static_cast<std::uint32_t>(g.State().YouPile.Count));
+            clicks_.push_back(g.State().YouPile.Cards[k] - 1);
         }
         return clicks_;
     }
@@ -71,11 +71,11 @@ class ScriptedHuman {
     /// The first set of floor cards, in floor order, whose ranks add up to the rank of the
     /// chosen hand card: the game asks when there is more than one way to take.
     void PickSum(const Game& g) {
-        if (g.SelectedSlot < 1 || g.SelectedSlot > g.YouPile.Count) return;
-        const int target = CardRank(g.YouPile.Cards[g.SelectedSlot]);
+        if (g.State().SelectedSlot < 1 || g.State().SelectedSlot > g.State().YouPile.Count) return;
+        const int target = CardRank(g.State().YouPile.Cards[g.State().SelectedSlot]);
         std::vector<int> chosen;
-        if (Search(g.FloorPile, 1, target, chosen)) {
-            for (const int f : chosen) clicks_.push_back(g.FloorPile.Cards[f] - 1);
+        if (Search(g.State().FloorPile, 1, target, chosen)) {
+            for (const int f : chosen) clicks_.push_back(g.State().FloorPile.Cards[f] - 1);
         }
     }
 
@@ -122,7 +122,7 @@ void BM_AutoPlayWorstCase(benchmark::State& state) {
     const int smallRanks = static_cast<int>(state.range(0));  // floor: every card of ranks 1..n
     Table t(5);
     t.game.NewGame();
-    Pile me = t.game.MePile, floor = t.game.FloorPile;
+    Pile me = t.game.State().MePile, floor = t.game.State().FloorPile;
     me.Count = 3;
     me.Cards.fill(0);
     me.Slots.fill(0);
@@ -140,21 +140,21 @@ void BM_AutoPlayWorstCase(benchmark::State& state) {
             floor.Slots[floor.Count] = floor.Count;
         }
     }
-    t.game.PlayCount = 1;
+    StateEditor::Of(t.game).PlayCount = 1;
     t.table.TakeEvents();
 
     for (auto _ : state) {
-        t.game.MePile = me;
-        t.game.FloorPile = floor;
-        benchmark::DoNotOptimize(t.game.AutoPlay(t.game.MePile, 1, 3, false));
-        benchmark::DoNotOptimize(t.game.MePile.CardCount);
+        StateEditor::Of(t.game).MePile = me;
+        StateEditor::Of(t.game).FloorPile = floor;
+        benchmark::DoNotOptimize(t.game.AutoPlay(StateEditor::Of(t.game).MePile, 1, 3, false));
+        benchmark::DoNotOptimize(t.game.State().MePile.CardCount);
         benchmark::DoNotOptimize(t.table.TakeEvents());
     }
     // The search must have found a sum capture for every king, and carried one out.
-    if (t.game.SumCaptureCount < 3 || t.game.FloorPile.Count >= floor.Count)
+    if (t.game.State().SumCaptureCount < 3 || t.game.State().FloorPile.Count >= floor.Count)
         state.SkipWithError("the computer did not take by sum");
     state.counters["floor"] = floor.Count;
-    state.counters["sum_plays"] = t.game.SumCaptureCount;
+    state.counters["sum_plays"] = t.game.State().SumCaptureCount;
 }
 BENCHMARK(BM_AutoPlayWorstCase)->Arg(3)->Arg(4)->Arg(6)->Arg(9)->ArgName("ranks_1_to");
 
@@ -165,14 +165,16 @@ void BM_AutoPlayDealtPosition(benchmark::State& state) {
     ScriptedHuman human(3);
     std::int64_t events = 0;
     // Play on until the floor holds several cards and the computer two or more.
-    for (int i = 0; i < 500 && !(t.game.FloorPile.Count >= 6 && t.game.MePile.Count >= 2); ++i)
+    for (int i = 0;
+         i < 500 && !(t.game.State().FloorPile.Count >= 6 && t.game.State().MePile.Count >= 2); ++i)
         HumanPlays(t, human, events);
-    const Pile me = t.game.MePile, floor = t.game.FloorPile;
+    const Pile me = t.game.State().MePile, floor = t.game.State().FloorPile;
     t.table.TakeEvents();
     for (auto _ : state) {
-        t.game.MePile = me;
-        t.game.FloorPile = floor;
-        benchmark::DoNotOptimize(t.game.AutoPlay(t.game.MePile, 1, me.Count, false));
+        StateEditor::Of(t.game).MePile = me;
+        StateEditor::Of(t.game).FloorPile = floor;
+        benchmark::DoNotOptimize(
+            t.game.AutoPlay(StateEditor::Of(t.game).MePile, 1, me.Count, false));
         benchmark::DoNotOptimize(t.table.TakeEvents());
     }
     state.counters["floor"] = floor.Count;
@@ -200,13 +202,13 @@ void BM_Shuffle(benchmark::State& state) {
     Table t(5);
     for (auto _ : state) {
         t.game.Shuffle();
-        benchmark::DoNotOptimize(t.game.Deck);
+        benchmark::DoNotOptimize(t.game.State().Deck);
         benchmark::DoNotOptimize(t.table.TakeEvents());
     }
     // The deck must still hold every card once.
     std::vector<bool> seen(kDeckSize + 1, false);
     for (int i = 1; i <= kDeckSize; ++i) {
-        const int c = t.game.Deck[i];
+        const int c = t.game.State().Deck[i];
         if (c < 1 || c > kDeckSize || seen[c]) state.SkipWithError("the shuffle lost a card");
         if (c >= 1 && c <= kDeckSize) seen[c] = true;
     }
@@ -227,10 +229,10 @@ void BM_Hand(benchmark::State& state) {
     t.table.TakeEvents();
     std::int64_t events = 0;
     for (auto _ : state) {
-        if (!t.game.GameActive) t.game.NewGame();
-        const int hand = t.game.HandNumber, match = t.game.MatchNumber;
-        for (int plays = 0;
-             t.game.GameActive && t.game.HandNumber == hand && t.game.MatchNumber == match;
+        if (!t.game.State().GameActive) t.game.NewGame();
+        const int hand = t.game.State().HandNumber, match = t.game.State().MatchNumber;
+        for (int plays = 0; t.game.State().GameActive && t.game.State().HandNumber == hand &&
+                            t.game.State().MatchNumber == match;
              ++plays) {
             if (!HumanPlays(t, human, events) || plays > 10000) {
                 state.SkipWithError("the scripted human could not play");
@@ -254,18 +256,18 @@ void BM_Game(benchmark::State& state) {
     for (auto _ : state) {
         t.game.NewGame();
         int hand = 0, match = 0;
-        for (int plays = 0; t.game.GameActive; ++plays) {
-            if (t.game.HandNumber != hand || t.game.MatchNumber != match) {
+        for (int plays = 0; t.game.State().GameActive; ++plays) {
+            if (t.game.State().HandNumber != hand || t.game.State().MatchNumber != match) {
                 ++hands;
-                hand = t.game.HandNumber;
-                match = t.game.MatchNumber;
+                hand = t.game.State().HandNumber;
+                match = t.game.State().MatchNumber;
             }
             if (!HumanPlays(t, human, events) || plays > 100000) {
                 state.SkipWithError("the scripted human could not play");
                 return;
             }
         }
-        if (t.game.MeMatchWins != 2 && t.game.YouMatchWins != 2)
+        if (t.game.State().MeMatchWins != 2 && t.game.State().YouMatchWins != 2)
             state.SkipWithError("the game ended without a winner");
     }
     state.counters["games/s"] =
@@ -288,11 +290,11 @@ void BM_GameThroughDriver(benchmark::State& state) {
     for (auto _ : state) {
         bytes += static_cast<std::int64_t>(d.Execute("new").value_or("").size());
         int hand = 0, match = 0;
-        for (int plays = 0; d.game().GameActive; ++plays) {
-            if (d.game().HandNumber != hand || d.game().MatchNumber != match) {
+        for (int plays = 0; d.game().State().GameActive; ++plays) {
+            if (d.game().State().HandNumber != hand || d.game().State().MatchNumber != match) {
                 ++hands;
-                hand = d.game().HandNumber;
-                match = d.game().MatchNumber;
+                hand = d.game().State().HandNumber;
+                match = d.game().State().MatchNumber;
             }
             const std::vector<int>& clicks = human.NextPlay(d.game());
             if (clicks.empty() || plays > 100000) {
@@ -324,14 +326,14 @@ const std::vector<expert::Knowledge>& ExpertPositions() {
         Game game(table, table, table, table);
         game.SetExpertPlayer(&expert::StandardPlayer());
         game.Startup({SeedChoice::Kind::Advance, 99}, 0);
-        game.DelayTime = 0;
+        game.SetDelayTime(0);
         for (int g = 0; g < 20; ++g) {
             game.NewGame();
-            while (game.GameActive) {
+            while (game.State().GameActive) {
                 out.push_back(game.KnowledgeOf(false));
                 const auto play = game.SuggestPlay(4);
                 game.HumanPlay(play->card - 1);
-                if (game.Input == InputState::PickFloor) {
+                if (game.State().Input == InputState::PickFloor) {
                     for (const int card : play->takes) game.HumanPlay(card - 1);
                 }
             }

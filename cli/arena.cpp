@@ -112,17 +112,18 @@ bool ParseLevels(std::string_view text, std::vector<std::pair<int, int>>& pairs)
 
 /// The human's seat plays its level's choice through a player's clicks.
 void HumanSeatTurn(Game& game, int level) {
-    const int match = game.MatchNumber, hand = game.HandNumber, plays = game.PlayCount;
+    const int match = game.State().MatchNumber, hand = game.State().HandNumber,
+              plays = game.State().PlayCount;
     const std::optional<PlaySuggestion> play = game.SuggestPlay(level);
     if (!play) throw std::logic_error("the human's seat has no play in a running game");
     // The clicks a player makes: the hand card, then, when the game asks, the floor cards.
     game.HumanPlay(play->card - 1);
-    if (game.Input == InputState::PickFloor) {
+    if (game.State().Input == InputState::PickFloor) {
         for (const int card : play->takes) game.HumanPlay(card - 1);
     }
-    const bool newHand = game.MatchNumber != match || game.HandNumber != hand;
-    if (game.GameActive &&
-        (game.Input != InputState::ChooseCard || (!newHand && game.PlayCount == plays)))
+    const bool newHand = game.State().MatchNumber != match || game.State().HandNumber != hand;
+    if (game.State().GameActive && (game.State().Input != InputState::ChooseCard ||
+                                    (!newHand && game.State().PlayCount == plays)))
         throw std::logic_error("the human seat's clicks did not make its play");
 }
 
@@ -234,19 +235,20 @@ ArenaOutcome PlayGame(const ArenaSettings& settings, int humanLevel, int compute
         void GameEnded(Side side) override { winner = side; }
     } watch;
     game.AddListener(watch);
-    game.Rng.SetState(gameSeed);
+    game.SetGeneratorState(gameSeed);
     game.Startup({SeedChoice::Kind::Untouched, 0}, 0);
-    game.DelayTime = 0;
+    game.SetDelayTime(0);
     ArenaOptions options(settings, computerLevel);
     game.RunOptions(options);
     game.NewGame();
 
     int hands = 1;
-    while (game.GameActive) {
-        const int match = game.MatchNumber, hand = game.HandNumber;
+    while (game.State().GameActive) {
+        const int match = game.State().MatchNumber, hand = game.State().HandNumber;
         HumanSeatTurn(game, humanLevel);
-        const bool newHand = game.MatchNumber != match || game.HandNumber != hand;
-        if (newHand && game.GameActive && ++hands > kArenaHandCap) return ArenaOutcome::Draw;
+        const bool newHand = game.State().MatchNumber != match || game.State().HandNumber != hand;
+        if (newHand && game.State().GameActive && ++hands > kArenaHandCap)
+            return ArenaOutcome::Draw;
     }
     return watch.winner == Side::Human ? ArenaOutcome::HumanWon : ArenaOutcome::ComputerWon;
 }
@@ -263,16 +265,16 @@ std::pair<int, int> PlayArenaHand(const ArenaSettings& settings, int humanLevel,
     TimedTable table(thinkMs);
     Game game(table, table, table, table);
     game.SetExpertPlayer(&expert::StandardPlayer());
-    game.Rng.SetState(dealSeed);
+    game.SetGeneratorState(dealSeed);
     game.Startup({SeedChoice::Kind::Untouched, 0}, 0);
-    game.DelayTime = 0;
+    game.SetDelayTime(0);
     ArenaOptions options(settings, computerLevel);
     game.RunOptions(options);
     // The computer's first play, should it start, is made by NewGame: time it too.
     game.NewGame();
-    while (game.GameActive && game.MatchNumber == 1 && game.HandNumber == 1)
+    while (game.State().GameActive && game.State().MatchNumber == 1 && game.State().HandNumber == 1)
         HumanSeatTurn(game, humanLevel);
-    return {HandPoints(game.Results, false), HandPoints(game.Results, true)};
+    return {HandPoints(game.State().Results, false), HandPoints(game.State().Results, true)};
 }
 
 namespace {

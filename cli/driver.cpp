@@ -174,7 +174,7 @@ Driver::Driver() : game_(table_, table_, table_, table_), options_(table_) {
 
 std::string Driver::Start(const SeedChoice& seed, std::uint32_t clockMs) {
     game_.Startup(seed, clockMs);
-    game_.SoundOn = true;
+    game_.SetSoundOn(true);
     ordered_json line{{"cmd", "start"}, {"banner", Game::Banner()}};
     line["events"] = TakeEventsJson();
     return DumpLine(line);
@@ -272,10 +272,10 @@ Driver::Answer Driver::RunCommand(const std::vector<std::string_view>& words) {
         game_.ShowResultsSheet();
     } else if (command == "delay") {
         ExpectArguments(words, 1, "delay N");
-        game_.DelayTime = IntegerArgument(words[1], "delay", 0, 4000);
+        game_.SetDelayTime(IntegerArgument(words[1], "delay", 0, 4000));
     } else if (command == "sound") {
         ExpectArguments(words, 0, "sound");
-        game_.SoundOn = !game_.SoundOn;
+        game_.SetSoundOn(!game_.State().SoundOn);
     } else if (command == "state") {
         ExpectArguments(words, 0, "state");
         return Answer::State;
@@ -305,42 +305,42 @@ ordered_json Driver::TakeEventsJson() {
 ordered_json Driver::StateJson() const {
     const Game& g = game_;
     ordered_json picked = ordered_json::array();
-    for (std::size_t i = 0; i < g.PickedSet.size(); ++i) {
-        if (g.PickedSet.test(i)) picked.push_back(i);
+    for (std::size_t i = 0; i < g.State().PickedSet.size(); ++i) {
+        if (g.State().PickedSet.test(i)) picked.push_back(i);
     }
     ordered_json s;
-    s["RandSeed"] = g.Rng.State();
-    s["InputState"] = static_cast<int>(g.Input);
-    s["SelectedSlot"] = g.SelectedSlot;
-    s["PlayCount"] = g.PlayCount;
-    s["RoundNo"] = g.RoundNo;
-    s["HandNumber"] = g.HandNumber;
-    s["MatchNumber"] = g.MatchNumber;
-    s["MeMatchWins"] = g.MeMatchWins;
-    s["YouMatchWins"] = g.YouMatchWins;
-    s["ComputerStarts"] = g.ComputerStarts;
-    s["GameActive"] = g.GameActive;
-    s["DeckPos"] = g.DeckPos;
-    s["Deck"] = FromOne(g.Deck, kDeckSize);
-    s["SeenRanks"] = FromOne(g.SeenRanks, 10);
-    s["DeclinedSweep"] = FromOne(g.DeclinedSweep, 10);
+    s["RandSeed"] = g.State().Rng.State();
+    s["InputState"] = static_cast<int>(g.State().Input);
+    s["SelectedSlot"] = g.State().SelectedSlot;
+    s["PlayCount"] = g.State().PlayCount;
+    s["RoundNo"] = g.State().RoundNo;
+    s["HandNumber"] = g.State().HandNumber;
+    s["MatchNumber"] = g.State().MatchNumber;
+    s["MeMatchWins"] = g.State().MeMatchWins;
+    s["YouMatchWins"] = g.State().YouMatchWins;
+    s["ComputerStarts"] = g.State().ComputerStarts;
+    s["GameActive"] = g.State().GameActive;
+    s["DeckPos"] = g.State().DeckPos;
+    s["Deck"] = FromOne(g.State().Deck, kDeckSize);
+    s["SeenRanks"] = FromOne(g.State().SeenRanks, 10);
+    s["DeclinedSweep"] = FromOne(g.State().DeclinedSweep, 10);
     s["PickedSet"] = std::move(picked);
-    s["StatusText"] = g.StatusText;
+    s["StatusText"] = g.State().StatusText;
     s["Msg"] = table_.Msg();
     s["Counters"] = table_.CountersLabel();
-    s["Level"] = g.Level;
-    s["GameType"] = g.GameType;
-    s["TargetScore"] = g.TargetScore;
-    s["DinariRule"] = g.DinariRule;
-    s["OpenCards"] = g.OpenCards;
-    s["AlternateStart"] = g.AlternateStart;
-    s["ReverseGame"] = g.ReverseGame;
-    s["DelayTime"] = g.DelayTime;
-    s["SoundOn"] = g.SoundOn;
-    s["GameTitle"] = g.GameTitle;
-    s["MePile"] = PileJson(g.MePile);
-    s["YouPile"] = PileJson(g.YouPile);
-    s["FloorPile"] = PileJson(g.FloorPile);
+    s["Level"] = g.State().Level;
+    s["GameType"] = g.State().GameType;
+    s["TargetScore"] = g.State().TargetScore;
+    s["DinariRule"] = g.State().DinariRule;
+    s["OpenCards"] = g.State().OpenCards;
+    s["AlternateStart"] = g.State().AlternateStart;
+    s["ReverseGame"] = g.State().ReverseGame;
+    s["DelayTime"] = g.State().DelayTime;
+    s["SoundOn"] = g.State().SoundOn;
+    s["GameTitle"] = g.State().GameTitle;
+    s["MePile"] = PileJson(g.State().MePile);
+    s["YouPile"] = PileJson(g.State().YouPile);
+    s["FloorPile"] = PileJson(g.State().FloorPile);
     ordered_json images = ordered_json::array();
     for (const ImageState& i : table_.Images())
         images.push_back({i.left, i.top, i.visible, i.enabled, i.tag});
@@ -354,7 +354,7 @@ ordered_json Driver::StateJson() const {
     s["MeBacks"] = std::move(backs);
     s["Kurtut"] = table_.LastRoundMarker();
     s["OfficeLogo"] = table_.OfficeLogo();
-    s["Results"] = SheetJson(g.Results);
+    s["Results"] = SheetJson(g.State().Results);
     return s;
 }
 

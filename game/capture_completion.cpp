@@ -25,7 +25,8 @@ std::vector<int> CardsCompletingACapture(const std::vector<int>& floorRanks,
     return cards;
 }
 
-std::vector<int> WaitedForCards(const Game& game) {
+std::vector<int> WaitedForCards(const Game& table) {
+    const GameState& game = table.State();
     if (game.Input != InputState::PickFloor || game.SelectedSlot < 1 ||
         game.SelectedSlot > game.YouPile.Count)
         return {};

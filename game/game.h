@@ -93,11 +93,21 @@ struct GameState {
 /// memory, the options and the score sheet, with the routines of the deal, the turn flow,
 /// both players' moves and the scoring. The window (or the headless driver) owns one and
 /// provides the display, sound, pause and dialog ports; a test makes a fresh one each time.
-class Game : public GameState {
+class Game : private GameState {
   public:
     Game(TableDisplay& display, SoundBank& sounds, Pauser& pauser, GameDialogs& dialogs);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
+
+    /// The whole state, to read. The windows and the tools change the game only through its
+    /// commands; a test lays out a position through `StateEditor`.
+    const GameState& State() const { return *this; }
+
+    /// The sound switch and the speed bar's delay, as the window or the driver sets them.
+    void SetSoundOn(bool on) { SoundOn = on; }
+    void SetDelayTime(int delay) { DelayTime = delay; }
+    /// Deals from a generator state of the table's choosing (the arena's own seeds).
+    void SetGeneratorState(std::uint32_t state) { Rng.SetState(state); }
 
     /// Installs the expert level (level 5), which must outlive the game; without it, level 5
     /// does not exist: the options refuse it and the hint cannot ask it.
@@ -207,6 +217,8 @@ class Game : public GameState {
     }
 
   private:
+    friend class StateEditor;
+
     struct HandEndFlags {
         bool normalScoring = true;
         bool meSweepsCount = true;
@@ -274,6 +286,13 @@ class Game : public GameState {
     int keptPlays_ = 0;
     bool restPoint_ = false;
     std::uint64_t handEpoch_ = 0;  // counts ForgetPlays
+};
+
+/// The whole state of a game to write, for the tests and benchmarks that lay out a position
+/// by hand. Nothing that plays the game uses it.
+class StateEditor {
+  public:
+    static GameState& Of(Game& game) { return game; }
 };
 
 }  // namespace tazkova::game

@@ -37,7 +37,7 @@ TEST_F(DriverTest, BlankAndCommentLinesPrintNothing) {
 
 TEST_F(DriverTest, EchoDropsTheLineEnd) {
     EXPECT_EQ(Run("delay 10\r")["cmd"], "delay 10");
-    EXPECT_EQ(d.game().DelayTime, 10);
+    EXPECT_EQ(d.game().State().DelayTime, 10);
 }
 
 TEST_F(DriverTest, BadCommandsAreReportedAndChangeNothing) {
@@ -86,7 +86,7 @@ TEST_F(DriverTest, OverLongLinesAreRefusedUnlessTheyAreComments) {
     const json out = Run("delay 13 " + ain + "\xd8\xb9" + std::string(kMaxLineBytes, 'x'));
     EXPECT_EQ(out["cmd"], "delay 13 " + ain + "...");
     EXPECT_TRUE(out.contains("error"));
-    EXPECT_EQ(d.game().DelayTime, 12);
+    EXPECT_EQ(d.game().State().DelayTime, 12);
 }
 
 TEST_F(DriverTest, ClicksOnHiddenOrDisabledCardsAreNotDelivered) {
@@ -100,19 +100,19 @@ TEST_F(DriverTest, ClicksOnHiddenOrDisabledCardsAreNotDelivered) {
 
 TEST_F(DriverTest, OptionsKeepControlStatesBetweenShowings) {
     Run("options reverse=1 type=0");
-    EXPECT_TRUE(d.game().ReverseGame);
-    EXPECT_EQ(d.game().TargetScore, 21);
+    EXPECT_TRUE(d.game().State().ReverseGame);
+    EXPECT_EQ(d.game().State().TargetScore, 21);
     Run("options level=2");
-    EXPECT_TRUE(d.game().ReverseGame);
-    EXPECT_TRUE(d.game().DinariRule);
-    EXPECT_EQ(d.game().Level, 2);
+    EXPECT_TRUE(d.game().State().ReverseGame);
+    EXPECT_TRUE(d.game().State().DinariRule);
+    EXPECT_EQ(d.game().State().Level, 2);
     const json out = Run("options type=-1");
     EXPECT_EQ(out["events"].back(), json::parse(R"({"stop":"waveOptions"})"));
     bool box = false;
     for (const json& e : out["events"])
         box |= e == json::parse(R"({"messagebox":"UnKnown Game Type "})");
     EXPECT_TRUE(box);
-    EXPECT_EQ(d.game().GameType, 0);
+    EXPECT_EQ(d.game().State().GameType, 0);
 }
 
 TEST_F(DriverTest, StateObjectListsThePiles) {

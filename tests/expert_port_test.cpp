@@ -44,13 +44,13 @@ TEST(ExpertPortTest, LevelFiveExistsOnlyWithAnExpertAndPlaysItsChoices) {
     GameTable t;
     LevelPick expertItem(4);
     t.game.RunOptions(expertItem);
-    EXPECT_EQ(t.game.Level, 4);  // refused as a level that does not exist
+    EXPECT_EQ(t.game.State().Level, 4);  // refused as a level that does not exist
     EXPECT_FALSE(t.game.SuggestPlay(kExpertLevel).has_value());
 
     LastCardLayer expert;
     t.game.SetExpertPlayer(&expert);
     t.game.RunOptions(expertItem);
-    ASSERT_EQ(t.game.Level, kExpertLevel);
+    ASSERT_EQ(t.game.State().Level, kExpertLevel);
 
     // Nothing can take anything: level four would lay its low club, never the king of the
     // scoring suit, which is the expert's last card.
@@ -64,8 +64,8 @@ TEST(ExpertPortTest, LevelFiveExistsOnlyWithAnExpertAndPlaysItsChoices) {
     t.game.HumanPlay(C("Qh") - 1);
     EXPECT_EQ(expert.calls, callsBefore + 2);
     EXPECT_FALSE(expert.last.humanSeat);
-    EXPECT_EQ(t.Cards(t.game.MePile), (std::vector<int>{C("2c"), C("5h")}));
-    EXPECT_EQ(t.Cards(t.game.FloorPile), (std::vector<int>{C("9s"), C("Qh"), C("Kd")}));
+    EXPECT_EQ(t.Cards(t.game.State().MePile), (std::vector<int>{C("2c"), C("5h")}));
+    EXPECT_EQ(t.Cards(t.game.State().FloorPile), (std::vector<int>{C("9s"), C("Qh"), C("Kd")}));
     // The computer's seat never sees the three the human kept.
     EXPECT_EQ(expert.last.seen & CardBit(C("3s")), 0u);
     EXPECT_EQ(expert.last.hand, (std::array<int, kHandCards>{C("2c"), C("5h"), C("Kd")}));

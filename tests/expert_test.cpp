@@ -20,24 +20,26 @@ namespace {
 /// The whole table as the model holds it, both hands and the deck's order included.
 ex::Position FullPosition(const Game& g) {
     ex::Position pos;
-    for (const auto& [pile, s] : {std::pair{&g.MePile, ex::kComputer}, {&g.YouPile, ex::kHuman}}) {
+    for (const auto& [pile, s] :
+         {std::pair{&g.State().MePile, ex::kComputer}, {&g.State().YouPile, ex::kHuman}}) {
         pos.handCount[s] = static_cast<std::uint8_t>(pile->Count);
         for (int i = 0; i < pile->Count; ++i)
             pos.hand[s][i] = static_cast<std::uint8_t>(pile->Cards[i + 1]);
     }
-    pos.floorCount = g.FloorPile.Count;
+    pos.floorCount = g.State().FloorPile.Count;
     for (int f = 0; f < pos.floorCount; ++f)
-        pos.floor[f] = static_cast<std::uint8_t>(g.FloorPile.Cards[f + 1]);
+        pos.floor[f] = static_cast<std::uint8_t>(g.State().FloorPile.Cards[f + 1]);
     std::vector<std::uint8_t> deck;
-    for (int i = g.DeckPos; i <= kDeckSize; ++i)
-        deck.push_back(static_cast<std::uint8_t>(g.Deck[i]));
+    for (int i = g.State().DeckPos; i <= kDeckSize; ++i)
+        deck.push_back(static_cast<std::uint8_t>(g.State().Deck[i]));
     pos.SetDeck(deck.data(), static_cast<int>(deck.size()));
     const ex::Knowledge k = g.KnowledgeOf(true);
     pos.side = {k.own, k.other};
     pos.declined = {k.ownDeclined, k.otherDeclined};
-    pos.playCount = g.PlayCount;
-    pos.starter = g.ComputerStarts ? ex::kComputer : ex::kHuman;
-    pos.rules = {g.GameType, g.TargetScore, g.DinariRule, g.ReverseGame};
+    pos.playCount = g.State().PlayCount;
+    pos.starter = g.State().ComputerStarts ? ex::kComputer : ex::kHuman;
+    pos.rules = {g.State().GameType, g.State().TargetScore, g.State().DinariRule,
+                 g.State().ReverseGame};
     return pos;
 }
 
@@ -70,7 +72,7 @@ void HumanTurn(Game& g, int level) {
     const auto hint = g.SuggestPlay(level);
     ASSERT_TRUE(hint.has_value());
     g.HumanPlay(hint->card - 1);
-    if (g.Input == InputState::PickFloor) {
+    if (g.State().Input == InputState::PickFloor) {
         for (const int card : hint->takes) g.HumanPlay(card - 1);
     }
 }
@@ -81,20 +83,20 @@ TEST(ExpertModelTest, ListsChoosesDealsAndScoresAsTheGameDoes) {
         SilentTable table;
         Game g(table, table, table, table);
         g.Startup({SeedChoice::Kind::Advance, static_cast<std::uint32_t>(40 + variant)}, 0);
-        g.DelayTime = 0;
-        g.GameType = variant % 4;
-        g.TargetScore = std::array{21, 31, 41, 61}[variant % 4];
-        g.DinariRule = variant % 3 != 0;
-        g.ReverseGame = variant % 5 == 1;
+        StateEditor::Of(g).DelayTime = 0;
+        StateEditor::Of(g).GameType = variant % 4;
+        StateEditor::Of(g).TargetScore = std::array{21, 31, 41, 61}[variant % 4];
+        StateEditor::Of(g).DinariRule = variant % 3 != 0;
+        StateEditor::Of(g).ReverseGame = variant % 5 == 1;
         for (int game = 0; game < 4; ++game) {
             g.NewGame();
             std::optional<ex::Position> handStart;
             int hand = -1, match = -1;
-            while (g.GameActive) {
+            while (g.State().GameActive) {
                 ex::Position pos = FullPosition(g);
-                if (g.HandNumber != hand || g.MatchNumber != match) {
-                    hand = g.HandNumber;
-                    match = g.MatchNumber;
+                if (g.State().HandNumber != hand || g.State().MatchNumber != match) {
+                    hand = g.State().HandNumber;
+                    match = g.State().MatchNumber;
                     handStart = pos;
                 }
                 for (const int s : {ex::kComputer, ex::kHuman}) {
@@ -105,11 +107,13 @@ TEST(ExpertModelTest, ListsChoosesDealsAndScoresAsTheGameDoes) {
                     ex::ListPlays(pos, s, model);
                     ASSERT_EQ(ModelPlays(model), EnginePlays(seat, engine)) << "side " << s;
                     ASSERT_EQ(ex::ChooseLevelFour(pos, s, model),
-                              BestSeatPlay(engine, g.ReverseGame));
+                              BestSeatPlay(engine, g.State().ReverseGame));
                 }
                 ++positions;
                 HumanTurn(g, 4);
-                if (g.HandNumber == hand && g.MatchNumber == match && g.GameActive) continue;
+                if (g.State().HandNumber == hand && g.State().MatchNumber == match &&
+                    g.State().GameActive)
+                    continue;
                 // The hand is over: the model plays it again from its first human turn, both
                 // sides by the level-four choice, and must reach the score sheet's points.
                 ex::Position replay = *handStart;
@@ -121,8 +125,8 @@ TEST(ExpertModelTest, ListsChoosesDealsAndScoresAsTheGameDoes) {
                     ex::ApplyPlay(replay, list.plays[ex::ChooseLevelFour(replay, s, list)]);
                 }
                 const ex::HandGains gains = ex::ScoreHand(replay);
-                EXPECT_EQ(gains.gain[ex::kComputer], SheetGain(g.Results, true));
-                EXPECT_EQ(gains.gain[ex::kHuman], SheetGain(g.Results, false));
+                EXPECT_EQ(gains.gain[ex::kComputer], SheetGain(g.State().Results, true));
+                EXPECT_EQ(gains.gain[ex::kHuman], SheetGain(g.State().Results, false));
                 ++hands;
             }
         }
@@ -135,27 +139,28 @@ TEST(ExpertSearchTest, NeverLooksAtTheOtherHandOrTheDeck) {
     SilentTable table;
     Game g(table, table, table, table);
     g.Startup({SeedChoice::Kind::Advance, 77}, 0);
-    g.DelayTime = 0;
+    StateEditor::Of(g).DelayTime = 0;
     g.NewGame();
     std::mt19937 shuffle(5);
     int checked = 0;
-    for (int turn = 0; turn < 400 && g.GameActive; ++turn) {
+    for (int turn = 0; turn < 400 && g.State().GameActive; ++turn) {
         // Both seats' choices, before and after unseen cards trade places between the other
         // side's hand and the deck.
         for (const bool computer : {true, false}) {
-            Pile& other = computer ? g.YouPile : g.MePile;
-            if (g.DeckPos > kDeckSize || other.Count == 0) continue;
+            Pile& other = computer ? StateEditor::Of(g).YouPile : StateEditor::Of(g).MePile;
+            if (g.State().DeckPos > kDeckSize || other.Count == 0) continue;
             const ex::ExpertChoice before = ex::ChoosePlay(g.KnowledgeOf(computer));
-            const GameState saved = g;
+            const GameState saved = g.State();
             for (int swaps = 0; swaps < 3; ++swaps) {
                 const int i = 1 + static_cast<int>(shuffle() % other.Count);
-                const int d = g.DeckPos + static_cast<int>(shuffle() % (kDeckSize + 1 - g.DeckPos));
+                const int d = g.State().DeckPos +
+                              static_cast<int>(shuffle() % (kDeckSize + 1 - g.State().DeckPos));
                 const int held = other.Cards[i];
-                other.Cards[i] = static_cast<std::uint8_t>(g.Deck[d]);
-                g.Deck[d] = held;
+                other.Cards[i] = static_cast<std::uint8_t>(g.State().Deck[d]);
+                StateEditor::Of(g).Deck[d] = held;
             }
             const ex::ExpertChoice after = ex::ChoosePlay(g.KnowledgeOf(computer));
-            static_cast<GameState&>(g) = saved;
+            StateEditor::Of(g) = saved;
             ASSERT_EQ(before.card, after.card);
             ASSERT_EQ(before.takes, after.takes);
             ++checked;
@@ -172,19 +177,19 @@ TEST(ExpertSearchTest, ReadsTheRoundsPlaysAsTheQuickPlayerMakesThem) {
     SilentTable table;
     Game g(table, table, table, table);
     g.Startup({SeedChoice::Kind::Advance, 19}, 0);
-    g.DelayTime = 0;
+    StateEditor::Of(g).DelayTime = 0;
     g.NewGame();
     std::mt19937 draw(3);
     int read = 0, refuted = 0;
     for (int turn = 0; turn < 1000; ++turn) {
-        if (!g.GameActive) g.NewGame();
+        if (!g.State().GameActive) g.NewGame();
         for (const bool computer : {true, false}) {
             const ex::Knowledge k = g.KnowledgeOf(computer);
             ASSERT_EQ(k.round.playCount, k.playCount % 6);
-            const Pile& other = computer ? g.YouPile : g.MePile;
+            const Pile& other = computer ? g.State().YouPile : g.State().MePile;
             ex::CardSet held = 0;
             for (int i = 1; i <= other.Count; ++i) held |= ex::Bit(other.Cards[i]);
-            ASSERT_EQ(ex::ChoiceShortfall(k, held), 0) << "play " << g.PlayCount;
+            ASSERT_EQ(ex::ChoiceShortfall(k, held), 0) << "play " << g.State().PlayCount;
             std::vector<int> unseen;
             for (int c = 1; c <= kDeckSize; ++c) {
                 if ((k.seen & ex::Bit(c)) == 0) unseen.push_back(c);
@@ -213,11 +218,11 @@ TEST(ExpertSearchTest, TheSameSeedPlaysTheSameGameTwice) {
     auto play = [](std::uint32_t seed) {
         GameTable t(seed);
         t.game.SetExpertPlayer(&ex::StandardPlayer());
-        t.game.Level = kExpertLevel;
-        t.game.DelayTime = 0;
+        StateEditor::Of(t.game).Level = kExpertLevel;
+        StateEditor::Of(t.game).DelayTime = 0;
         t.game.NewGame();
         std::string log;
-        for (int turn = 0; turn < 120 && t.game.GameActive; ++turn) {
+        for (int turn = 0; turn < 120 && t.game.State().GameActive; ++turn) {
             HumanTurn(t.game, 4);
             for (const TableEvent& e : t.table.TakeEvents()) log += e.text + "\n";
         }

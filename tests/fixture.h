@@ -27,7 +27,7 @@ struct GameTable {
 
     explicit GameTable(unsigned advance = 5) {
         game.Startup({SeedChoice::Kind::Advance, advance}, 0);
-        game.SoundOn = true;
+        StateEditor::Of(game).SoundOn = true;
         game.NewGame();
         table.TakeEvents();
     }
@@ -35,21 +35,21 @@ struct GameTable {
     /// Replaces the hands and the floor with the given cards (mid-round, human to play).
     void Arrange(const std::vector<int>& me, const std::vector<int>& you,
                  const std::vector<int>& floor, int playCount = 1) {
-        for (ImageState& image : game.Table.images) {
+        for (ImageState& image : StateEditor::Of(game).Table.images) {
             image.visible = false;
             image.enabled = true;
             image.tag = 0;
         }
-        Fill(game.MePile, me);
-        Fill(game.YouPile, you);
-        Fill(game.FloorPile, floor);
-        game.PlayCount = playCount;
-        game.Input = InputState::ChooseCard;
-        game.SelectedSlot = 0;
-        game.PickedSet.reset();
-        game.DeclinedSweep.fill(0);
-        game.OpenCards = true;
-        table.ShowTable(game.Table);
+        Fill(StateEditor::Of(game).MePile, me);
+        Fill(StateEditor::Of(game).YouPile, you);
+        Fill(StateEditor::Of(game).FloorPile, floor);
+        StateEditor::Of(game).PlayCount = playCount;
+        StateEditor::Of(game).Input = InputState::ChooseCard;
+        StateEditor::Of(game).SelectedSlot = 0;
+        StateEditor::Of(game).PickedSet.reset();
+        StateEditor::Of(game).DeclinedSweep.fill(0);
+        StateEditor::Of(game).OpenCards = true;
+        table.ShowTable(game.State().Table);
         table.TakeEvents();
     }
 
@@ -60,7 +60,7 @@ struct GameTable {
         for (int i = 0; i < pile.Count; ++i) {
             pile.Cards[i + 1] = cards[i];
             pile.Slots[i + 1] = i + 1;
-            game.Table.images[cards[i] - 1].tag = 1;
+            StateEditor::Of(game).Table.images[cards[i] - 1].tag = 1;
         }
         game.LayOutPile(pile, true);
     }

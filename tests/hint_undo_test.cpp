@@ -23,7 +23,7 @@ class HintUndoTest : public ::testing::Test {
     /// Returns the output lines.
     std::vector<std::string> PlayHint(const json& hint) {
         std::vector<std::string> out{Line("click " + std::to_string(hint["card"].get<int>() - 1))};
-        if (d.game().Input == InputState::PickFloor) {
+        if (d.game().State().Input == InputState::PickFloor) {
             for (const int card : hint["takes"])
                 out.push_back(Line("click " + std::to_string(card - 1)));
         }
@@ -46,7 +46,7 @@ TEST_F(HintUndoTest, HintAndARefusedUndoChangeNothing) {
     EXPECT_EQ(hint["events"], json::array());
     // The expert's hint is one of the human's cards, and asking it changes nothing either.
     const json expert = Run("hint expert");
-    const Pile& you = d.game().YouPile;
+    const Pile& you = d.game().State().YouPile;
     EXPECT_NE(std::find(you.Cards.begin() + 1, you.Cards.begin() + 1 + you.Count,
                         expert["hint"]["card"].get<int>()),
               you.Cards.begin() + 1 + you.Count);
@@ -66,17 +66,17 @@ TEST_F(HintUndoTest, TheHintIsThePlayTheClicksMake) {
     d.table().SetPauseWatch([&] {
         if (seen) return;
         seen = true;
-        handAt = cards(d.game().YouPile);
-        floorAt = cards(d.game().FloorPile);
+        handAt = cards(d.game().State().YouPile);
+        floorAt = cards(d.game().State().FloorPile);
     });
     int plays = 0, picked = 0, laid = 0;
-    while (d.game().GameActive && plays < 5000) {
+    while (d.game().State().GameActive && plays < 5000) {
         const json hint = Run("hint")["hint"];
         ASSERT_TRUE(hint.is_object());
         const int card = hint["card"];
         std::vector<int> takes = hint["takes"];
-        handBefore = cards(d.game().YouPile);
-        floorBefore = cards(d.game().FloorPile);
+        handBefore = cards(d.game().State().YouPile);
+        floorBefore = cards(d.game().State().FloorPile);
         ASSERT_NE(std::find(handBefore.begin(), handBefore.end(), card), handBefore.end());
         seen = false;
         const int clicks = static_cast<int>(PlayHint(hint).size());
@@ -98,7 +98,7 @@ TEST_F(HintUndoTest, TheHintIsThePlayTheClicksMake) {
         EXPECT_EQ(handAt, expectHand) << "play " << plays;
         EXPECT_EQ(floorAt, expectFloor) << "play " << plays;
     }
-    EXPECT_FALSE(d.game().GameActive);
+    EXPECT_FALSE(d.game().State().GameActive);
     EXPECT_EQ(Line("hint"), R"({"cmd":"hint","hint":null,"events":[]})");
     // The game went through every kind of play.
     EXPECT_GT(picked, 0);
@@ -108,28 +108,28 @@ TEST_F(HintUndoTest, TheHintIsThePlayTheClicksMake) {
 TEST_F(HintUndoTest, WhileACardWaitsForPicksTheHintIsForThatCard) {
     Run("new");
     int waits = 0;
-    for (int play = 0; d.game().GameActive && play < 5000; ++play) {
+    for (int play = 0; d.game().State().GameActive && play < 5000; ++play) {
         const std::string before = State();
         const json hint = Run("hint")["hint"];
         // Choose each other card in turn; when it waits for picks, take the hint; then back
         // to the table as it was (unless the play ended the hand) and play the first hint.
         std::vector<int> others;
-        for (int k = 1; k <= d.game().YouPile.Count; ++k) {
-            if (d.game().YouPile.Cards[k] != hint["card"])
-                others.push_back(d.game().YouPile.Cards[k]);
+        for (int k = 1; k <= d.game().State().YouPile.Count; ++k) {
+            if (d.game().State().YouPile.Cards[k] != hint["card"])
+                others.push_back(d.game().State().YouPile.Cards[k]);
         }
         bool handEnded = false;
         for (const int other : others) {
             Run("click " + std::to_string(other - 1));
-            if (d.game().Input == InputState::PickFloor) {
+            if (d.game().State().Input == InputState::PickFloor) {
                 ++waits;
                 const json chosen = Run("hint")["hint"];
                 ASSERT_TRUE(chosen.is_object());
                 EXPECT_EQ(chosen["card"], other);
-                const int plays = d.game().PlayCount;
+                const int plays = d.game().State().PlayCount;
                 PlayHint(chosen);
-                EXPECT_EQ(d.game().Input, InputState::ChooseCard);
-                EXPECT_NE(d.game().PlayCount, plays);
+                EXPECT_EQ(d.game().State().Input, InputState::ChooseCard);
+                EXPECT_NE(d.game().State().PlayCount, plays);
             }
             handEnded = Run("undo").contains("error");
             if (handEnded) break;
@@ -142,16 +142,16 @@ TEST_F(HintUndoTest, WhileACardWaitsForPicksTheHintIsForThatCard) {
 
 TEST_F(HintUndoTest, UndoGoesBackPlayByPlayToTheHandsStart) {
     Run("new");
-    const int hand = d.game().HandNumber;
+    const int hand = d.game().State().HandNumber;
     std::vector<std::string> before;                // state lines before each play
     std::vector<std::vector<std::string>> outputs;  // the play's output lines
     std::vector<json> hints;
-    while (d.game().PlayCount < 30) {
+    while (d.game().State().PlayCount < 30) {
         before.push_back(State());
         hints.push_back(Run("hint")["hint"]);
         outputs.push_back(PlayHint(hints.back()));
     }
-    ASSERT_EQ(d.game().HandNumber, hand);
+    ASSERT_EQ(d.game().State().HandNumber, hand);
     // The preferences stay as the player last set them.
     Run("sound");
     Run("delay 7");
@@ -179,8 +179,8 @@ TEST_F(HintUndoTest, UndoGoesBackPlayByPlayToTheHandsStart) {
 
 TEST_F(HintUndoTest, APlayThatEndsTheHandIsNotTakenBack) {
     Run("new");
-    const int hand = d.game().HandNumber;
-    while (d.game().HandNumber == hand) PlayHint(Run("hint")["hint"]);
+    const int hand = d.game().State().HandNumber;
+    while (d.game().State().HandNumber == hand) PlayHint(Run("hint")["hint"]);
     EXPECT_EQ(Line("undo"), R"({"cmd":"undo","error":"nothing to take back"})");
     // The next hand's first play is taken back, and no further.
     const std::string start = State();

@@ -41,41 +41,41 @@ TEST(LargeFloorTest, ThreeKingsOverEveryTenMakeNinetyNinePlaysAndTakeTheBest) {
         const std::string head = "No. of Possible Plays = ";
         if (line.rfind(head, 0) == 0) possiblePlays = std::stoi(line.substr(head.size()));
     });
-    t.game.ComputerTurn(t.game.MePile);
+    t.game.ComputerTurn(StateEditor::Of(t.game).MePile);
 
     EXPECT_EQ(possiblePlays, 99);
-    EXPECT_EQ(t.game.SumCaptureCount, 99);
+    EXPECT_EQ(t.game.State().SumCaptureCount, 99);
     // The seven of the scoring suit outweighs everything else a ten can take.
-    EXPECT_EQ(t.game.MePile.HasHaya, 1);
-    EXPECT_EQ(t.game.MePile.Count, 2);
-    EXPECT_EQ(RankSum(t.game.FloorPile), 90 - 10);
-    EXPECT_THAT(t.game.StatusText, HasSubstr(" 7d"));
-    for (int i = 1; i <= t.game.MovedCount; ++i) {
-        EXPECT_FALSE(t.table.Images()[t.game.MovedCards[i]].enabled);
+    EXPECT_EQ(t.game.State().MePile.HasHaya, 1);
+    EXPECT_EQ(t.game.State().MePile.Count, 2);
+    EXPECT_EQ(RankSum(t.game.State().FloorPile), 90 - 10);
+    EXPECT_THAT(t.game.State().StatusText, HasSubstr(" 7d"));
+    for (int i = 1; i <= t.game.State().MovedCount; ++i) {
+        EXPECT_FALSE(t.table.Images()[t.game.State().MovedCards[i]].enabled);
     }
 }
 
 TEST(LargeFloorTest, TheHumanPicksFarDownALongFloor) {
     GameTable t;
     t.Arrange({C("7s")}, {C("Kh"), C("7h")}, FloorOfEveryTen());
-    const int floorCount = t.game.FloorPile.Count;
+    const int floorCount = t.game.State().FloorPile.Count;
     ASSERT_EQ(floorCount, 24);
 
     t.game.HumanPlay(C("Kh") - 1);  // many ways to make ten: the human must choose
-    ASSERT_EQ(t.game.Input, InputState::PickFloor);
+    ASSERT_EQ(t.game.State().Input, InputState::PickFloor);
     t.game.HumanPlay(C("Jc") - 1);  // the last floor card, a nine
     t.game.HumanPlay(C("Qc") - 1);  // nine and eight make no ten: the eight is unpicked again
-    EXPECT_EQ(t.game.PickedSet.count(), 2u);
+    EXPECT_EQ(t.game.State().PickedSet.count(), 2u);
     t.game.HumanPlay(C("Qc") - 1);
-    EXPECT_EQ(t.game.PickedSet.count(), 1u);
-    EXPECT_EQ(t.game.Input, InputState::PickFloor);
+    EXPECT_EQ(t.game.State().PickedSet.count(), 1u);
+    EXPECT_EQ(t.game.State().Input, InputState::PickFloor);
     t.game.HumanPlay(C("1s") - 1);  // nine and the ace of spades
-    EXPECT_EQ(t.game.Input, InputState::ChooseCard);
-    EXPECT_EQ(t.game.YouPile.CardCount, 3);
+    EXPECT_EQ(t.game.State().Input, InputState::ChooseCard);
+    EXPECT_EQ(t.game.State().YouPile.CardCount, 3);
     EXPECT_THAT(t.Msgs(), ::testing::Contains("You Play Kh and pick  Jc 1s"));
     // The computer answered by taking the seven of the scoring suit with its seven.
-    EXPECT_EQ(t.game.MePile.HasHaya, 1);
-    EXPECT_EQ(t.game.FloorPile.Count, floorCount - 2 - 1);
+    EXPECT_EQ(t.game.State().MePile.HasHaya, 1);
+    EXPECT_EQ(t.game.State().FloorPile.Count, floorCount - 2 - 1);
     for (const int card : {C("Kh"), C("Jc"), C("1s")}) {
         EXPECT_FALSE(t.table.Images()[card - 1].visible) << CardName(card);
         EXPECT_FALSE(t.table.Frames()[card - 1].visible) << CardName(card);
@@ -87,12 +87,12 @@ TEST(LargeFloorTest, CardsLaidPastTheTwelfthPlaceStayOnTheTable) {
     // Twenty floor cards with no ace among them: an ace can take nothing and is laid.
     t.Arrange({}, {C("1h"), C("1s")}, AllOfRanks({2, 3, 4, 5, 6}));
     t.game.HumanPlay(C("1h") - 1);
-    ASSERT_EQ(t.game.FloorPile.Count, 21);
-    EXPECT_EQ(t.game.FloorPile.Cards[21], C("1h"));
-    EXPECT_EQ(t.game.FloorPile.Slots[21], 21);
+    ASSERT_EQ(t.game.State().FloorPile.Count, 21);
+    EXPECT_EQ(t.game.State().FloorPile.Cards[21], C("1h"));
+    EXPECT_EQ(t.game.State().FloorPile.Slots[21], 21);
     EXPECT_EQ(t.table.Images()[C("1h") - 1].tag, 1);
-    for (int i = 1; i <= t.game.FloorPile.Count; ++i) {
-        const ImageState& image = t.table.Images()[t.game.FloorPile.Cards[i] - 1];
+    for (int i = 1; i <= t.game.State().FloorPile.Count; ++i) {
+        const ImageState& image = t.table.Images()[t.game.State().FloorPile.Cards[i] - 1];
         EXPECT_TRUE(image.visible);
         // On the table: inside the window and above the human's hand row.
         EXPECT_GE(image.left, 0);
@@ -109,16 +109,16 @@ TEST(LargeFloorTest, TheLastCapturerGathersAlmostTheWholeDeck) {
         if (n != C("Kc") && n != C("Kh") && n != C("Ks") && n != C("1c")) floor.push_back(n);
     }
     t.Arrange({}, {C("Kc")}, floor, 35);
-    t.game.DinariRule = false;
+    StateEditor::Of(t.game).DinariRule = false;
     int gathered = 0;
-    t.table.SetPauseWatch([&] { gathered = std::max(gathered, t.game.MovedCount); });
+    t.table.SetPauseWatch([&] { gathered = std::max(gathered, t.game.State().MovedCount); });
     t.game.HumanPlay(C("Kc") - 1);
 
     EXPECT_EQ(gathered, 35);
     const ResultsSheet sheet = t.LastResults();
     EXPECT_EQ(sheet.scores.Boxes()[7], "37");  // the king, the king taken, the 35 gathered
     EXPECT_EQ(sheet.scores.Boxes()[6], "0");
-    EXPECT_EQ(t.game.HandNumber, 2);  // the next hand was dealt
+    EXPECT_EQ(t.game.State().HandNumber, 2);  // the next hand was dealt
 }
 
 TEST(SeedParameterLimitsTest, BadNumbersSeedFromTheClock) {
@@ -173,7 +173,7 @@ TEST(SeedParameterLimitsTest, ALargeCountStartsAsFastAsASmallOne) {
     RandomSource expected;
     expected.Advance(1000000000);
     expected.Advance(1000000000);
-    EXPECT_EQ(game.Rng.State(), expected.State());
+    EXPECT_EQ(game.State().Rng.State(), expected.State());
 }
 
 }  // namespace

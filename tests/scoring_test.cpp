@@ -23,8 +23,8 @@ class EndHandTest : public ::testing::Test {
     /// Ends a hand whose 36 plays are made and whose floor is empty, with these captures.
     ResultsSheet End(const Counts& me, const Counts& you) {
         t.Arrange({}, {}, {}, 36);
-        Set(t.game.MePile, me);
-        Set(t.game.YouPile, you);
+        Set(StateEditor::Of(t.game).MePile, me);
+        Set(StateEditor::Of(t.game).YouPile, you);
         t.game.EndHand();
         return t.LastResults();
     }
@@ -41,8 +41,8 @@ class EndHandTest : public ::testing::Test {
 };
 
 TEST_F(EndHandTest, OnePointPerCategoryAndSheetRows) {
-    t.game.MePile.Score = 3;
-    t.game.YouPile.Score = 4;
+    StateEditor::Of(t.game).MePile.Score = 3;
+    StateEditor::Of(t.game).YouPile.Score = 4;
     const ResultsSheet r = End({6, 1, 2, 1, 22, 5}, {4, 0, 5, 2, 18, 2});
     // Computer: suit, haya, cards; human: the sixes and sevens.
     EXPECT_EQ(r.scores.Boxes()[0], "6");
@@ -63,8 +63,8 @@ TEST_F(EndHandTest, OnePointPerCategoryAndSheetRows) {
     EXPECT_EQ(r.scores.Boxes()[13], "7");
     EXPECT_EQ(r.status, S(texts::kVerdictMe));
     EXPECT_EQ(r.caption, " 1\\1" + S(texts::kResultCaptionTail));
-    EXPECT_EQ(t.game.MePile.Score, 11);
-    EXPECT_TRUE(t.game.ComputerStarts);
+    EXPECT_EQ(t.game.State().MePile.Score, 11);
+    EXPECT_TRUE(t.game.State().ComputerStarts);
 }
 
 TEST_F(EndHandTest, EvenSplitsGiveNoPoint) {
@@ -81,7 +81,7 @@ TEST_F(EndHandTest, ThreeSevensBeatFiveSixesAndSevensOfTheOtherSide) {
     EXPECT_EQ(r.scores.Boxes()[2], S(texts::kYes));
     EXPECT_EQ(r.scores.Boxes()[3], "");
 
-    t.game.MePile.Score = t.game.YouPile.Score = 0;
+    StateEditor::Of(t.game).MePile.Score = StateEditor::Of(t.game).YouPile.Score = 0;
     r = End({0, 0, 2, 2, 0, 0}, {0, 0, 5, 2, 0, 0});
     EXPECT_EQ(r.scores.Boxes()[2], "");
     EXPECT_EQ(r.scores.Boxes()[3], S(texts::kYes));
@@ -95,13 +95,13 @@ TEST_F(EndHandTest, EightScoringCardsReplaceNormalScoring) {
     for (int b : {2, 3, 4, 5, 6, 7}) EXPECT_EQ(r.scores.Boxes()[b], "") << b;
     EXPECT_EQ(r.scores.Boxes()[8], "4");
     EXPECT_EQ(r.scores.Boxes()[9], "3");
-    EXPECT_EQ(t.game.YouPile.Score, 13);
-    EXPECT_EQ(t.game.MePile.Score, 4);
+    EXPECT_EQ(t.game.State().YouPile.Score, 13);
+    EXPECT_EQ(t.game.State().MePile.Score, 4);
 }
 
 TEST_F(EndHandTest, NineScoringCardsSendTheOtherSideToZeroAndCancelItsSweeps) {
-    t.game.YouPile.Score = 17;
-    t.game.MePile.Score = 5;
+    StateEditor::Of(t.game).YouPile.Score = 17;
+    StateEditor::Of(t.game).MePile.Score = 5;
     const ResultsSheet r = End({9, 0, 0, 0, 20, 2}, {1, 0, 0, 0, 20, 6});
     EXPECT_EQ(r.status, S(texts::kMe9));
     EXPECT_EQ(r.scores.Boxes()[17], "-17");
@@ -114,20 +114,20 @@ TEST_F(EndHandTest, NineScoringCardsSendTheOtherSideToZeroAndCancelItsSweeps) {
 }
 
 TEST_F(EndHandTest, AllTenScoringCardsCloseTheMatchWithoutSweeps) {
-    t.game.MePile.Score = 30;
+    StateEditor::Of(t.game).MePile.Score = 30;
     const ResultsSheet r = End({0, 0, 0, 0, 10, 9}, {10, 1, 0, 0, 30, 4});
-    EXPECT_EQ(t.game.YouMatchWins, 1);
+    EXPECT_EQ(t.game.State().YouMatchWins, 1);
     EXPECT_EQ(r.scores.Boxes()[15], "1");
     for (int b : {8, 9, 10, 11}) EXPECT_EQ(r.scores.Boxes()[b], "") << b;
     EXPECT_EQ(r.status, S(texts::kYou10));
     // The match is over: the next one starts from nothing with the human to start.
-    EXPECT_EQ(t.game.MatchNumber, 2);
-    EXPECT_EQ(t.game.HandNumber, 1);
-    EXPECT_FALSE(t.game.ComputerStarts);
+    EXPECT_EQ(t.game.State().MatchNumber, 2);
+    EXPECT_EQ(t.game.State().HandNumber, 1);
+    EXPECT_FALSE(t.game.State().ComputerStarts);
 }
 
 TEST_F(EndHandTest, DinariRuleOffMakesNineCardsOnePoint) {
-    t.game.DinariRule = false;
+    StateEditor::Of(t.game).DinariRule = false;
     const ResultsSheet r = End({9, 0, 0, 0, 20, 0}, {1, 0, 0, 0, 20, 0});
     EXPECT_EQ(r.scores.Boxes()[16], "1");
     EXPECT_EQ(r.scores.Boxes()[6], "20");
@@ -135,7 +135,7 @@ TEST_F(EndHandTest, DinariRuleOffMakesNineCardsOnePoint) {
 }
 
 TEST_F(EndHandTest, ReverseGameGivesTheHandToTheSmallerGain) {
-    t.game.ReverseGame = true;
+    StateEditor::Of(t.game).ReverseGame = true;
     ResultsSheet r = End({6, 0, 0, 0, 22, 0}, {4, 0, 0, 0, 18, 0});
     EXPECT_EQ(r.status, S(texts::kVerdictYou));
     EXPECT_TRUE(r.faces[static_cast<int>(Face::ComputerDispleased)]);
@@ -145,55 +145,55 @@ TEST_F(EndHandTest, ReverseGameGivesTheHandToTheSmallerGain) {
 }
 
 TEST_F(EndHandTest, BothPastTheTargetPlayOnToTenMore) {
-    t.game.TargetScore = 21;
-    t.game.MePile.Score = 22;
-    t.game.YouPile.Score = 22;
+    StateEditor::Of(t.game).TargetScore = 21;
+    StateEditor::Of(t.game).MePile.Score = 22;
+    StateEditor::Of(t.game).YouPile.Score = 22;
     End({0, 0, 0, 0, 22, 0}, {0, 0, 0, 0, 18, 0});  // 23 to 22: target is now 31
-    EXPECT_EQ(t.game.MatchNumber, 1);
-    EXPECT_EQ(t.game.MePile.Score, 23);
-    t.game.MePile.Score = 31;
-    t.game.YouPile.Score = 29;
+    EXPECT_EQ(t.game.State().MatchNumber, 1);
+    EXPECT_EQ(t.game.State().MePile.Score, 23);
+    StateEditor::Of(t.game).MePile.Score = 31;
+    StateEditor::Of(t.game).YouPile.Score = 29;
     End({0, 0, 0, 0, 20, 0}, {0, 0, 0, 0, 20, 0});
-    EXPECT_EQ(t.game.MeMatchWins, 1);
-    EXPECT_EQ(t.game.MatchNumber, 2);
+    EXPECT_EQ(t.game.State().MeMatchWins, 1);
+    EXPECT_EQ(t.game.State().MatchNumber, 2);
 }
 
 TEST_F(EndHandTest, EqualTotalsPastTheTargetDoNotEndTheMatch) {
-    t.game.TargetScore = 21;
-    t.game.MePile.Score = 33;
-    t.game.YouPile.Score = 33;
+    StateEditor::Of(t.game).TargetScore = 21;
+    StateEditor::Of(t.game).MePile.Score = 33;
+    StateEditor::Of(t.game).YouPile.Score = 33;
     End({}, {});
-    EXPECT_EQ(t.game.MatchNumber, 1);
-    EXPECT_EQ(t.game.MeMatchWins + t.game.YouMatchWins, 0);
+    EXPECT_EQ(t.game.State().MatchNumber, 1);
+    EXPECT_EQ(t.game.State().MeMatchWins + t.game.State().YouMatchWins, 0);
 }
 
 TEST_F(EndHandTest, ComputerMatchWinIsAnnouncedWithTheMatchNumber) {
-    t.game.MePile.Score = 40;
+    StateEditor::Of(t.game).MePile.Score = 40;
     End({6, 0, 0, 0, 22, 0}, {4, 0, 0, 0, 18, 0});
     const std::string expected = S(texts::kMeWinsMatch) + " 1";
     EXPECT_EQ(t.LastResults().status, expected);
     EXPECT_EQ(t.Texts(TableEvent::Kind::Message), std::vector<std::string>{expected + " ...."});
     EXPECT_TRUE(t.LastResults().faces[static_cast<int>(Face::ComputerTriumphant)]);
-    EXPECT_EQ(t.game.MePile.Score, 0);
+    EXPECT_EQ(t.game.State().MePile.Score, 0);
 }
 
 TEST_F(EndHandTest, HumanMatchWinHasNoMessageAndKeepsTheVerdict) {
-    t.game.YouPile.Score = 40;
+    StateEditor::Of(t.game).YouPile.Score = 40;
     End({4, 0, 0, 0, 18, 0}, {6, 0, 0, 0, 22, 0});
     EXPECT_EQ(t.LastResults().status, S(texts::kVerdictYou));
     EXPECT_TRUE(t.Texts(TableEvent::Kind::Message).empty());
     EXPECT_TRUE(t.LastResults().faces[static_cast<int>(Face::HumanTriumphant)]);
-    EXPECT_EQ(t.game.YouMatchWins, 1);
+    EXPECT_EQ(t.game.State().YouMatchWins, 1);
 }
 
 TEST_F(EndHandTest, SecondMatchWinEndsTheGame) {
-    t.game.MeMatchWins = 1;
-    t.game.MePile.Score = 40;
-    const int handBefore = t.game.HandNumber;
+    StateEditor::Of(t.game).MeMatchWins = 1;
+    StateEditor::Of(t.game).MePile.Score = 40;
+    const int handBefore = t.game.State().HandNumber;
     End({6, 0, 0, 0, 22, 0}, {4, 0, 0, 0, 18, 0});
-    EXPECT_FALSE(t.game.GameActive);
-    EXPECT_EQ(t.game.HandNumber, handBefore);
-    EXPECT_EQ(t.game.StatusText, S(texts::kBeatenYou));
+    EXPECT_FALSE(t.game.State().GameActive);
+    EXPECT_EQ(t.game.State().HandNumber, handBefore);
+    EXPECT_EQ(t.game.State().StatusText, S(texts::kBeatenYou));
     EXPECT_EQ(t.Texts(TableEvent::Kind::Message),
               std::vector<std::string>{S(texts::kGameOver) + S(texts::kBeatenYou) + " ...."});
     EXPECT_EQ(t.Plays(Wave::Applause), 1);
@@ -201,12 +201,12 @@ TEST_F(EndHandTest, SecondMatchWinEndsTheGame) {
 }
 
 TEST_F(EndHandTest, ReverseGameSecondHumanWinIsTheComputersTriumph) {
-    t.game.ReverseGame = true;
-    t.game.YouMatchWins = 1;
-    t.game.YouPile.Score = 40;
+    StateEditor::Of(t.game).ReverseGame = true;
+    StateEditor::Of(t.game).YouMatchWins = 1;
+    StateEditor::Of(t.game).YouPile.Score = 40;
     End({4, 0, 0, 0, 18, 0}, {6, 0, 0, 0, 22, 0});
-    EXPECT_FALSE(t.game.GameActive);
-    EXPECT_EQ(t.game.StatusText, S(texts::kBeatenYouShort));
+    EXPECT_FALSE(t.game.State().GameActive);
+    EXPECT_EQ(t.game.State().StatusText, S(texts::kBeatenYouShort));
     const ResultsSheet r = t.LastResults();
     EXPECT_TRUE(r.faces[static_cast<int>(Face::ComputerTriumphant)]);
     EXPECT_TRUE(r.faces[static_cast<int>(Face::HumanDispleased)]);
@@ -216,8 +216,8 @@ TEST(GatherTest, LastCapturerTakesTheRestAndTiesGoToTheHuman) {
     for (const bool computerLast : {true, false}) {
         GameTable t;
         t.Arrange({}, {}, {C("3c"), C("Kd")}, 36);
-        t.game.MePile.LastCapturePlay = computerLast ? 30 : 0;
-        t.game.YouPile.LastCapturePlay = 0;
+        StateEditor::Of(t.game).MePile.LastCapturePlay = computerLast ? 30 : 0;
+        StateEditor::Of(t.game).YouPile.LastCapturePlay = 0;
         t.game.EndHand();
         const auto msgs = t.Msgs();
         ASSERT_FALSE(msgs.empty());

@@ -21,20 +21,21 @@ std::set<int> CardSet(const Pile& p) {
 template <class Look>
 void RandomGames(int level, bool reverse, unsigned seed, int games, Look&& look) {
     GameTable t(seed);
-    t.game.Level = level;
-    t.game.ReverseGame = reverse;
-    t.game.DelayTime = 0;
+    StateEditor::Of(t.game).Level = level;
+    StateEditor::Of(t.game).ReverseGame = reverse;
+    StateEditor::Of(t.game).DelayTime = 0;
     for (int g = 0; g < games; ++g) {
         t.game.NewGame();
-        for (int play = 0; t.game.GameActive && play < 5000; ++play) {
+        for (int play = 0; t.game.State().GameActive && play < 5000; ++play) {
             look(t.game);
             const auto hint = t.game.SuggestPlay(play % 4 + 1);
             ASSERT_TRUE(hint.has_value());
             t.game.HumanPlay(hint->card - 1);
-            if (t.game.Input == InputState::PickFloor) {
+            if (t.game.State().Input == InputState::PickFloor) {
                 for (const int card : hint->takes) t.game.HumanPlay(card - 1);
             }
-            ASSERT_TRUE(!t.game.GameActive || t.game.Input == InputState::ChooseCard);
+            ASSERT_TRUE(!t.game.State().GameActive ||
+                        t.game.State().Input == InputState::ChooseCard);
             t.table.TakeEvents();
         }
     }
@@ -45,24 +46,25 @@ TEST(SeatChoiceTest, TheComputersSeatChoosesWhatTheComputerPlays) {
     for (int level = 1; level <= 4; ++level) {
         for (const bool reverse : {false, true}) {
             RandomGames(level, reverse, 100 + level, 1, [&](const Game& g) {
-                if (g.MePile.Count == 0 || positions % 3 != 0) {
-                    positions += g.MePile.Count > 0;
+                if (g.State().MePile.Count == 0 || positions % 3 != 0) {
+                    positions += g.State().MePile.Count > 0;
                     return;
                 }
                 ++positions;
                 // The same table with the computer to move.
                 RecordingTable table;
                 Game probe(table, table, table, table);
-                static_cast<GameState&>(probe) = g;
+                StateEditor::Of(probe) = g.State();
                 const auto choice = ChooseSeatPlay(probe.ComputerSeat());
                 ASSERT_TRUE(choice.has_value());
-                const std::set<int> hand = CardSet(probe.MePile), floor = CardSet(probe.FloorPile);
-                probe.ComputerTurn(probe.MePile);
+                const std::set<int> hand = CardSet(probe.State().MePile),
+                                    floor = CardSet(probe.State().FloorPile);
+                probe.ComputerTurn(StateEditor::Of(probe).MePile);
                 std::set<int> played, taken;
-                const std::set<int> kept = CardSet(probe.MePile);
+                const std::set<int> kept = CardSet(probe.State().MePile);
                 std::set_difference(hand.begin(), hand.end(), kept.begin(), kept.end(),
                                     std::inserter(played, played.end()));
-                const std::set<int> after = CardSet(probe.FloorPile);
+                const std::set<int> after = CardSet(probe.State().FloorPile);
                 std::set_difference(floor.begin(), floor.end(), after.begin(), after.end(),
                                     std::inserter(taken, taken.end()));
                 EXPECT_EQ(played, std::set<int>{choice->card});
@@ -81,27 +83,28 @@ TEST(SeatChoiceTest, TheHumansSeatNeverLooksAtTheComputersHand) {
         ++positions;
         // What the human has seen: the four floor cards of the deal, its own cards, and the
         // cards the computer played.
-        const int dealt = 3 * (g.RoundNo - 1);
+        const int dealt = 3 * (g.State().RoundNo - 1);
         int seen = 0;
-        for (int r = 1; r <= 10; ++r) seen += g.HumanSeenRanks[r];
-        EXPECT_EQ(seen, 4 + dealt + dealt - g.MePile.Count);
+        for (int r = 1; r <= 10; ++r) seen += g.State().HumanSeenRanks[r];
+        EXPECT_EQ(seen, 4 + dealt + dealt - g.State().MePile.Count);
 
         // Another table the human cannot tell apart: the computer holds undealt cards, and
         // its memory and the generator differ.
         RecordingTable table;
         Game other(table, table, table, table);
-        static_cast<GameState&>(other) = g;
-        for (int k = 1; k <= other.MePile.Count && other.DeckPos + k - 1 <= kDeckSize; ++k) {
-            const int held = other.MePile.Cards[k];
-            other.MePile.Cards[k] = static_cast<std::uint8_t>(other.Deck[other.DeckPos + k - 1]);
-            other.Deck[other.DeckPos + k - 1] = held;
-            --other.SeenRanks[CardRank(other.Deck[other.DeckPos + k - 1])];
-            ++other.SeenRanks[CardRank(other.MePile.Cards[k])];
+        GameState& o = StateEditor::Of(other);
+        o = g.State();
+        for (int k = 1; k <= o.MePile.Count && o.DeckPos + k - 1 <= kDeckSize; ++k) {
+            const int held = o.MePile.Cards[k];
+            o.MePile.Cards[k] = static_cast<std::uint8_t>(o.Deck[o.DeckPos + k - 1]);
+            o.Deck[o.DeckPos + k - 1] = held;
+            --o.SeenRanks[CardRank(o.Deck[o.DeckPos + k - 1])];
+            ++o.SeenRanks[CardRank(o.MePile.Cards[k])];
             ++swapped;
         }
-        other.DeclinedSweep.fill(0);
-        for (int r = 1; r <= 10; r += 2) other.DeclinedSweep[r] = 1;
-        other.Rng.SetState(g.Rng.State() ^ 0x5a5a5a5au);
+        o.DeclinedSweep.fill(0);
+        for (int r = 1; r <= 10; r += 2) o.DeclinedSweep[r] = 1;
+        o.Rng.SetState(g.State().Rng.State() ^ 0x5a5a5a5au);
         EXPECT_EQ(other.SuggestPlay(), g.SuggestPlay());
         EXPECT_EQ(other.SuggestPlay(2), g.SuggestPlay(2));
     });

@@ -49,36 +49,52 @@ TEST(TableChecksTest, EachCorruptionIsNoticed) {
     };
     const Case cases[] = {
         {"a card in two places",
-         [](DealtTable& t) { t.g().FloorPile.Cards[1] = t.g().YouPile.Cards[1]; }, "two places"},
-        {"a card number off the deck", [](DealtTable& t) { t.g().MePile.Cards[2] = 41; },
-         "out of range"},
-        {"a card lost from the floor", [](DealtTable& t) { --t.g().FloorPile.Count; },
-         "left beyond the count"},
-        {"a capture counted twice", [](DealtTable& t) { ++t.g().MePile.CardCount; },
-         "captured counts"},
-        {"a seven counted without its card", [](DealtTable& t) { ++t.g().YouPile.SevenCount; },
-         "seven counts"},
+         [](DealtTable& t) {
+             StateEditor::Of(t.g()).FloorPile.Cards[1] = StateEditor::Of(t.g()).YouPile.Cards[1];
+         },
+         "two places"},
+        {"a card number off the deck",
+         [](DealtTable& t) { StateEditor::Of(t.g()).MePile.Cards[2] = 41; }, "out of range"},
+        {"a card lost from the floor",
+         [](DealtTable& t) { --StateEditor::Of(t.g()).FloorPile.Count; }, "left beyond the count"},
+        {"a capture counted twice",
+         [](DealtTable& t) { ++StateEditor::Of(t.g()).MePile.CardCount; }, "captured counts"},
+        {"a seven counted without its card",
+         [](DealtTable& t) { ++StateEditor::Of(t.g()).YouPile.SevenCount; }, "seven counts"},
         {"two floor cards at one place",
-         [](DealtTable& t) { t.g().FloorPile.Slots[2] = t.g().FloorPile.Slots[1]; },
+         [](DealtTable& t) {
+             StateEditor::Of(t.g()).FloorPile.Slots[2] = StateEditor::Of(t.g()).FloorPile.Slots[1];
+         },
          "two cards at display position"},
-        {"a play counted twice", [](DealtTable& t) { ++t.g().PlayCount; }, "PlayCount"},
-        {"a round counted twice", [](DealtTable& t) { ++t.g().RoundNo; }, "RoundNo"},
+        {"a play counted twice", [](DealtTable& t) { ++StateEditor::Of(t.g()).PlayCount; },
+         "PlayCount"},
+        {"a round counted twice", [](DealtTable& t) { ++StateEditor::Of(t.g()).RoundNo; },
+         "RoundNo"},
         {"a pick beyond the floor",
-         [](DealtTable& t) { t.g().PickedSet.set(t.g().FloorPile.Count + 1); }, "off the floor"},
+         [](DealtTable& t) {
+             StateEditor::Of(t.g()).PickedSet.set(StateEditor::Of(t.g()).FloorPile.Count + 1);
+         },
+         "off the floor"},
         {"a floor card drawn hidden",
-         [](DealtTable& t) { t.d.table().SetImageVisible(t.g().FloorPile.Cards[1] - 1, false); },
+         [](DealtTable& t) {
+             t.d.table().SetImageVisible(t.g().State().FloorPile.Cards[1] - 1, false);
+         },
          "hidden or disabled"},
         {"the computer's hand shown face up",
-         [](DealtTable& t) { t.d.table().SetImageVisible(t.g().MePile.Cards[1] - 1, true); },
+         [](DealtTable& t) {
+             t.d.table().SetImageVisible(t.g().State().MePile.Cards[1] - 1, true);
+         },
          "shown wrongly"},
         {"an undealt card shown",
-         [](DealtTable& t) { t.d.table().SetImageVisible(t.g().Deck[40] - 1, true); },
+         [](DealtTable& t) { t.d.table().SetImageVisible(t.g().State().Deck[40] - 1, true); },
          "undealt card"},
         {"a frame on the computer's card",
-         [](DealtTable& t) { t.d.table().SetFrameVisible(t.g().MePile.Cards[1], true); }, "frame"},
-        {"a picked floor card without its frame", [](DealtTable& t) { t.g().PickedSet.set(1); },
-         "no frame"},
-        {"a hand that takes no input", [](DealtTable& t) { t.g().Input = InputState::Closed; },
+         [](DealtTable& t) { t.d.table().SetFrameVisible(t.g().State().MePile.Cards[1], true); },
+         "frame"},
+        {"a picked floor card without its frame",
+         [](DealtTable& t) { StateEditor::Of(t.g()).PickedSet.set(1); }, "no frame"},
+        {"a hand that takes no input",
+         [](DealtTable& t) { StateEditor::Of(t.g()).Input = InputState::Closed; },
          "takes no input"},
     };
     for (const Case& c : cases) {
@@ -90,26 +106,26 @@ TEST(TableChecksTest, EachCorruptionIsNoticed) {
 
 TEST(TableChecksTest, APauseLeavesTheCardsOfThePlayOutOnlyWhileItIsShown) {
     DealtTable t;
-    const int image = t.g().FloorPile.Cards[1] - 1;
+    const int image = t.g().State().FloorPile.Cards[1] - 1;
     t.d.table().SetImageVisible(image, false);
-    t.g().Table.images[image].visible = false;
-    t.g().MovedCount = 1;
-    t.g().MovedCards[1] = image;
+    StateEditor::Of(t.g()).Table.images[image].visible = false;
+    StateEditor::Of(t.g()).MovedCount = 1;
+    StateEditor::Of(t.g()).MovedCards[1] = image;
     EXPECT_EQ(t.Broken(Moment::DuringPause), "");
     EXPECT_THAT(t.Broken(Moment::BetweenCommands), HasSubstr("hidden or disabled"));
 }
 
 TEST(TableChecksTest, ALaidCardMustCarryTheTagOfALaidCard) {
     DealtTable t;
-    const int image = t.g().FloorPile.Cards[1] - 1;
-    t.g().MovedCount = 1;
-    t.g().MovedCards[1] = image;
+    const int image = t.g().State().FloorPile.Cards[1] - 1;
+    StateEditor::Of(t.g()).MovedCount = 1;
+    StateEditor::Of(t.g()).MovedCards[1] = image;
     t.d.table().SetImageTag(image, 0);
     EXPECT_THAT(t.Broken(), HasSubstr("tag 1"));
     t.d.table().SetImageTag(image, 1);
     // The table shows it right, but the game's own record of the table says otherwise.
     EXPECT_THAT(t.Broken(), HasSubstr("record of the table"));
-    t.g().Table.images[image].tag = 1;
+    StateEditor::Of(t.g()).Table.images[image].tag = 1;
     EXPECT_EQ(t.Broken(), "");
 }
 

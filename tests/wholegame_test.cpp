@@ -30,33 +30,34 @@ class EventCheck : public GameListener {
     explicit EventCheck(const Game& g) : g_(g) {}
 
     void PlayMade(const Play& play) override {
-        const Pile& taker = play.side == Side::Human ? g_.YouPile : g_.MePile;
+        const Pile& taker = play.side == Side::Human ? g_.State().YouPile : g_.State().MePile;
         const std::string played = (play.side == Side::Human ? "You" : "  I") +
                                    std::string(" Play ") + CardName(play.card);
-        EXPECT_EQ(g_.StatusText.rfind(played, 0), 0u) << g_.StatusText;
+        EXPECT_EQ(g_.State().StatusText.rfind(played, 0), 0u) << g_.State().StatusText;
         if (play.Laid()) {
-            EXPECT_EQ(g_.StatusText, played);
+            EXPECT_EQ(g_.State().StatusText, played);
         }
         for (const int card : play.taken) {
-            EXPECT_NE(g_.StatusText.find(" " + CardName(card)), std::string::npos);
-            for (int f = 1; f <= g_.FloorPile.Count; ++f) EXPECT_NE(g_.FloorPile.Cards[f], card);
+            EXPECT_NE(g_.State().StatusText.find(" " + CardName(card)), std::string::npos);
+            for (int f = 1; f <= g_.State().FloorPile.Count; ++f)
+                EXPECT_NE(g_.State().FloorPile.Cards[f], card);
         }
-        const bool saysSweep = g_.StatusText.ends_with(" Tazkova!!");
-        EXPECT_EQ(play.sweep, saysSweep) << g_.StatusText;
+        const bool saysSweep = g_.State().StatusText.ends_with(" Tazkova!!");
+        EXPECT_EQ(play.sweep, saysSweep) << g_.State().StatusText;
         EXPECT_EQ(taker.SweepPoints, sweeps_[static_cast<int>(play.side)] + play.sweepPoints);
         sweeps_[static_cast<int>(play.side)] = taker.SweepPoints;
         ++plays_;
     }
     void HandStarted(const HandStart& start) override {
-        EXPECT_EQ(start.hand, g_.HandNumber);
+        EXPECT_EQ(start.hand, g_.State().HandNumber);
         sweeps_ = {0, 0};
         plays_ = 0;
     }
     void RestGathered(const Gather& gather) override {
         EXPECT_EQ(plays_, 36) << "the rest is gathered after the 36th play";
-        EXPECT_EQ(g_.FloorPile.Count, 0);
-        const Pile& taker = gather.side == Side::Human ? g_.YouPile : g_.MePile;
-        const Pile& other = gather.side == Side::Human ? g_.MePile : g_.YouPile;
+        EXPECT_EQ(g_.State().FloorPile.Count, 0);
+        const Pile& taker = gather.side == Side::Human ? g_.State().YouPile : g_.State().MePile;
+        const Pile& other = gather.side == Side::Human ? g_.State().MePile : g_.State().YouPile;
         if (gather.cards.count > 0) {
             EXPECT_GT(taker.LastCapturePlay, other.LastCapturePlay);
         }
@@ -64,14 +65,14 @@ class EventCheck : public GameListener {
     void MatchEnded(const MatchEnd& end) override {
         ++matches_;
         EXPECT_NE(end.computerTotal, end.humanTotal);
-        const bool largerWins = !g_.ReverseGame;
+        const bool largerWins = !g_.State().ReverseGame;
         const bool humanLarger = end.humanTotal > end.computerTotal;
         EXPECT_EQ(end.winner == Side::Human, humanLarger == largerWins);
     }
     void GameEnded(Side winner) override {
-        const bool computerTwo = g_.MeMatchWins >= 2;
-        EXPECT_EQ(winner == Side::Computer, computerTwo != g_.ReverseGame);
-        EXPECT_EQ(matches_, g_.MeMatchWins + g_.YouMatchWins);
+        const bool computerTwo = g_.State().MeMatchWins >= 2;
+        EXPECT_EQ(winner == Side::Computer, computerTwo != g_.State().ReverseGame);
+        EXPECT_EQ(matches_, g_.State().MeMatchWins + g_.State().YouMatchWins);
         ended_ = true;
     }
     bool Ended() const { return ended_; }
@@ -103,10 +104,10 @@ std::string PlayGame(unsigned advance, const TableSetup& s, unsigned scriptSeed)
         " alternate=" + std::to_string(s.alternate) + " reverse=" + std::to_string(s.reverse));
     run("new");
     std::mt19937 rng(scriptSeed);
-    for (int step = 0; step < 60000 && d.game().GameActive; ++step) {
+    for (int step = 0; step < 60000 && d.game().State().GameActive; ++step) {
         // Candidate cards: the human's hand and the floor, as a player sees them.
         std::vector<int> cards;
-        for (const Pile* p : {&d.game().YouPile, &d.game().FloorPile}) {
+        for (const Pile* p : {&d.game().State().YouPile, &d.game().State().FloorPile}) {
             for (int i = 1; i <= p->Count; ++i) cards.push_back(p->Cards[i] - 1);
         }
         if (cards.empty()) {
@@ -123,8 +124,8 @@ std::string PlayGame(unsigned advance, const TableSetup& s, unsigned scriptSeed)
         }
         if (!run(line)) break;
     }
-    EXPECT_FALSE(d.game().GameActive) << "game did not end (seed " << advance << ")";
-    EXPECT_TRUE(d.game().MeMatchWins == 2 || d.game().YouMatchWins == 2);
+    EXPECT_FALSE(d.game().State().GameActive) << "game did not end (seed " << advance << ")";
+    EXPECT_TRUE(d.game().State().MeMatchWins == 2 || d.game().State().YouMatchWins == 2);
     EXPECT_TRUE(events.Ended());
     // At least two matches were played, each ending with a scored hand.
     int count = 0;

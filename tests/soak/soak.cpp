@@ -117,12 +117,12 @@ class RandomPlayer {
                                     std::to_string(rng_() % kDeckSize);
         }
         // Mostly what a player reaches for: a hand card, then the floor cards it takes.
-        const Pile& hand = g.YouPile;
-        const Pile& floor = g.FloorPile;
+        const Pile& hand = g.State().YouPile;
+        const Pile& floor = g.State().FloorPile;
         auto any = [this](const Pile& p) { return p.Cards[1 + rng_() % p.Count] - 1; };
         if (hand.Count == 0) return "new";
         const unsigned aim = rng_() % 100;
-        if (floor.Count > 0 && (g.Input == InputState::PickFloor ? aim < 85 : aim < 20))
+        if (floor.Count > 0 && (g.State().Input == InputState::PickFloor ? aim < 85 : aim < 20))
             return "click " + std::to_string(any(floor));
         if (floor.Count > 0 && aim >= 85)
             return "drag " + std::to_string(any(hand)) + " " + std::to_string(any(floor));
@@ -179,11 +179,11 @@ GameReport PlaySoakGame(std::uint64_t seed, std::uint64_t game) {
     };
 
     if (run(player.Options()) && run("new")) {
-        while (g.GameActive && report.script.size() < kCommandLimit) {
+        while (g.State().GameActive && report.script.size() < kCommandLimit) {
             if (!run(player.Next(g))) break;
         }
-        report.finished = !g.GameActive && report.fault.empty();
-        if (g.GameActive && report.fault.empty())
+        report.finished = !g.State().GameActive && report.fault.empty();
+        if (g.State().GameActive && report.fault.empty())
             report.fault =
                 "the game did not end within " + std::to_string(kCommandLimit) + " commands";
     }

@@ -39,8 +39,9 @@ Places LocateCards(const Game& g) {
             out.of[card] = place;
         }
     };
-    const std::pair<const Pile*, Place> piles[] = {
-        {&g.MePile, Place::Me}, {&g.YouPile, Place::You}, {&g.FloorPile, Place::Floor}};
+    const std::pair<const Pile*, Place> piles[] = {{&g.State().MePile, Place::Me},
+                                                   {&g.State().YouPile, Place::You},
+                                                   {&g.State().FloorPile, Place::Floor}};
     for (const auto& [pile, place] : piles) {
         if (!InRange(pile->Count, 0, kDeckSize)) {
             out.broken = std::string(pile->Label) + ": count " + N(pile->Count) + " out of range";
@@ -68,20 +69,21 @@ Places LocateCards(const Game& g) {
             }
         }
     }
-    if (!InRange(g.DeckPos, 1, kDeckSize + 1)) {
-        out.broken = "DeckPos " + N(g.DeckPos) + " out of range";
+    if (!InRange(g.State().DeckPos, 1, kDeckSize + 1)) {
+        out.broken = "DeckPos " + N(g.State().DeckPos) + " out of range";
         return out;
     }
     std::array<bool, kDeckSize + 1> inDeck{};
     for (int pos = 1; pos <= kDeckSize; ++pos) {
-        const int card = g.Deck[pos];
+        const int card = g.State().Deck[pos];
         if (!InRange(card, 1, kDeckSize) || inDeck[card]) {
             out.broken = "the deck is not a permutation of the 40 cards";
             return out;
         }
         inDeck[card] = true;
     }
-    for (int pos = g.DeckPos; pos <= kDeckSize; ++pos) put(g.Deck[pos], Place::Deck, "deck");
+    for (int pos = g.State().DeckPos; pos <= kDeckSize; ++pos)
+        put(g.State().Deck[pos], Place::Deck, "deck");
     return out;  // cards placed nowhere have been captured
 }
 
@@ -98,8 +100,8 @@ std::string CounterRule(const Game& g, const Places& places) {
         sixesAndSevens += rank == 6 || rank == 7 ? 1 : 0;
         haya += card == kHayaCard ? 1 : 0;
     }
-    const Pile& me = g.MePile;
-    const Pile& you = g.YouPile;
+    const Pile& me = g.State().MePile;
+    const Pile& you = g.State().YouPile;
     if (me.CardCount + you.CardCount != captured)
         return "captured counts " + N(me.CardCount) + "+" + N(you.CardCount) + " but " +
                N(captured) + " cards are off the table";
@@ -110,19 +112,23 @@ std::string CounterRule(const Game& g, const Places& places) {
         me.HasHaya + you.HasHaya != haya)
         return "the seven of the scoring suit is counted wrongly";
     if (me.Score < 0 || you.Score < 0) return "a negative match total";
-    if (!InRange(g.MeMatchWins, 0, 2) || !InRange(g.YouMatchWins, 0, 2))
+    if (!InRange(g.State().MeMatchWins, 0, 2) || !InRange(g.State().YouMatchWins, 0, 2))
         return "match wins out of range";
-    if (g.MatchNumber < 1 || g.HandNumber < 0) return "match or hand number out of range";
-    if (!InRange(g.PlayCount, 0, 36)) return "PlayCount " + N(g.PlayCount) + " out of range";
-    if (!InRange(g.RoundNo, 1, 7)) return "RoundNo " + N(g.RoundNo) + " out of range";
-    if (!InRange(g.MovedCount, 0, kDeckSize)) return "MovedCount out of range";
-    for (int i = 1; i <= g.MovedCount; ++i) {
-        if (!InRange(g.MovedCards[i], 0, kDeckSize - 1)) return "a moved card out of range";
+    if (g.State().MatchNumber < 1 || g.State().HandNumber < 0)
+        return "match or hand number out of range";
+    if (!InRange(g.State().PlayCount, 0, 36))
+        return "PlayCount " + N(g.State().PlayCount) + " out of range";
+    if (!InRange(g.State().RoundNo, 1, 7))
+        return "RoundNo " + N(g.State().RoundNo) + " out of range";
+    if (!InRange(g.State().MovedCount, 0, kDeckSize)) return "MovedCount out of range";
+    for (int i = 1; i <= g.State().MovedCount; ++i) {
+        if (!InRange(g.State().MovedCards[i], 0, kDeckSize - 1)) return "a moved card out of range";
     }
-    if (!InRange(g.MeBackToHide, 0, 3)) return "MeBackToHide out of range";
+    if (!InRange(g.State().MeBackToHide, 0, 3)) return "MeBackToHide out of range";
     for (int r = 1; r <= 10; ++r) {
-        if (!InRange(g.SeenRanks[r], 0, 4)) return "SeenRanks of rank " + N(r) + " out of range";
-        if (!InRange(g.DeclinedSweep[r], 0, 1)) return "DeclinedSweep out of range";
+        if (!InRange(g.State().SeenRanks[r], 0, 4))
+            return "SeenRanks of rank " + N(r) + " out of range";
+        if (!InRange(g.State().DeclinedSweep[r], 0, 1)) return "DeclinedSweep out of range";
     }
     return {};
 }
@@ -132,7 +138,7 @@ std::string CounterRule(const Game& g, const Places& places) {
 std::string ImageRule(const Game& g, const RecordingTable& t, const Places& places, Moment moment) {
     std::array<bool, kDeckSize> showing{};
     if (moment == Moment::DuringPause) {
-        for (int i = 1; i <= g.MovedCount; ++i) showing[g.MovedCards[i]] = true;
+        for (int i = 1; i <= g.State().MovedCount; ++i) showing[g.State().MovedCards[i]] = true;
     }
     for (int card = 1; card <= kDeckSize; ++card) {
         const int image = card - 1;
@@ -153,7 +159,7 @@ std::string ImageRule(const Game& g, const RecordingTable& t, const Places& plac
                     return "card " + name() + " on the table is hidden or disabled";
                 break;
             case Place::Me:
-                if (!im.enabled || im.visible != g.OpenCards)
+                if (!im.enabled || im.visible != g.State().OpenCards)
                     return "the computer's card " + name() + " is shown wrongly";
                 break;
         }
@@ -165,14 +171,15 @@ std::string ImageRule(const Game& g, const RecordingTable& t, const Places& plac
     }
     if (moment == Moment::BetweenCommands) {
         // The last play shown: a laid card lies face up with the tag of a laid card.
-        for (int i = 1; i <= g.MovedCount; ++i) {
-            const int image = g.MovedCards[i];
+        for (int i = 1; i <= g.State().MovedCount; ++i) {
+            const int image = g.State().MovedCards[i];
             const ImageState& im = t.Images()[image];
             if (places.of[image + 1] == Place::Floor && (!im.visible || im.tag != 1))
                 return "laid card " + CardName(image + 1) + " is not shown with tag 1";
         }
-        for (int f = 1; f <= g.FloorPile.Count; ++f) {
-            if (g.PickedSet.test(f) && !t.Frames()[g.FloorPile.Cards[f] - 1].visible)
+        for (int f = 1; f <= g.State().FloorPile.Count; ++f) {
+            if (g.State().PickedSet.test(f) &&
+                !t.Frames()[g.State().FloorPile.Cards[f] - 1].visible)
                 return "a picked floor card has no frame";
         }
     }
@@ -182,28 +189,32 @@ std::string ImageRule(const Game& g, const RecordingTable& t, const Places& plac
 /// Between commands: the picks lie on the floor (a play may take the floor from under them,
 /// and drops them when it ends), and in a running hand the deal, the plays and the turn agree.
 std::string TurnRule(const Game& g) {
-    for (std::size_t f = 0; g.PickedSet.any() && f < g.PickedSet.size(); ++f) {
-        if (g.PickedSet.test(f) && !InRange(static_cast<int>(f), 1, g.FloorPile.Count))
+    for (std::size_t f = 0; g.State().PickedSet.any() && f < g.State().PickedSet.size(); ++f) {
+        if (g.State().PickedSet.test(f) &&
+            !InRange(static_cast<int>(f), 1, g.State().FloorPile.Count))
             return "a picked place " + N(static_cast<int>(f)) + " off the floor";
     }
-    if (g.HandNumber < 1) return {};
-    const Pile& me = g.MePile;
-    const Pile& you = g.YouPile;
-    if (!g.GameActive) {
-        if (g.MeMatchWins < 2 && g.YouMatchWins < 2) return "the game stopped before it was won";
-        if (me.Count + you.Count + g.FloorPile.Count != 0) return "cards left after the game";
+    if (g.State().HandNumber < 1) return {};
+    const Pile& me = g.State().MePile;
+    const Pile& you = g.State().YouPile;
+    if (!g.State().GameActive) {
+        if (g.State().MeMatchWins < 2 && g.State().YouMatchWins < 2)
+            return "the game stopped before it was won";
+        if (me.Count + you.Count + g.State().FloorPile.Count != 0)
+            return "cards left after the game";
         return {};
     }
-    const int dealt = g.DeckPos - 1;
-    if (dealt != 4 + 6 * (g.RoundNo - 1))
-        return "RoundNo " + N(g.RoundNo) + " disagrees with DeckPos " + N(g.DeckPos);
-    if (g.PlayCount != dealt - 4 - me.Count - you.Count)
-        return "PlayCount " + N(g.PlayCount) + " disagrees with the cards dealt and held";
-    if (g.PlayCount >= 36) return "the hand did not end after its 36th play";
+    const int dealt = g.State().DeckPos - 1;
+    if (dealt != 4 + 6 * (g.State().RoundNo - 1))
+        return "RoundNo " + N(g.State().RoundNo) + " disagrees with DeckPos " +
+               N(g.State().DeckPos);
+    if (g.State().PlayCount != dealt - 4 - me.Count - you.Count)
+        return "PlayCount " + N(g.State().PlayCount) + " disagrees with the cards dealt and held";
+    if (g.State().PlayCount >= 36) return "the hand did not end after its 36th play";
     if (you.Count < 1) return "the human has no card to play: the table is stuck";
     if (me.Count != you.Count && me.Count != you.Count - 1) return "the turn order is broken";
-    if (g.Input == InputState::Closed) return "a running hand takes no input";
-    if (g.Input == InputState::PickFloor && !InRange(g.SelectedSlot, 1, you.Count))
+    if (g.State().Input == InputState::Closed) return "a running hand takes no input";
+    if (g.State().Input == InputState::PickFloor && !InRange(g.State().SelectedSlot, 1, you.Count))
         return "the chosen hand card is not in the hand";
     return {};
 }
@@ -218,7 +229,7 @@ std::string BrokenRule(const Game& g, const RecordingTable& t, Moment moment) {
     if (broken.empty() && moment == Moment::BetweenCommands) broken = TurnRule(g);
     // The game draws a taken-back play from its own record of the table: it must be what
     // the table was told.
-    if (broken.empty() && g.Table != t.View())
+    if (broken.empty() && g.State().Table != t.View())
         broken = "the game's record of the table is not what the table shows";
     return broken;
 }
