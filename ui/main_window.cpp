@@ -16,17 +16,17 @@
 #include "sound/sound_switch.h"
 #include "sound/wave_bank.h"
 #include "store/settings_file.h"
-#include "ui/about_dialog.h"
-#include "ui/arabic_style.h"
-#include "ui/counters_note.h"
-#include "ui/help_dialog.h"
-#include "ui/options_dialog.h"
-#include "ui/rules_manual.h"
-#include "ui/statistics_dialog.h"
-#include "ui/ui_texts.h"
-#include "ui/utf8.h"
-#include "ui/waiting_marks.h"
-#include "ui/window_fit.h"
+#include "ui/access/counters_note.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/help_dialog.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/rules_manual.h"
+#include "ui/dialogs/statistics_dialog.h"
+#include "ui/style/arabic_style.h"
+#include "ui/style/ui_texts.h"
+#include "ui/style/utf8.h"
+#include "ui/table/waiting_marks.h"
+#include "ui/table/window_fit.h"
 
 namespace tazkova::ui {
 
@@ -65,7 +65,7 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     pauses_ = std::make_unique<PauseLoop>(this);
     actions_ = MakeTableActions(this);
     // Any size: the table fills the window; F11 puts it full screen and back.
-    new TableFit(this, *view_);
+    new TableFit(this, view_->Layout(), view_->Motion());
     connect(actions_.fullScreen, &QAction::triggered, this,
             [this](bool on) { on ? showFullScreen() : showNormal(); });
     dialogs_ = std::make_unique<TableDialogs>(this, game_, *view_, *pauses_, statistics_, actions_);

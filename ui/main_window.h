@@ -12,14 +12,14 @@
 #include "game/events.h"
 #include "game/game.h"
 #include "game/ports.h"
-#include "ui/card_drag.h"
-#include "ui/card_focus.h"
-#include "ui/card_widgets.h"
-#include "ui/pause_loop.h"
-#include "ui/statistics_keeper.h"
+#include "ui/stats/statistics_keeper.h"
+#include "ui/table/card_drag.h"
+#include "ui/table/card_focus.h"
+#include "ui/table/card_widgets.h"
+#include "ui/table/pause_loop.h"
+#include "ui/table/table_view.h"
 #include "ui/table_dialogs.h"
 #include "ui/table_menu.h"
-#include "ui/table_view.h"
 
 class QMenu;
 class QPushButton;

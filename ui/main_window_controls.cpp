@@ -6,8 +6,8 @@
 #include <QToolButton>
 
 #include "ui/main_window.h"
-#include "ui/ui_texts.h"
-#include "ui/utf8.h"
+#include "ui/style/ui_texts.h"
+#include "ui/style/utf8.h"
 
 namespace tazkova::ui {
 

@@ -4,17 +4,17 @@
 #include <QMessageBox>
 #include <QWidget>
 
-#include "ui/about_dialog.h"
-#include "ui/help_dialog.h"
-#include "ui/message_dialog.h"
-#include "ui/options_dialog.h"
-#include "ui/pause_loop.h"
-#include "ui/results_dialog.h"
-#include "ui/rules_manual.h"
-#include "ui/statistics_dialog.h"
-#include "ui/statistics_keeper.h"
-#include "ui/table_view.h"
-#include "ui/utf8.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/help_dialog.h"
+#include "ui/dialogs/message_dialog.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/results_dialog.h"
+#include "ui/dialogs/rules_manual.h"
+#include "ui/dialogs/statistics_dialog.h"
+#include "ui/stats/statistics_keeper.h"
+#include "ui/style/utf8.h"
+#include "ui/table/pause_loop.h"
+#include "ui/table/table_view.h"
 
 namespace tazkova::ui {
 

@@ -1,6 +1,6 @@
 // The help dialog: the five rules as the player reads them, the applause while it is open and
 // the shortcut button.
-#include "ui/help_dialog.h"
+#include "ui/dialogs/help_dialog.h"
 
 #include <gtest/gtest.h>
 

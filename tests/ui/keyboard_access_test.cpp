@@ -14,15 +14,15 @@
 #include "game/recording.h"
 #include "tests/ui/accessible_tree.h"
 #include "tests/ui/table_setup.h"
-#include "ui/about_dialog.h"
-#include "ui/accessibility.h"
-#include "ui/help_dialog.h"
+#include "ui/access/spoken_texts.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/help_dialog.h"
+#include "ui/dialogs/message_dialog.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/results_dialog.h"
+#include "ui/dialogs/statistics_dialog.h"
 #include "ui/main_window.h"
-#include "ui/message_dialog.h"
-#include "ui/options_dialog.h"
-#include "ui/results_dialog.h"
-#include "ui/statistics_dialog.h"
-#include "ui/ui_texts.h"
+#include "ui/style/ui_texts.h"
 
 using namespace tazkova::game;
 using namespace tazkova::ui;

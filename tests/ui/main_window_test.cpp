@@ -15,7 +15,7 @@
 
 #include "game/recording.h"
 #include "tests/ui/table_setup.h"
-#include "ui/results_dialog.h"
+#include "ui/dialogs/results_dialog.h"
 
 using namespace tazkova::game;
 using namespace tazkova::ui;

@@ -1,6 +1,6 @@
 // The message dialog: what the player reads when a match or the game ends, or when a
 // change of options restarts the game.
-#include "ui/message_dialog.h"
+#include "ui/dialogs/message_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The options dialog: its start-up state, and the options button of a real game run against
 // it, the dialog closed by the player's OK button or by the window's close box.
-#include "ui/options_dialog.h"
+#include "ui/dialogs/options_dialog.h"
 
 #include <gtest/gtest.h>
 

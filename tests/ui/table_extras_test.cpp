@@ -19,10 +19,10 @@
 #include "game/recording.h"
 #include "tazkova_version.h"
 #include "tests/ui/table_setup.h"
-#include "ui/about_dialog.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/statistics_dialog.h"
 #include "ui/main_window.h"
-#include "ui/statistics.h"
-#include "ui/statistics_dialog.h"
+#include "ui/stats/statistics.h"
 
 using namespace tazkova::game;
 using namespace tazkova::ui;

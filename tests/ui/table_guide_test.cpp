@@ -18,13 +18,13 @@
 #include "game/capture_completion.h"
 #include "game/recording.h"
 #include "tests/ui/table_setup.h"
-#include "ui/about_dialog.h"
-#include "ui/counters_note.h"
+#include "ui/access/counters_note.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/rules_manual.h"
+#include "ui/dialogs/statistics_dialog.h"
 #include "ui/main_window.h"
-#include "ui/options_dialog.h"
-#include "ui/rules_manual.h"
-#include "ui/statistics_dialog.h"
-#include "ui/ui_texts.h"
+#include "ui/style/ui_texts.h"
 
 using namespace tazkova::game;
 using namespace tazkova::ui;

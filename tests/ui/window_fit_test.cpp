@@ -1,6 +1,6 @@
 // The table and its dialogs on the screen they open on, whatever the stored zoom: run once
 // for each screen size (the offscreen platform's screen set by the test's configuration).
-#include "ui/window_fit.h"
+#include "ui/table/window_fit.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +11,15 @@
 
 #include "game/recording.h"
 #include "store/settings_file.h"
-#include "ui/about_dialog.h"
-#include "ui/dialog_fit.h"
-#include "ui/help_dialog.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/help_dialog.h"
+#include "ui/dialogs/message_dialog.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/results_dialog.h"
+#include "ui/dialogs/rules_manual.h"
+#include "ui/dialogs/statistics_dialog.h"
 #include "ui/main_window.h"
-#include "ui/message_dialog.h"
-#include "ui/options_dialog.h"
-#include "ui/results_dialog.h"
-#include "ui/rules_manual.h"
-#include "ui/statistics_dialog.h"
+#include "ui/style/dialog_fit.h"
 
 using namespace tazkova::game;
 using namespace tazkova::ui;
