@@ -21,12 +21,15 @@ namespace tazkova::ui {
 TableDialogs::TableDialogs(QWidget* window, const std::unique_ptr<game::Game>& game,
                            CardTableView& view, const PauseLoop& pauses,
                            StatisticsKeeper& statistics, const TableActions& actions)
-    : window_(window),
+    : QObject(window),
+      window_(window),
       game_(game),
       view_(view),
       pauses_(pauses),
       statistics_(statistics),
-      actions_(actions) {}
+      actions_(actions) {
+    setObjectName(QStringLiteral("TableDialogs"));
+}
 
 namespace {
 /// The dialog, made at its first use by `make`.

@@ -14,6 +14,7 @@
 #include "game/recording.h"
 #include "tests/ui/accessible_tree.h"
 #include "tests/ui/table_setup.h"
+#include "tests/ui/window_parts.h"
 #include "ui/access/spoken_texts.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/help_dialog.h"
@@ -26,6 +27,7 @@
 
 using namespace tazkova::game;
 using namespace tazkova::ui;
+using namespace tazkova::testing;
 
 namespace {
 
@@ -66,7 +68,7 @@ TEST_F(KeyboardTest, AWholeHandIsPlayedByKeyboardAlone) {
     tazkova::testing::ModalCloser closer;
     auto keys = MakeWindow();
     Press(Qt::Key_N, Qt::ControlModifier);
-    const Game& g = keys->game();
+    const Game& g = GameOf(*keys);
     ASSERT_TRUE(g.GameActive) << "Ctrl+N starts a game";
 
     std::vector<int> played;
@@ -93,8 +95,8 @@ TEST_F(KeyboardTest, AWholeHandIsPlayedByKeyboardAlone) {
     // The same cards clicked with the mouse on a table dealt alike.
     auto mouse = MakeWindow();
     tazkova::testing::PressNewGame(*mouse);
-    for (const int card : played) QTest::mouseClick(mouse->Card(card), Qt::LeftButton);
-    const Game& m = mouse->game();
+    for (const int card : played) QTest::mouseClick(CardOf(*mouse, card), Qt::LeftButton);
+    const Game& m = GameOf(*mouse);
     EXPECT_EQ(m.HandNumber, 2);
     EXPECT_EQ(g.MePile.Score, m.MePile.Score);
     EXPECT_EQ(g.YouPile.Score, m.YouPile.Score);
@@ -108,7 +110,7 @@ TEST_F(KeyboardTest, TheUsualKeysWorkAndAreShown) {
     Press(Qt::Key_F1, Qt::ShiftModifier);
     EXPECT_EQ(closer.Count(QStringLiteral("FrmHelp")), 1) << "Shift+F1 opens the help";
     // The help lists the keys, and each button's tooltip shows its own.
-    EXPECT_TRUE(window->Dialogs().Help()->KeysText().contains(QStringLiteral("Ctrl+N")));
+    EXPECT_TRUE(DialogsOf(*window).Help()->KeysText().contains(QStringLiteral("Ctrl+N")));
     auto* newGame = window->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
     EXPECT_TRUE(newGame->toolTip().contains(QStringLiteral("Ctrl+N")));
     // The help closed: the table is the active window again.
@@ -119,9 +121,9 @@ TEST_F(KeyboardTest, TheUsualKeysWorkAndAreShown) {
     // Keys are dropped during a pause, as clicks are.
     QTimer::singleShot(0, window.get(),
                        [&] { QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier); });
-    window->Pauses().Wait(60);
+    PausesOf(*window).Wait(60);
     QApplication::processEvents();
-    EXPECT_FALSE(window->game().GameActive);
+    EXPECT_FALSE(GameOf(*window).GameActive);
 }
 
 TEST_F(KeyboardTest, AScreenReaderFindsANameForEverythingShown) {
@@ -131,8 +133,9 @@ TEST_F(KeyboardTest, AScreenReaderFindsANameForEverythingShown) {
     EXPECT_EQ(tazkova::testing::UnnamedShowing(window.get(), &showing), QStringList{});
     EXPECT_GT(showing, 20);
     const std::vector<QDialog*> dialogs = {
-        window->Dialogs().Results(), window->Dialogs().Options(),       window->Dialogs().Message(),
-        window->Dialogs().Help(),    window->Dialogs().StatisticsBox(), window->Dialogs().About()};
+        DialogsOf(*window).Results(),       DialogsOf(*window).Options(),
+        DialogsOf(*window).Message(),       DialogsOf(*window).Help(),
+        DialogsOf(*window).StatisticsBox(), DialogsOf(*window).About()};
     for (QDialog* dialog : dialogs) {
         dialog->show();
         EXPECT_EQ(tazkova::testing::UnnamedShowing(dialog), QStringList{})
@@ -141,13 +144,13 @@ TEST_F(KeyboardTest, AScreenReaderFindsANameForEverythingShown) {
     }
 
     // A card says what it is and where it lies, and is marked when chosen.
-    const Game& g = window->game();
+    const Game& g = GameOf(*window);
     const int hand = g.YouPile.Cards[1];
-    QAccessibleInterface* card = QAccessible::queryAccessibleInterface(window->Card(hand - 1));
+    QAccessibleInterface* card = QAccessible::queryAccessibleInterface(CardOf(*window, hand - 1));
     EXPECT_EQ(card->text(QAccessible::Name), SpokenCardName(hand));
     EXPECT_TRUE(card->text(QAccessible::Description).startsWith(QString::fromUtf8(kInYourHand)));
     const int floor = g.FloorPile.Cards[1];
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(window->Card(floor - 1))
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(CardOf(*window, floor - 1))
                     ->text(QAccessible::Description)
                     .startsWith(QString::fromUtf8(kOnTheFloor)));
     // A screen reader can press a card, as a click does.
@@ -157,7 +160,7 @@ TEST_F(KeyboardTest, AScreenReaderFindsANameForEverythingShown) {
     EXPECT_GT(g.PlayCount, played);
     // The computer's cards are only backs, whatever they are.
     for (int i = 1; i <= g.MePile.Count; ++i)
-        EXPECT_TRUE(window->Card(g.MePile.Cards[i] - 1)->isHidden());
+        EXPECT_TRUE(CardOf(*window, g.MePile.Cards[i] - 1)->isHidden());
 }
 
 TEST(SpokenTexts, CardsAndPlaysAreReadInArabicWords) {
@@ -181,7 +184,7 @@ TEST(SpokenTexts, CardsAndPlaysAreReadInArabicWords) {
 // line shows with it.
 TEST_F(KeyboardTest, APlayIsSpokenWhateverTheStatusLineSays) {
     auto window = MakeWindow();
-    CardTableView& view = window->View();
+    CardTableView& view = ViewOf(*window);
     const QLabel* status = window->findChild<QLabel*>(QStringLiteral("Msg"));
     Play play{Side::Computer, 17, {}};
     play.taken.Add(7);
@@ -201,12 +204,12 @@ TEST_F(KeyboardTest, APlayAndADealAreAnnounced) {
     const QLabel* status = window->findChild<QLabel*>(QStringLiteral("Msg"));
     const QLabel* counters = window->findChild<QLabel*>(QStringLiteral("Counters"));
     tazkova::testing::PressNewGame(*window);
-    const Game& g = window->game();
+    const Game& g = GameOf(*window);
     EXPECT_TRUE(counters->accessibleName().startsWith(SpokenCounters(g.Table.counters)))
         << "the deal";
     EXPECT_TRUE(counters->accessibleName().contains(QStringLiteral("الدور")));
     const int card = g.YouPile.Cards[1];
-    QTest::mouseClick(window->Card(card - 1), Qt::LeftButton);
+    QTest::mouseClick(CardOf(*window, card - 1), Qt::LeftButton);
     EXPECT_FALSE(status->text().isEmpty());
     // The computer may have answered: the last play is spoken, whoever made it.
     EXPECT_TRUE(

@@ -18,6 +18,7 @@
 #include "game/capture_completion.h"
 #include "game/recording.h"
 #include "tests/ui/table_setup.h"
+#include "tests/ui/window_parts.h"
 #include "ui/access/counters_note.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/options_dialog.h"
@@ -28,6 +29,7 @@
 
 using namespace tazkova::game;
 using namespace tazkova::ui;
+using namespace tazkova::testing;
 
 namespace {
 
@@ -95,7 +97,7 @@ TEST(TableGuide, EachSwitchOfTheOptionsSaysWhatItDoes) {
     auto window = MakeActiveWindow();
     QStringList tips;
     for (const char* name : {"Dnry", "MakShoof", "Strt", "Rvrs"}) {
-        auto* box = window->Dialogs().Options()->findChild<QWidget*>(QLatin1String(name));
+        auto* box = DialogsOf(*window).Options()->findChild<QWidget*>(QLatin1String(name));
         ASSERT_NE(box, nullptr) << name;
         EXPECT_GT(box->toolTip().size(), 20) << name;
         EXPECT_EQ(box->accessibleDescription(), box->toolTip()) << name;
@@ -107,10 +109,10 @@ TEST(TableGuide, EachSwitchOfTheOptionsSaysWhatItDoes) {
 
 TEST(TableGuide, TheCountersSayWhatTheyCountAndTheMatchTotals) {
     auto window = MakeActiveWindow();
-    QLabel* counters = window->View().CountersLabel();
+    QLabel* counters = ViewOf(*window).CountersLabel();
     EXPECT_TRUE(counters->toolTip().contains(QStringLiteral("رقم الطرح"))) << "before a game";
     tazkova::testing::PressNewGame(*window);
-    Game& g = window->game();
+    Game& g = GameOf(*window);
     const Counters dealt = g.Table.counters;
     g.YouPile.Score = 12;
     g.MePile.Score = 9;
@@ -133,7 +135,7 @@ TEST(TableGuide, OurOwnTextsReadFromTheRight) {
     for (const QString& line : about.Text().split(u'\n'))
         EXPECT_TRUE(line.startsWith(QChar(0x200f))) << line.toStdString();
     auto window = MakeActiveWindow();
-    StatisticsDialog* statistics = window->Dialogs().StatisticsBox();
+    StatisticsDialog* statistics = DialogsOf(*window).StatisticsBox();
     auto* table = statistics->findChild<QTreeWidget*>(QStringLiteral("StatisticsTable"));
     EXPECT_TRUE(table->headerItem()->text(7).endsWith(QStringLiteral("أنت - الحاسوب")));
     // Every heading fits its column.
@@ -160,7 +162,7 @@ TEST(TableGuide, OurOwnTextsReadFromTheRight) {
 TEST(TableGuide, AHandIsPlayedFromTheDealWithoutATab) {
     tazkova::testing::ModalCloser closer;
     auto window = MakeActiveWindow();
-    const Game& g = window->game();
+    const Game& g = GameOf(*window);
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
     auto focusedCard = [] { return qobject_cast<CardImage*>(QApplication::focusWidget()); };
     ASSERT_TRUE(focusedCard()) << "the deal puts the focus on the hand";
@@ -224,20 +226,20 @@ TEST(TableGuide, AWaitingCardMarksTheFloorCardsItCanStillTake) {
     auto marked = [&] {
         std::vector<int> cards;
         for (int i = 0; i < kDeckSize; ++i)
-            if (window->Card(i)->WaitedFor()) cards.push_back(i + 1);
+            if (CardOf(*window, i)->WaitedFor()) cards.push_back(i + 1);
         return cards;
     };
-    QTest::mouseClick(window->Card(25 - 1), Qt::LeftButton);
-    ASSERT_EQ(window->game().Input, InputState::PickFloor);
+    QTest::mouseClick(CardOf(*window, 25 - 1), Qt::LeftButton);
+    ASSERT_EQ(GameOf(*window).Input, InputState::PickFloor);
     EXPECT_EQ(marked(), (std::vector<int>{1, 12, 23, 34}));
-    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(window->Card(12 - 1));
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(CardOf(*window, 12 - 1));
     EXPECT_TRUE(spoken->text(QAccessible::Description).contains(QString::fromUtf8(kWaitedFor)));
     const QString status = window->findChild<QLabel*>(QStringLiteral("Msg"))->text();
-    QTest::mouseClick(window->Card(34 - 1), Qt::LeftButton);
+    QTest::mouseClick(CardOf(*window, 34 - 1), Qt::LeftButton);
     EXPECT_EQ(marked(), std::vector<int>{1});
     EXPECT_NE(window->findChild<QLabel*>(QStringLiteral("Msg"))->text(), QString())
         << status.toStdString();
-    QTest::mouseClick(window->Card(1 - 1), Qt::LeftButton);
+    QTest::mouseClick(CardOf(*window, 1 - 1), Qt::LeftButton);
     EXPECT_TRUE(marked().empty()) << "the capture is made";
 }
 

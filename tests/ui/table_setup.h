@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "game/recording.h"
+#include "tests/ui/window_parts.h"
 #include "ui/main_window.h"
 
 namespace tazkova::testing {
@@ -68,13 +69,13 @@ inline void PressNewGame(MainWindow& form) {
 /// Lays out the hands and the floor with the given cards (all shown), the human to play.
 inline void ArrangeTable(MainWindow& form, const std::vector<int>& me, const std::vector<int>& you,
                          const std::vector<int>& floor) {
-    Game& g = form.game();
+    Game& g = GameOf(form);
     for (ImageState& image : g.Table.images) {
         image.visible = false;
         image.enabled = true;
         image.tag = 0;
     }
-    form.View().ShowTable(g.Table);
+    ViewOf(form).ShowTable(g.Table);
     auto fill = [&](Pile& pile, const std::vector<int>& cards) {
         pile.Count = static_cast<int>(cards.size());
         for (int i = 0; i < pile.Count; ++i) {

@@ -4,7 +4,9 @@
 
 namespace tazkova::ui {
 
-StatisticsKeeper::StatisticsKeeper() = default;
+StatisticsKeeper::StatisticsKeeper(QObject* parent) : QObject(parent) {
+    setObjectName(QStringLiteral("StatisticsKeeper"));
+}
 
 StatisticsKeeper::~StatisticsKeeper() = default;
 

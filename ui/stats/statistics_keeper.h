@@ -2,6 +2,7 @@
 /// and the game type they were played at, the games with a play taken back apart.
 #pragma once
 
+#include <QObject>
 #include <memory>
 
 #include "game/events.h"
@@ -10,9 +11,10 @@ namespace tazkova::ui {
 
 class Statistics;
 
-class StatisticsKeeper : public game::GameListener {
+class StatisticsKeeper : public QObject, public game::GameListener {
+    Q_OBJECT
   public:
-    StatisticsKeeper();
+    explicit StatisticsKeeper(QObject* parent = nullptr);
     ~StatisticsKeeper() override;
 
     /// The stored tallies, read at their first use.

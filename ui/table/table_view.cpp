@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
 #include <optional>
 
@@ -115,14 +116,20 @@ void CardTableView::SetZoom(int percent) {
     motion_.Redraw();
 }
 
-bool CardTableView::PrepareOneFace() {
-    for (CardImage* card : cards_) {
-        if (!card->HasPicture()) {
-            card->PrepareFace();
-            return true;
+void CardTableView::PrepareFacesLater(int afterMs) {
+    auto* faces = new QTimer(window_);
+    faces->setInterval(0);
+    QObject::connect(faces, &QTimer::timeout, faces, [this, faces] {
+        for (CardImage* card : cards_) {
+            if (!card->HasPicture()) {
+                card->PrepareFace();
+                return;
+            }
         }
-    }
-    return false;
+        faces->stop();
+        faces->deleteLater();
+    });
+    QTimer::singleShot(afterMs, faces, qOverload<>(&QTimer::start));
 }
 
 // --- Card images ----------------------------------------------------------------------------

@@ -45,8 +45,9 @@ class CardTableView : public game::TableDisplay, public game::GameListener {
     /// Who names the counters once they change (by default they are named as shown, in words).
     void SetCountersNamer(std::function<void()> namer) { countersNamer_ = std::move(namer); }
     QLabel* CountersLabel() const { return countersLabel_; }
-    /// Draws the face of one more card not drawn yet; false once all are.
-    bool PrepareOneFace();
+    /// Draws the faces of the cards not drawn yet, one at a time while the window is idle,
+    /// from `afterMs` milliseconds on (once the window has been painted).
+    void PrepareFacesLater(int afterMs);
 
     // game::TableDisplay
     void SetImagePos(int image, int left, int top) override;
