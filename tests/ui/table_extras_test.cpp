@@ -3,6 +3,7 @@
 // that move.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -24,6 +25,7 @@
 #include "ui/dialogs/statistics_dialog.h"
 #include "ui/main_window.h"
 #include "ui/stats/statistics.h"
+#include "ui/style/ui_texts.h"
 
 using namespace tazkova::game;
 using namespace tazkova::ui;
@@ -243,6 +245,49 @@ TEST_F(TableExtrasTest, TheMenuHoldsEveryCommandWithItsKey) {
     QApplication::sendEvent(window.get(), &click);
     EXPECT_TRUE(menu->isVisible());
     menu->close();
+}
+
+TEST_F(TableExtrasTest, EachControlCarriesOutItsCommand) {
+    tazkova::testing::ModalCloser closer;
+    MakeWindow(0);
+    auto control = [&](const char* name) {
+        return window->findChild<QAbstractButton*>(QLatin1String(name));
+    };
+    QTest::mouseClick(control("cmdOptions"), Qt::LeftButton);
+    QTest::mouseClick(control("SpeedButton1"), Qt::LeftButton);
+    EXPECT_EQ(closer.Count(QStringLiteral("FrmOptn")), 1);
+    EXPECT_EQ(closer.Count(QStringLiteral("FrmHelp")), 1);
+    tazkova::testing::PressNewGame(*window);
+    QTest::mouseClick(control("cmdResult"), Qt::LeftButton);
+    EXPECT_EQ(closer.Count(QStringLiteral("frmSmry")), 1);
+
+    // The sound button switches the sound, its menu entry and its spoken name, and back.
+    const bool on = GameOf(*window).SoundOn;
+    QTest::mouseClick(control("SpeedButton2"), Qt::LeftButton);
+    EXPECT_NE(GameOf(*window).SoundOn, on);
+    EXPECT_EQ(ActionsOf(*window).sound->isChecked(), !on);
+    EXPECT_EQ(control("SpeedButton2")->accessibleName(),
+              QString::fromUtf8(on ? kSoundOffName : kSoundOnName));
+    QTest::mouseClick(control("SpeedButton2"), Qt::LeftButton);
+    EXPECT_EQ(GameOf(*window).SoundOn, on);
+
+    // Faster and slower move the speed bar a page, and the game's pauses with it.
+    auto* speed = window->findChild<QScrollBar*>(QStringLiteral("DelayScroll"));
+    speed->setValue(1000);
+    ActionsOf(*window).faster->trigger();
+    EXPECT_EQ(GameOf(*window).DelayTime, 1000 - speed->pageStep());
+    ActionsOf(*window).slower->trigger();
+    ActionsOf(*window).slower->trigger();
+    EXPECT_EQ(GameOf(*window).DelayTime, 1000 + speed->pageStep());
+    speed->setValue(0);
+
+    // The menu button opens the menu below it; the quit button closes the table.
+    QTest::mouseClick(control("MenuButton"), Qt::LeftButton);
+    ASSERT_TRUE(MenuOf(*window)->isVisible());
+    EXPECT_GE(MenuOf(*window)->y(), control("MenuButton")->mapToGlobal(QPoint()).y());
+    MenuOf(*window)->close();
+    QTest::mouseClick(control("BitBtn1"), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST(AboutDialogTest, NamesTheVersionTheLicenceAndWhatItIsBuiltOn) {
