@@ -13,7 +13,6 @@ namespace tazkova::sound {
 
 namespace {
 
-WaveSoundService* replacementService = nullptr;
 DeviceWaveService* deviceService = nullptr;
 
 void DropDeviceService() {
@@ -24,17 +23,12 @@ void DropDeviceService() {
 }  // namespace
 
 WaveSoundService& ProgramWaveService() {
-    if (replacementService) return *replacementService;
     if (!deviceService) {
         deviceService = new DeviceWaveService(std::make_unique<AudioSinkOutput>());
         // The sound device has to be let go while the application object still exists.
         qAddPostRoutine(DropDeviceService);
     }
     return *deviceService;
-}
-
-void SetProgramWaveService(WaveSoundService* service) {
-    replacementService = service;
 }
 
 WaveSound::WaveSound(QObject* owner) : QObject(owner) {}

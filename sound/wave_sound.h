@@ -32,9 +32,6 @@ class WaveSoundService {
 /// The service every component uses unless it is given its own: the sound device through Qt
 /// Multimedia, made on first use and kept until the application object goes.
 WaveSoundService& ProgramWaveService();
-/// Puts another service in place of the program's (nullptr: back to the sound device). The
-/// caller keeps ownership.
-void SetProgramWaveService(WaveSoundService* service);
 
 /// A sound of the game. Its data is the whole RIFF/WAVE image as it lies on disk; a new
 /// component is empty, plays asynchronously and once.

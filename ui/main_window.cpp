@@ -1,15 +1,12 @@
 #include "ui/main_window.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <QToolButton>
 #include <utility>
 
@@ -17,17 +14,28 @@
 #include "sound/sound_switch.h"
 #include "sound/wave_bank.h"
 #include "store/settings_file.h"
-#include "ui/about_dialog.h"
-#include "ui/arabic_style.h"
-#include "ui/counters_note.h"
-#include "ui/help_dialog.h"
-#include "ui/options_dialog.h"
-#include "ui/rules_manual.h"
-#include "ui/statistics_dialog.h"
-#include "ui/ui_texts.h"
-#include "ui/utf8.h"
-#include "ui/waiting_marks.h"
-#include "ui/window_fit.h"
+#include "ui/access/counters_note.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/help_dialog.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/rules_manual.h"
+#include "ui/dialogs/statistics_dialog.h"
+#include "ui/focus_ring.h"
+#include "ui/game_runner.h"
+#include "ui/stats/statistics_keeper.h"
+#include "ui/style/arabic_style.h"
+#include "ui/style/ui_texts.h"
+#include "ui/style/utf8.h"
+#include "ui/table/card_drag.h"
+#include "ui/table/card_focus.h"
+#include "ui/table/hint_marks.h"
+#include "ui/table/pause_loop.h"
+#include "ui/table/table_view.h"
+#include "ui/table/waiting_marks.h"
+#include "ui/table/window_fit.h"
+#include "ui/table_commands.h"
+#include "ui/table_controls.h"
+#include "ui/table_dialogs.h"
 
 namespace tazkova::ui {
 
@@ -35,7 +43,7 @@ using namespace tazkova::game;
 
 namespace {
 
-/// When the card faces start being drawn, after the window opened.
+/// When the card faces start being drawn, after the window opened and was painted.
 constexpr int kFacesAfterStartMs = 150;
 
 // Where the table remembers its size and its motion, beside the sound switch.
@@ -53,33 +61,10 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
       sounds_(std::move(sounds)) {
     ArabicStyle::Install();
     if (!sounds_) sounds_ = std::make_unique<sound::WaveBank>();
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(Utf8(kWindowCaption));
-    setFont(ArabicFont(FontFace::Sans, 13));
-    setAutoFillBackground(true);
-    QPalette table = palette();
-    table.setColor(QPalette::Window, QColor(0x1e, 0x6b, 0x3a));  // the green cloth
-    setPalette(table);
-    move(100, 0);
-
-    view_ = std::make_unique<CardTableView>(this, *this);
-    pauses_ = std::make_unique<PauseLoop>(this);
-    actions_ = MakeTableActions(this);
-    // Any size: the table fills the window; F11 puts it full screen and back.
-    new TableFit(this, *view_);
-    connect(actions_.fullScreen, &QAction::triggered, this,
-            [this](bool on) { on ? showFullScreen() : showNormal(); });
-    dialogs_ = std::make_unique<TableDialogs>(this, game_, *view_, *pauses_, statistics_, actions_);
-    game_ = std::make_unique<Game>(*view_, *sounds_, *pauses_, *dialogs_);
-    game_->SetExpertPlayer(&expert::StandardPlayer());
-    game_->AddListener(*view_);
-    game_->AddListener(statistics_);
-    game_->AddListener(*this);
-    focus_ = std::make_unique<CardFocus>(*game_, *view_);
-    drag_ = std::make_unique<CardDrag>(this, *view_, [this](int source, int target) {
-        RunGame([=, this] { game_->DropCard(source, target); });
-    });
-    MakeControls();
+    DressTheWindow();
+    MakeParts();
+    ConnectGameCommands();
+    ConnectTableCommands();
 
     // What the table remembers: its size and whether its cards move.
     const QStringList stores =
@@ -92,51 +77,105 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     view_->SetCountersNamer([this] { ExplainCounters(*view_->CountersLabel(), *game_); });
     ExplainCounters(*view_->CountersLabel(), *game_);
 
-    game_->SoundOn = sound::SoundSwitch::ReadSoundOn();
+    game_->SetSoundOn(sound::SoundSwitch::ReadSoundOn());
     ShowSoundState();
     game_->Startup(seed, MillisecondsSinceMidnight());
-    speedBar_->setValue(game_->DelayTime);
+    controls_->SpeedBar()->setValue(game_->State().DelayTime);
     UpdateMotion();
     UpdateActions();
-    qApp->installEventFilter(this);
+    hints_->WatchInput();
     // The focus ring around the focused button is drawn on the cloth, outside the button.
-    connect(qApp, &QApplication::focusChanged, this, [this] { update(); });
-
-    auto* faces = new QTimer(this);
-    faces->setInterval(0);
-    connect(faces, &QTimer::timeout, this, [this, faces] {
-        if (view_->PrepareOneFace()) return;
-        faces->stop();
-        faces->deleteLater();
-    });
-    // Shortly after start-up, when the window has been painted.
-    QTimer::singleShot(kFacesAfterStartMs, faces, qOverload<>(&QTimer::start));
+    ring_ = std::make_unique<FocusRing>(this, view_->Layout());
+    view_->PrepareFacesLater(kFacesAfterStartMs);
 }
 
-MainWindow::~MainWindow() {
-    qApp->removeEventFilter(this);
+MainWindow::~MainWindow() = default;
+
+void MainWindow::DressTheWindow() {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(Utf8(kWindowCaption));
+    setFont(ArabicFont(FontFace::Sans, 13));
+    setAutoFillBackground(true);
+    QPalette table = palette();
+    table.setColor(QPalette::Window, QColor(0x1e, 0x6b, 0x3a));  // the green cloth
+    setPalette(table);
+    move(100, 0);
+}
+
+void MainWindow::MakeParts() {
+    view_ = std::make_unique<CardTableView>(this, *this);
+    pauses_ = std::make_unique<PauseLoop>(this);
+    commands_ = std::make_unique<TableCommands>(this);
+    // Any size: the table fills the window; F11 puts it full screen and back.
+    new TableFit(this, view_->Layout(), view_->Motion());
+    statistics_ = std::make_unique<StatisticsKeeper>(this);
+    dialogs_ = std::make_unique<TableDialogs>(this, game_, *view_, *pauses_, *statistics_,
+                                              commands_->Actions());
+    game_ = std::make_unique<Game>(*view_, *sounds_, *pauses_, *dialogs_);
+    game_->SetExpertPlayer(&expert::StandardPlayer());
+    game_->AddListener(*view_);
+    game_->AddListener(*statistics_);
+    game_->AddListener(*this);
+    runner_ = std::make_unique<GameRunner>(this, *game_, *view_, *pauses_);
+    focus_ = std::make_unique<CardFocus>(*game_, *view_);
+    drag_ = std::make_unique<CardDrag>(this, *view_, [this](int source, int target) {
+        RunGame([=, this] { game_->DropCard(source, target); });
+    });
+    hints_ = std::make_unique<HintMarks>(this, *view_, *focus_);
+    controls_ = std::make_unique<TableControls>(this, view_->Layout(), commands_->Actions());
+}
+
+void MainWindow::ConnectGameCommands() {
+    const TableActions& a = commands_->Actions();
+    const auto run = [this](QAction* command, std::function<void()> action) {
+        connect(command, &QAction::triggered, this, [this, action] { RunGame(action); });
+    };
+    run(a.newGame, [this] { game_->NewGame(); });
+    run(a.options, [this] { game_->RunOptions(*dialogs_->Options()); });
+    run(a.results, [this] { game_->ShowResultsSheet(); });
+    run(a.statistics, [this] { dialogs_->StatisticsBox()->ShowModal(); });
+    run(a.takeBack, [this] {
+        if (game_->TakeBack()) statistics_->PlayTakenBack();
+    });
+    run(a.help, [this] { dialogs_->Help()->exec(); });
+    run(a.manual, [this] { dialogs_->Manual()->exec(); });
+    run(a.about, [this] { dialogs_->About()->exec(); });
+    connect(a.hint, &QAction::triggered, this, &MainWindow::HintClicked);
+    connect(a.sound, &QAction::triggered, this, &MainWindow::SoundClicked);
+    connect(a.quit, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::ConnectTableCommands() {
+    const TableActions& a = commands_->Actions();
+    connect(a.fullScreen, &QAction::triggered, this,
+            [this](bool on) { on ? showFullScreen() : showNormal(); });
+    const auto zoom = [this] { return view_->Layout().Zoom(); };
+    connect(a.zoomIn, &QAction::triggered, this,
+            [=, this] { SetZoom(TableLayout::Larger(zoom())); });
+    connect(a.zoomOut, &QAction::triggered, this,
+            [=, this] { SetZoom(TableLayout::Smaller(zoom())); });
+    for (QAction* size : a.zoom)
+        connect(size, &QAction::triggered, this, [this, size] { SetZoom(size->data().toInt()); });
+    connect(a.motion, &QAction::triggered, this, &MainWindow::SetMotion);
+    connect(controls_->SpeedBar(), &QScrollBar::valueChanged, this, &MainWindow::SpeedChanged);
+    // The menu opens below its button, reading from the button's right edge leftward.
+    connect(controls_.get(), &TableControls::MenuAsked, this, [this](const QPoint& corner) {
+        ShowMenu(corner - QPoint(commands_->Menu()->sizeHint().width(), 0));
+    });
 }
 
 // --- Commands ---------------------------------------------------------------------------------
 
 void MainWindow::RunGame(const std::function<void()>& action) {
-    if (inGame_) return;
-    ClearHint();
-    const QWidget* focused = focusWidget();
-    const auto* focusedCard = qobject_cast<const CardImage*>(focused);
+    if (runner_->Running()) return;
+    hints_->Clear();
+    const auto* focusedCard = qobject_cast<const CardImage*>(focusWidget());
     const CardPlace::Where before =
         focusedCard ? PlaceOf(focusedCard->Index()).where : CardPlace::Where::Elsewhere;
-    inGame_ = true;
-    action();
-    inGame_ = false;
-    pauses_->DropPendingInput();
-    if (pauses_->Quitting()) {
-        QApplication::quit();
-        return;
-    }
+    if (!runner_->Run(action)) return;
     // After a deal, and after a play made from the cards, the keyboard stays on the table.
     if (focusedCard || std::exchange(dealt_, false))
-        focus_->KeepOnTheTable(before, focusWidget(), resultsButton_);
+        focus_->KeepOnTheTable(before, focusWidget(), controls_->ResultsButton());
     MarkWaitedForCards(*view_, *game_);
     ExplainCounters(*view_->CountersLabel(), *game_);
     UpdateActions();
@@ -146,79 +185,27 @@ void MainWindow::HandStarted(const HandStart& start) {
     if (start.newGame) dealt_ = true;
 }
 
-void MainWindow::NewGameClicked() {
-    RunGame([this] { game_->NewGame(); });
-}
-
-void MainWindow::OptionsClicked() {
-    RunGame([this] { game_->RunOptions(*dialogs_->Options()); });
-}
-
-void MainWindow::ResultsClicked() {
-    RunGame([this] { game_->ShowResultsSheet(); });
-}
-
-void MainWindow::HelpClicked() {
-    RunGame([this] { dialogs_->Help()->exec(); });
-}
-
-void MainWindow::StatisticsClicked() {
-    RunGame([this] { dialogs_->StatisticsBox()->ShowModal(); });
-}
-
-void MainWindow::AboutClicked() {
-    RunGame([this] { dialogs_->About()->exec(); });
-}
-
-void MainWindow::ManualClicked() {
-    RunGame([this] { dialogs_->Manual()->exec(); });
-}
-
 void MainWindow::HintClicked() {
-    if (inGame_ || Pausing()) return;
-    ClearHint();
+    if (runner_->Busy()) return;
+    hints_->Clear();
     // The expert's advice, from what the player can know.
     const std::optional<PlaySuggestion> hint = game_->SuggestPlay(5);
-    if (!hint) return;
-    hinted_.push_back(hint->card - 1);
-    for (const int taken : hint->takes) hinted_.push_back(taken - 1);
-    for (const int image : hinted_) Card(image)->SetHinted(true);
-    // While a card waits for its floor cards, the next floor card it takes.
-    int focusOn = hint->card - 1;
-    for (const int taken :
-         game_->Input == InputState::PickFloor ? hint->takes : std::vector<int>{}) {
-        if (!PlaceOf(taken - 1).picked) {
-            focusOn = taken - 1;
-            break;
-        }
-    }
-    Card(focusOn)->setFocus(Qt::OtherFocusReason);
-}
-
-void MainWindow::ClearHint() {
-    for (const int image : hinted_) Card(image)->SetHinted(false);
-    hinted_.clear();
-}
-
-void MainWindow::TakeBackClicked() {
-    RunGame([this] {
-        if (game_->TakeBack()) statistics_.PlayTakenBack();
-    });
+    if (hint) hints_->Show(*hint, game_->State().Input == InputState::PickFloor);
 }
 
 void MainWindow::SoundClicked() {
-    game_->SoundOn = sound::SoundSwitch::Toggle(game_->SoundOn, *dialogs_);
+    game_->SetSoundOn(sound::SoundSwitch::Toggle(game_->State().SoundOn, *dialogs_));
     ShowSoundState();
 }
 
 void MainWindow::SpeedChanged(int position) {
-    game_->DelayTime = position;
+    game_->SetDelayTime(position);
     UpdateMotion();
 }
 
 void MainWindow::SetZoom(int percent) {
     view_->SetZoom(percent);
-    store::WriteSettings(store::GameSettingsFile(), {{kZoomKey, Zoom()}});
+    store::WriteSettings(store::GameSettingsFile(), {{kZoomKey, view_->Layout().Zoom()}});
     UpdateActions();
     update();
 }
@@ -232,37 +219,31 @@ void MainWindow::SetMotion(bool on) {
 
 void MainWindow::UpdateMotion() {
     // At the fastest speed there is no time to watch the cards move.
-    view_->Motion().SetEnabled(motion_ && game_->DelayTime > 0);
+    view_->Motion().SetEnabled(motion_ && game_->State().DelayTime > 0);
 }
 
 void MainWindow::UpdateActions() {
-    const TableActions& a = actions_;
-    a.hint->setEnabled(!inGame_ && game_->SuggestPlay().has_value());
-    a.takeBack->setEnabled(!inGame_ && game_->CanTakeBack());
-    a.motion->setChecked(motion_);
-    a.sound->setChecked(game_->SoundOn);
-    for (QAction* size : a.zoom) size->setChecked(size->data().toInt() == Zoom());
-    a.zoomIn->setEnabled(Zoom() < TableLayout::kZooms.back());
-    a.zoomOut->setEnabled(Zoom() > TableLayout::kZooms.front());
+    const bool running = runner_->Running();
+    commands_->Show({.canHint = !running && game_->SuggestPlay().has_value(),
+                     .canTakeBack = !running && game_->CanTakeBack(),
+                     .motion = motion_,
+                     .soundOn = game_->State().SoundOn,
+                     .zoom = view_->Layout().Zoom()});
 }
 
 void MainWindow::ShowSoundState() {
+    QToolButton* button = controls_->SoundButton();
     view_->Layout().SetIcon(
-        soundButton_, 21,
-        game_->SoundOn ? QStringLiteral("sound_on") : QStringLiteral("sound_off"));
-    soundButton_->setAccessibleName(Utf8(game_->SoundOn ? kSoundOnName : kSoundOffName));
-    actions_.sound->setChecked(game_->SoundOn);
-}
-
-QMenu* MainWindow::Menu() {
-    if (!menu_) menu_ = MakeTableMenu(actions_, this);
-    return menu_;
+        button, 21,
+        game_->State().SoundOn ? QStringLiteral("sound_on") : QStringLiteral("sound_off"));
+    button->setAccessibleName(Utf8(game_->State().SoundOn ? kSoundOnName : kSoundOffName));
+    commands_->Actions().sound->setChecked(game_->State().SoundOn);
 }
 
 void MainWindow::ShowMenu(const QPoint& globalPos) {
-    if (inGame_ || Pausing()) return;
+    if (runner_->Busy()) return;
     UpdateActions();
-    Menu()->popup(globalPos);
+    commands_->Menu()->popup(globalPos);
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
@@ -270,20 +251,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
-    // The style's own focus mark inside a button is faint on the green table: a bright ring
-    // around the focused button tells where the keyboard is.
-    auto* button = qobject_cast<QAbstractButton*>(focusWidget());
-    if (!button || button->parentWidget() != this || !button->isVisible()) return;
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(Qt::NoBrush);
-    const qreal scale = view_->Layout().ScaleFactor();
-    const QRectF ring =
-        QRectF(button->geometry()).adjusted(-2 * scale, -2 * scale, 2 * scale, 2 * scale);
-    painter.setPen(QPen(QColor(0x10, 0x20, 0x10), 4 * scale));
-    painter.drawRoundedRect(ring, 4 * scale, 4 * scale);
-    painter.setPen(QPen(QColor(0xff, 0xd8, 0x40), 2 * scale));
-    painter.drawRoundedRect(ring, 4 * scale, 4 * scale);
+    if (ring_) ring_->Paint();
 }
 
 // --- The cards: keyboard and mouse ------------------------------------------------------------
@@ -291,35 +259,24 @@ void MainWindow::paintEvent(QPaintEvent*) {
 bool MainWindow::focusNextPrevChild(bool next) {
     // Tab goes round the buttons, the menu button, the hand and the floor; inside the hand
     // and the floor the arrow keys move.
-    focus_->Tab({newGameButton_, optionsButton_, resultsButton_, helpButton_, finishButton_,
-                 menuButton_, speedBar_, soundButton_},
-                focusWidget(), next);
+    focus_->Tab(controls_->TabOrder(), focusWidget(), next);
     return true;
 }
 
 void MainWindow::ActivateCard(int index) {
-    if (inGame_ || Pausing() || !InRange(index, 0, kDeckSize)) return;
-    const ImageState& image = game_->Table.images[index];
+    if (runner_->Busy() || !InRange(index, 0, kDeckSize)) return;
+    const ImageState& image = game_->State().Table.images[index];
     // As the mouse can: only a card that is shown and not yet taken.
     if (image.visible && image.enabled) RunGame([=, this] { game_->DropCard(index, index); });
 }
 
 void MainWindow::CardPressed(int index, const QPoint& globalPos) {
-    if (inGame_ || Pausing()) return;
+    if (runner_->Busy()) return;
     drag_->Press(index, globalPos);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // The hint's marks last until the player's next click or key.
-    if (!hinted_.empty() &&
-        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::ShortcutOverride ||
-         event->type() == QEvent::KeyPress))
-        ClearHint();
-    return QWidget::eventFilter(watched, event);
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (inGame_) {
+    if (runner_->Running()) {
         // Closed in the middle of a play: the play runs out without pauses or dialogs,
         // then the program ends.
         pauses_->Quit();

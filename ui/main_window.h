@@ -1,7 +1,8 @@
 /// The card table: the main window with the cards, the buttons, the speed bar, the sound
-/// button, the menu and the status line. It owns the game and wires it to the table view
-/// (the game's display), the pauses, the dialogs, the statistics, and the keyboard and the
-/// mouse on the cards; it carries out the commands of the buttons, the keys and the menu.
+/// button, the menu and the status line. It builds the parts of the table and wires them to
+/// the game it owns: the table view (the game's display), the pauses, the dialogs, the
+/// statistics, the commands, the controls, the hint's marks, the focus ring, and the keyboard
+/// and the mouse on the cards.
 #pragma once
 
 #include <QPoint>
@@ -12,23 +13,21 @@
 #include "game/events.h"
 #include "game/game.h"
 #include "game/ports.h"
-#include "ui/card_drag.h"
-#include "ui/card_focus.h"
-#include "ui/card_widgets.h"
-#include "ui/pause_loop.h"
-#include "ui/statistics_keeper.h"
-#include "ui/table_dialogs.h"
-#include "ui/table_menu.h"
-#include "ui/table_view.h"
-
-class QMenu;
-class QPushButton;
-class QScrollBar;
-class QToolButton;
+#include "ui/table/card_drag.h"
+#include "ui/table/card_focus.h"
+#include "ui/table/card_widgets.h"
 
 namespace tazkova::ui {
 
-class Statistics;
+class CardTableView;
+class FocusRing;
+class GameRunner;
+class HintMarks;
+class PauseLoop;
+class StatisticsKeeper;
+class TableCommands;
+class TableControls;
+class TableDialogs;
 
 class MainWindow : public QWidget, public CardTable, public game::GameListener {
     Q_OBJECT
@@ -38,46 +37,6 @@ class MainWindow : public QWidget, public CardTable, public game::GameListener {
     MainWindow(const game::SeedChoice& seed, std::unique_ptr<game::SoundBank> sounds = nullptr,
                QWidget* parent = nullptr);
     ~MainWindow() override;
-
-    game::Game& game() { return *game_; }
-    CardTableView& View() { return *view_; }
-    CardImage* Card(int index) const { return view_->Card(index); }
-    const TableActions& Actions() const { return actions_; }
-    TableDialogs& Dialogs() { return *dialogs_; }
-    PauseLoop& Pauses() { return *pauses_; }
-    Statistics& Stats() { return statistics_.Stats(); }
-    QMenu* Menu();
-    /// A play, a deal or a dialog of the game is under way: the table is in the middle of it.
-    bool GameActionRunning() const { return inGame_; }
-    /// The game is in one of its pauses (and the player's input is dropped).
-    bool Pausing() const { return pauses_->Busy(); }
-    /// The pointer shape shown while a card is dragged over the table.
-    Qt::CursorShape DragCursor() const { return drag_->Cursor(); }
-
-    // What the buttons, the menu and the speed bar do.
-    void NewGameClicked();
-    void OptionsClicked();
-    void ResultsClicked();
-    void HelpClicked();
-    void SoundClicked();
-    void SpeedChanged(int position);
-    void StatisticsClicked();
-    void AboutClicked();
-    /// Opens the rules manual.
-    void ManualClicked();
-    /// Marks the play the game would suggest: the card, and the floor cards it takes, until
-    /// the player's next input; the keyboard focus goes to the card.
-    void HintClicked();
-    /// Takes back the player's last play of the hand, with the computer's answer.
-    void TakeBackClicked();
-    /// Draws the table at `percent` of its design size (100, 150, 200 or 300), remembered.
-    void SetZoom(int percent);
-    int Zoom() const { return view_->Layout().Zoom(); }
-    /// Lets the cards glide (on) or jump (off), remembered; never at the fastest speed.
-    void SetMotion(bool on);
-    bool Motion() const { return motion_; }
-    /// Opens the menu at a point of the screen.
-    void ShowMenu(const QPoint& globalPos);
 
     // CardTable: the cards' mouse, keys and places.
     void CardPressed(int index, const QPoint& globalPos) override;
@@ -95,43 +54,51 @@ class MainWindow : public QWidget, public CardTable, public game::GameListener {
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool focusNextPrevChild(bool next) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    /// Builds the buttons, the speed bar and the commands with their keys.
-    void MakeControls();
-    /// Runs a game action to its end, then drops the input that arrived meanwhile and puts
-    /// the keyboard focus back on a card the player can act on.
+    /// The window's frame, title, font and cloth.
+    void DressTheWindow();
+    /// Makes the parts of the table, the game among them, each told of those it works with.
+    void MakeParts();
+    /// Connects the commands that run the game or open its dialogs.
+    void ConnectGameCommands();
+    /// Connects the commands of the table itself: its size, motion, speed and menu.
+    void ConnectTableCommands();
+
+    /// Marks the play the game would suggest until the player's next input.
+    void HintClicked();
+    void SoundClicked();
+    void SpeedChanged(int position);
+    /// Draws the table at `percent` of its design size (100, 150, 200 or 300), remembered.
+    void SetZoom(int percent);
+    /// Lets the cards glide (on) or jump (off), remembered; never at the fastest speed.
+    void SetMotion(bool on);
+    /// Opens the menu at a point of the screen.
+    void ShowMenu(const QPoint& globalPos);
+
+    /// Runs a game action to its end, then puts the keyboard focus back on a card the player
+    /// can act on and brings the marks, the counters and the commands up to date.
     void RunGame(const std::function<void()>& action);
     void ShowSoundState();
     void UpdateMotion();
     void UpdateActions();
-    void ClearHint();
 
     std::unique_ptr<game::SoundBank> sounds_;
     std::unique_ptr<CardTableView> view_;
     std::unique_ptr<PauseLoop> pauses_;
-    StatisticsKeeper statistics_;
-    TableActions actions_;
+    std::unique_ptr<StatisticsKeeper> statistics_;
+    std::unique_ptr<TableCommands> commands_;
     std::unique_ptr<game::Game> game_;
     std::unique_ptr<TableDialogs> dialogs_;
     std::unique_ptr<CardFocus> focus_;
     std::unique_ptr<CardDrag> drag_;
+    std::unique_ptr<GameRunner> runner_;
+    std::unique_ptr<HintMarks> hints_;
+    std::unique_ptr<TableControls> controls_;
+    std::unique_ptr<FocusRing> ring_;
 
-    QPushButton* newGameButton_ = nullptr;
-    QPushButton* optionsButton_ = nullptr;
-    QPushButton* resultsButton_ = nullptr;
-    QPushButton* finishButton_ = nullptr;
-    QToolButton* helpButton_ = nullptr;
-    QToolButton* soundButton_ = nullptr;
-    QToolButton* menuButton_ = nullptr;
-    QScrollBar* speedBar_ = nullptr;
-    QMenu* menu_ = nullptr;
-
-    bool motion_ = true;       // the player's choice; off at the fastest speed
-    std::vector<int> hinted_;  // card images marked by the hint
-    bool inGame_ = false;      // a game action is running
-    bool dealt_ = false;       // a game was just dealt: the focus goes to the hand
+    bool motion_ = true;  // the player's choice; off at the fastest speed
+    bool dealt_ = false;  // a game was just dealt: the focus goes to the hand
 };
 
 }  // namespace tazkova::ui

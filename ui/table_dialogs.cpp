@@ -4,29 +4,32 @@
 #include <QMessageBox>
 #include <QWidget>
 
-#include "ui/about_dialog.h"
-#include "ui/help_dialog.h"
-#include "ui/message_dialog.h"
-#include "ui/options_dialog.h"
-#include "ui/pause_loop.h"
-#include "ui/results_dialog.h"
-#include "ui/rules_manual.h"
-#include "ui/statistics_dialog.h"
-#include "ui/statistics_keeper.h"
-#include "ui/table_view.h"
-#include "ui/utf8.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/help_dialog.h"
+#include "ui/dialogs/message_dialog.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/results_dialog.h"
+#include "ui/dialogs/rules_manual.h"
+#include "ui/dialogs/statistics_dialog.h"
+#include "ui/stats/statistics_keeper.h"
+#include "ui/style/utf8.h"
+#include "ui/table/pause_loop.h"
+#include "ui/table/table_view.h"
 
 namespace tazkova::ui {
 
 TableDialogs::TableDialogs(QWidget* window, const std::unique_ptr<game::Game>& game,
                            CardTableView& view, const PauseLoop& pauses,
                            StatisticsKeeper& statistics, const TableActions& actions)
-    : window_(window),
+    : QObject(window),
+      window_(window),
       game_(game),
       view_(view),
       pauses_(pauses),
       statistics_(statistics),
-      actions_(actions) {}
+      actions_(actions) {
+    setObjectName(QStringLiteral("TableDialogs"));
+}
 
 namespace {
 /// The dialog, made at its first use by `make`.

@@ -2,6 +2,7 @@
 /// start-up would delay the opening of the table), and the game's dialog port over them.
 #pragma once
 
+#include <QObject>
 #include <memory>
 #include <string>
 
@@ -24,7 +25,8 @@ class RulesManual;
 class StatisticsDialog;
 class StatisticsKeeper;
 
-class TableDialogs : public game::GameDialogs {
+class TableDialogs : public QObject, public game::GameDialogs {
+    Q_OBJECT
   public:
     /// `game` is the window's game, made after its dialogs: it is asked for at the first use.
     TableDialogs(QWidget* window, const std::unique_ptr<game::Game>& game, CardTableView& view,

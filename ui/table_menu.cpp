@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "ui/table_layout.h"
-#include "ui/ui_texts.h"
+#include "ui/style/ui_texts.h"
+#include "ui/table/table_layout.h"
 
 namespace tazkova::ui {
 

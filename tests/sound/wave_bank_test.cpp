@@ -127,7 +127,7 @@ class GameSoundTest : public ::testing::Test {
 };
 
 TEST_F(GameSoundTest, SwitchOffMakesNoSoundButStoppingStillReachesTheService) {
-    game.SoundOn = false;
+    game.SetSoundOn(false);
     for (int i = 0; i < kWaveCount; ++i) game.PlayWave(Wave(i));
     EXPECT_TRUE(service.calls.empty());
     game.StopWave(Wave::Options);
@@ -136,7 +136,7 @@ TEST_F(GameSoundTest, SwitchOffMakesNoSoundButStoppingStillReachesTheService) {
 }
 
 TEST_F(GameSoundTest, WholeDealWithSwitchOffIsSilent) {
-    game.SoundOn = false;
+    game.SetSoundOn(false);
     game.Startup(SeedChoice{}, 12345);
     game.NewGame();
     for (const ServiceCall& call : service.calls) EXPECT_TRUE(call.purge);
@@ -145,7 +145,7 @@ TEST_F(GameSoundTest, WholeDealWithSwitchOffIsSilent) {
 }
 
 TEST_F(GameSoundTest, SwitchOnPlaysAndFailuresAreSwallowed) {
-    game.SoundOn = true;
+    game.SetSoundOn(true);
     game.PlayWave(Wave::Applause);
     ASSERT_EQ(service.calls.size(), 1u);
     EXPECT_EQ(service.calls[0].bitsPerSample, 16);
@@ -158,7 +158,7 @@ TEST_F(GameSoundTest, SwitchOnPlaysAndFailuresAreSwallowed) {
 }
 
 TEST_F(GameSoundTest, ResultsButtonPlaysTheTuneAndStopsItWhenTheDialogCloses) {
-    game.SoundOn = true;
+    game.SetSoundOn(true);
     game.ShowResultsSheet();
     ASSERT_EQ(service.calls.size(), 2u);
     EXPECT_EQ(service.calls[0].mode, "async loop");

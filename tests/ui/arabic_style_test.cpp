@@ -1,12 +1,12 @@
 // What every window shares: captions with an accelerator mark drawn as whole Arabic words.
-#include "ui/arabic_style.h"
+#include "ui/style/arabic_style.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPushButton>
 
-#include "ui/ui_texts.h"
+#include "ui/style/ui_texts.h"
 
 using namespace tazkova::ui;
 

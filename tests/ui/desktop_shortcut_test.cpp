@@ -1,6 +1,6 @@
 // The desktop shortcut: a desktop entry that a launcher reads back as the running program,
 // written in one piece, and nothing written at all when there is no desktop to write to.
-#include "ui/desktop_shortcut.h"
+#include "ui/dialogs/desktop_shortcut.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,6 +1,6 @@
 // The help dialog: the five rules as the player reads them, the applause while it is open and
 // the shortcut button.
-#include "ui/help_dialog.h"
+#include "ui/dialogs/help_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -90,7 +90,7 @@ TEST_F(HelpDialogTest, EveryRuleFitsTheMemoWithoutScrolling) {
 }
 
 TEST_F(HelpDialogTest, ApplauseRunsWhileTheDialogIsOpen) {
-    game.SoundOn = true;
+    StateEditor::Of(game).SoundOn = true;
     table.TakeEvents();
     EXPECT_EQ(Open([&] { Button("BitBtn2")->click(); }), QDialog::Accepted);
     EXPECT_TRUE(open);
@@ -108,7 +108,7 @@ TEST_F(HelpDialogTest, ApplauseRunsWhileTheDialogIsOpen) {
 }
 
 TEST_F(HelpDialogTest, WithTheSoundSwitchedOffNothingIsPlayed) {
-    game.SoundOn = false;
+    StateEditor::Of(game).SoundOn = false;
     table.TakeEvents();
     Open([&] { dialog.reject(); });
     EXPECT_EQ(Sounds(eventsWhileOpen), Strings{});
@@ -119,7 +119,7 @@ TEST_F(HelpDialogTest, ShortcutButtonPutsTheGameOnTheDesktopAndCloses) {
     QTemporaryDir desktop;
     ASSERT_TRUE(desktop.isValid());
     dialog.SetDesktopFolder(desktop.path());
-    game.SoundOn = true;
+    StateEditor::Of(game).SoundOn = true;
     table.TakeEvents();
     EXPECT_EQ(Open([&] { Button("BitBtn1")->click(); }), QDialog::Accepted);
     EXPECT_FALSE(dialog.isVisible());

@@ -14,18 +14,20 @@
 #include "game/recording.h"
 #include "tests/ui/accessible_tree.h"
 #include "tests/ui/table_setup.h"
-#include "ui/about_dialog.h"
-#include "ui/accessibility.h"
-#include "ui/help_dialog.h"
+#include "tests/ui/window_parts.h"
+#include "ui/access/spoken_texts.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/help_dialog.h"
+#include "ui/dialogs/message_dialog.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/results_dialog.h"
+#include "ui/dialogs/statistics_dialog.h"
 #include "ui/main_window.h"
-#include "ui/message_dialog.h"
-#include "ui/options_dialog.h"
-#include "ui/results_dialog.h"
-#include "ui/statistics_dialog.h"
-#include "ui/ui_texts.h"
+#include "ui/style/ui_texts.h"
 
 using namespace tazkova::game;
 using namespace tazkova::ui;
+using namespace tazkova::testing;
 
 namespace {
 
@@ -43,20 +45,20 @@ class KeyboardTest : public ::testing::Test {
     /// The card the player means to act on: the first hand card, or in a choice the next
     /// floor card of the first set of them that makes the chosen card's rank.
     static int NextCard(const Game& g) {
-        if (g.Input == InputState::PickFloor) {
-            const int rank = CardRank(g.YouPile.Cards[g.SelectedSlot]);
-            const int n = g.FloorPile.Count;
+        if (g.State().Input == InputState::PickFloor) {
+            const int rank = CardRank(g.State().YouPile.Cards[g.State().SelectedSlot]);
+            const int n = g.State().FloorPile.Count;
             for (unsigned set = 1; set < (1u << n); ++set) {
                 int sum = 0;
                 for (int f = 0; f < n; ++f)
-                    if (set & (1u << f)) sum += CardRank(g.FloorPile.Cards[f + 1]);
+                    if (set & (1u << f)) sum += CardRank(g.State().FloorPile.Cards[f + 1]);
                 if (sum != rank) continue;
                 for (int f = 0; f < n; ++f)
-                    if ((set & (1u << f)) && !g.PickedSet.test(std::size_t(f + 1)))
-                        return g.FloorPile.Cards[f + 1] - 1;
+                    if ((set & (1u << f)) && !g.State().PickedSet.test(std::size_t(f + 1)))
+                        return g.State().FloorPile.Cards[f + 1] - 1;
             }
         }
-        return g.YouPile.Count > 0 ? g.YouPile.Cards[1] - 1 : -1;
+        return g.State().YouPile.Count > 0 ? g.State().YouPile.Cards[1] - 1 : -1;
     }
 };
 
@@ -66,12 +68,12 @@ TEST_F(KeyboardTest, AWholeHandIsPlayedByKeyboardAlone) {
     tazkova::testing::ModalCloser closer;
     auto keys = MakeWindow();
     Press(Qt::Key_N, Qt::ControlModifier);
-    const Game& g = keys->game();
-    ASSERT_TRUE(g.GameActive) << "Ctrl+N starts a game";
+    const Game& g = GameOf(*keys);
+    ASSERT_TRUE(g.State().GameActive) << "Ctrl+N starts a game";
 
     std::vector<int> played;
     auto focusedCard = [] { return qobject_cast<CardImage*>(QApplication::focusWidget()); };
-    while (g.HandNumber == 1 && played.size() < 200) {
+    while (g.State().HandNumber == 1 && played.size() < 200) {
         const int target = NextCard(g);
         ASSERT_GE(target, 0);
         // Tab round until the keyboard is in the card's row, then along it with the arrows.
@@ -87,19 +89,19 @@ TEST_F(KeyboardTest, AWholeHandIsPlayedByKeyboardAlone) {
         Press(Qt::Key_Return);
         played.push_back(target);
     }
-    EXPECT_EQ(g.HandNumber, 2) << "the hand was played to its end";
+    EXPECT_EQ(g.State().HandNumber, 2) << "the hand was played to its end";
     EXPECT_EQ(closer.Count(QStringLiteral("frmSmry")), 1) << "the score sheet was shown";
 
     // The same cards clicked with the mouse on a table dealt alike.
     auto mouse = MakeWindow();
     tazkova::testing::PressNewGame(*mouse);
-    for (const int card : played) QTest::mouseClick(mouse->Card(card), Qt::LeftButton);
-    const Game& m = mouse->game();
+    for (const int card : played) QTest::mouseClick(CardOf(*mouse, card), Qt::LeftButton);
+    const GameState& m = GameOf(*mouse).State();
     EXPECT_EQ(m.HandNumber, 2);
-    EXPECT_EQ(g.MePile.Score, m.MePile.Score);
-    EXPECT_EQ(g.YouPile.Score, m.YouPile.Score);
-    EXPECT_EQ(g.Results, m.Results);
-    EXPECT_EQ(g.Deck, m.Deck);
+    EXPECT_EQ(g.State().MePile.Score, m.MePile.Score);
+    EXPECT_EQ(g.State().YouPile.Score, m.YouPile.Score);
+    EXPECT_EQ(g.State().Results, m.Results);
+    EXPECT_EQ(g.State().Deck, m.Deck);
 }
 
 TEST_F(KeyboardTest, TheUsualKeysWorkAndAreShown) {
@@ -108,7 +110,7 @@ TEST_F(KeyboardTest, TheUsualKeysWorkAndAreShown) {
     Press(Qt::Key_F1, Qt::ShiftModifier);
     EXPECT_EQ(closer.Count(QStringLiteral("FrmHelp")), 1) << "Shift+F1 opens the help";
     // The help lists the keys, and each button's tooltip shows its own.
-    EXPECT_TRUE(window->Dialogs().Help()->KeysText().contains(QStringLiteral("Ctrl+N")));
+    EXPECT_TRUE(DialogsOf(*window).Help()->KeysText().contains(QStringLiteral("Ctrl+N")));
     auto* newGame = window->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
     EXPECT_TRUE(newGame->toolTip().contains(QStringLiteral("Ctrl+N")));
     // The help closed: the table is the active window again.
@@ -119,9 +121,9 @@ TEST_F(KeyboardTest, TheUsualKeysWorkAndAreShown) {
     // Keys are dropped during a pause, as clicks are.
     QTimer::singleShot(0, window.get(),
                        [&] { QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier); });
-    window->Pauses().Wait(60);
+    PausesOf(*window).Wait(60);
     QApplication::processEvents();
-    EXPECT_FALSE(window->game().GameActive);
+    EXPECT_FALSE(GameOf(*window).State().GameActive);
 }
 
 TEST_F(KeyboardTest, AScreenReaderFindsANameForEverythingShown) {
@@ -131,8 +133,9 @@ TEST_F(KeyboardTest, AScreenReaderFindsANameForEverythingShown) {
     EXPECT_EQ(tazkova::testing::UnnamedShowing(window.get(), &showing), QStringList{});
     EXPECT_GT(showing, 20);
     const std::vector<QDialog*> dialogs = {
-        window->Dialogs().Results(), window->Dialogs().Options(),       window->Dialogs().Message(),
-        window->Dialogs().Help(),    window->Dialogs().StatisticsBox(), window->Dialogs().About()};
+        DialogsOf(*window).Results(),       DialogsOf(*window).Options(),
+        DialogsOf(*window).Message(),       DialogsOf(*window).Help(),
+        DialogsOf(*window).StatisticsBox(), DialogsOf(*window).About()};
     for (QDialog* dialog : dialogs) {
         dialog->show();
         EXPECT_EQ(tazkova::testing::UnnamedShowing(dialog), QStringList{})
@@ -141,23 +144,23 @@ TEST_F(KeyboardTest, AScreenReaderFindsANameForEverythingShown) {
     }
 
     // A card says what it is and where it lies, and is marked when chosen.
-    const Game& g = window->game();
-    const int hand = g.YouPile.Cards[1];
-    QAccessibleInterface* card = QAccessible::queryAccessibleInterface(window->Card(hand - 1));
+    const Game& g = GameOf(*window);
+    const int hand = g.State().YouPile.Cards[1];
+    QAccessibleInterface* card = QAccessible::queryAccessibleInterface(CardOf(*window, hand - 1));
     EXPECT_EQ(card->text(QAccessible::Name), SpokenCardName(hand));
     EXPECT_TRUE(card->text(QAccessible::Description).startsWith(QString::fromUtf8(kInYourHand)));
-    const int floor = g.FloorPile.Cards[1];
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(window->Card(floor - 1))
+    const int floor = g.State().FloorPile.Cards[1];
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(CardOf(*window, floor - 1))
                     ->text(QAccessible::Description)
                     .startsWith(QString::fromUtf8(kOnTheFloor)));
     // A screen reader can press a card, as a click does.
-    const int played = g.PlayCount;
+    const int played = g.State().PlayCount;
     card->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTest::qWait(50);
-    EXPECT_GT(g.PlayCount, played);
+    EXPECT_GT(g.State().PlayCount, played);
     // The computer's cards are only backs, whatever they are.
-    for (int i = 1; i <= g.MePile.Count; ++i)
-        EXPECT_TRUE(window->Card(g.MePile.Cards[i] - 1)->isHidden());
+    for (int i = 1; i <= g.State().MePile.Count; ++i)
+        EXPECT_TRUE(CardOf(*window, g.State().MePile.Cards[i] - 1)->isHidden());
 }
 
 TEST(SpokenTexts, CardsAndPlaysAreReadInArabicWords) {
@@ -181,7 +184,7 @@ TEST(SpokenTexts, CardsAndPlaysAreReadInArabicWords) {
 // line shows with it.
 TEST_F(KeyboardTest, APlayIsSpokenWhateverTheStatusLineSays) {
     auto window = MakeWindow();
-    CardTableView& view = window->View();
+    CardTableView& view = ViewOf(*window);
     const QLabel* status = window->findChild<QLabel*>(QStringLiteral("Msg"));
     Play play{Side::Computer, 17, {}};
     play.taken.Add(7);
@@ -201,12 +204,12 @@ TEST_F(KeyboardTest, APlayAndADealAreAnnounced) {
     const QLabel* status = window->findChild<QLabel*>(QStringLiteral("Msg"));
     const QLabel* counters = window->findChild<QLabel*>(QStringLiteral("Counters"));
     tazkova::testing::PressNewGame(*window);
-    const Game& g = window->game();
-    EXPECT_TRUE(counters->accessibleName().startsWith(SpokenCounters(g.Table.counters)))
+    const Game& g = GameOf(*window);
+    EXPECT_TRUE(counters->accessibleName().startsWith(SpokenCounters(g.State().Table.counters)))
         << "the deal";
     EXPECT_TRUE(counters->accessibleName().contains(QStringLiteral("الدور")));
-    const int card = g.YouPile.Cards[1];
-    QTest::mouseClick(window->Card(card - 1), Qt::LeftButton);
+    const int card = g.State().YouPile.Cards[1];
+    QTest::mouseClick(CardOf(*window, card - 1), Qt::LeftButton);
     EXPECT_FALSE(status->text().isEmpty());
     // The computer may have answered: the last play is spoken, whoever made it.
     EXPECT_TRUE(

@@ -15,10 +15,12 @@
 
 #include "game/recording.h"
 #include "tests/ui/table_setup.h"
-#include "ui/results_dialog.h"
+#include "tests/ui/window_parts.h"
+#include "ui/dialogs/results_dialog.h"
 
 using namespace tazkova::game;
 using namespace tazkova::ui;
+using namespace tazkova::testing;
 
 namespace {
 
@@ -51,14 +53,14 @@ class WindowTest : public ::testing::Test {
     }
 
     QPoint CentreOf(int card) const {
-        const QWidget* image = form->Card(card - 1);
+        const QWidget* image = CardOf(*form, card - 1);
         return image->geometry().center();
     }
 
     /// Moves or releases the pointer over window point `pos` while card `held` is pressed:
     /// the pressed card receives the events, as it does under a real mouse grab.
     void Drag(QEvent::Type type, int held, const QPoint& pos) {
-        QWidget* card = form->Card(held - 1);
+        QWidget* card = CardOf(*form, held - 1);
         const QPoint global = form->mapToGlobal(pos);
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         const Qt::MouseButtons buttons = type == QEvent::MouseMove ? Qt::LeftButton : Qt::NoButton;
@@ -77,19 +79,19 @@ class WindowTest : public ::testing::Test {
 TEST_F(WindowTest, StartsWithAnEmptyTable) {
     EXPECT_EQ(form->size(), QSize(499, 434));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Tazkova 2000"));
-    for (int i = 0; i < kDeckSize; ++i) EXPECT_FALSE(form->Card(i)->isVisible()) << i;
+    for (int i = 0; i < kDeckSize; ++i) EXPECT_FALSE(CardOf(*form, i)->isVisible()) << i;
     EXPECT_TRUE(form->findChild<QLabel*>(QStringLiteral("OfficeLogo"))->isVisible());
     EXPECT_FALSE(form->findChild<QLabel*>(QStringLiteral("Kurtut"))->isVisible());
     EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("Msg"))->text().toStdString(),
               Game::Banner());
-    for (const bool shown : form->game().Table.deckStack) EXPECT_TRUE(shown);
-    EXPECT_EQ(form->Card(11)->objectName(), QStringLiteral("card11"));
-    EXPECT_EQ(form->Card(39)->objectName(), QStringLiteral("Card39"));
+    for (const bool shown : GameOf(*form).State().Table.deckStack) EXPECT_TRUE(shown);
+    EXPECT_EQ(CardOf(*form, 11)->objectName(), QStringLiteral("card11"));
+    EXPECT_EQ(CardOf(*form, 39)->objectName(), QStringLiteral("Card39"));
 
     // A click on the table starts nothing.
     QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(200, 200));
-    EXPECT_FALSE(form->game().GameActive);
-    EXPECT_EQ(form->game().HandNumber, 0);
+    EXPECT_FALSE(GameOf(*form).State().GameActive);
+    EXPECT_EQ(GameOf(*form).State().HandNumber, 0);
 }
 
 TEST_F(WindowTest, ReturnPressesTheFocusedButton) {
@@ -97,28 +99,28 @@ TEST_F(WindowTest, ReturnPressesTheFocusedButton) {
     form->activateWindow();
     button->setFocus();
     QTest::keyClick(button, Qt::Key_Return);
-    EXPECT_TRUE(form->game().GameActive);
+    EXPECT_TRUE(GameOf(*form).State().GameActive);
 }
 
 TEST_F(WindowTest, NewGameDealsToTheTablePlaces) {
     NewGame();
-    const Game& g = form->game();
-    ASSERT_TRUE(g.GameActive);
+    const Game& g = GameOf(*form);
+    ASSERT_TRUE(g.State().GameActive);
     EXPECT_FALSE(form->findChild<QLabel*>(QStringLiteral("OfficeLogo"))->isVisible());
-    for (int i = 1; i <= g.FloorPile.Count; ++i) {
-        const QWidget* image = form->Card(g.FloorPile.Cards[i] - 1);
-        const int slot = g.FloorPile.Slots[i];
+    for (int i = 1; i <= g.State().FloorPile.Count; ++i) {
+        const QWidget* image = CardOf(*form, g.State().FloorPile.Cards[i] - 1);
+        const int slot = g.State().FloorPile.Slots[i];
         ASSERT_LE(slot, kFloorPlaces);
         EXPECT_TRUE(image->isVisible());
         EXPECT_EQ(image->pos(), QPoint(FloorSlotLeft[slot], FloorSlotTop[slot]));
     }
-    for (int i = 1; i <= g.YouPile.Count; ++i) {
-        const QWidget* image = form->Card(g.YouPile.Cards[i] - 1);
+    for (int i = 1; i <= g.State().YouPile.Count; ++i) {
+        const QWidget* image = CardOf(*form, g.State().YouPile.Cards[i] - 1);
         EXPECT_TRUE(image->isVisible());
-        EXPECT_EQ(image->pos(), QPoint(50 + 80 * (g.YouPile.Slots[i] - 1), 300));
+        EXPECT_EQ(image->pos(), QPoint(50 + 80 * (g.State().YouPile.Slots[i] - 1), 300));
     }
-    for (int i = 1; i <= g.MePile.Count; ++i) {
-        const QWidget* image = form->Card(g.MePile.Cards[i] - 1);
+    for (int i = 1; i <= g.State().MePile.Count; ++i) {
+        const QWidget* image = CardOf(*form, g.State().MePile.Cards[i] - 1);
         EXPECT_FALSE(image->isVisible());  // face down: the backs show instead
         EXPECT_EQ(image->y(), 2);
     }
@@ -126,18 +128,18 @@ TEST_F(WindowTest, NewGameDealsToTheTablePlaces) {
 
 TEST_F(WindowTest, ClickOnAHandCardPlaysItAndTheComputerAnswers) {
     Arrange({C("Kc"), C("2h")}, {C("Js"), C("1c")}, {C("5c"), C("2d")});
-    QTest::mouseClick(form->Card(C("Js") - 1), Qt::LeftButton);
-    const Game& g = form->game();
-    EXPECT_EQ(Cards(g.YouPile), std::vector<int>{C("1c")});
-    EXPECT_EQ(g.PlayCount, 3);
-    EXPECT_EQ(g.MePile.Count, 1);
-    EXPECT_TRUE(form->Card(C("Js") - 1)->isVisible());
+    QTest::mouseClick(CardOf(*form, C("Js") - 1), Qt::LeftButton);
+    const Game& g = GameOf(*form);
+    EXPECT_EQ(Cards(g.State().YouPile), std::vector<int>{C("1c")});
+    EXPECT_EQ(g.State().PlayCount, 3);
+    EXPECT_EQ(g.State().MePile.Count, 1);
+    EXPECT_TRUE(CardOf(*form, C("Js") - 1)->isVisible());
 }
 
 TEST_F(WindowTest, ARestartInTheMiddleOfAChoiceLeavesNoStrayFrame) {
     Arrange({C("Kc")}, {C("3h"), C("Kh")}, {C("3c"), C("3s"), C("5d")});
-    QTest::mouseClick(form->Card(C("3h") - 1), Qt::LeftButton);
-    ASSERT_EQ(form->game().Input,
+    QTest::mouseClick(CardOf(*form, C("3h") - 1), Qt::LeftButton);
+    ASSERT_EQ(GameOf(*form).State().Input,
               InputState::PickFloor);  // two threes to choose from: the three waits
     auto shownFrames = [&] {
         int shown = 0;
@@ -148,103 +150,105 @@ TEST_F(WindowTest, ARestartInTheMiddleOfAChoiceLeavesNoStrayFrame) {
     EXPECT_EQ(shownFrames(), 1);
 
     NewGame();
-    const Game& g = form->game();
+    const Game& g = GameOf(*form);
     bool chosenIsUndealt = false;
-    for (int pos = g.DeckPos; pos <= kDeckSize; ++pos) chosenIsUndealt |= g.Deck[pos] == C("3h");
+    for (int pos = g.State().DeckPos; pos <= kDeckSize; ++pos)
+        chosenIsUndealt |= g.State().Deck[pos] == C("3h");
     ASSERT_TRUE(chosenIsUndealt) << "the chosen card was dealt again; pick another seed";
     EXPECT_EQ(shownFrames(), 0);
 }
 
 TEST_F(WindowTest, AcceptedDragMakesBothClicks) {
     Arrange({C("Kc"), C("Ks")}, {C("7d"), C("1s")}, {C("7c"), C("7h"), C("2s")});
-    QTest::mousePress(form->Card(C("7d") - 1), Qt::LeftButton);
+    QTest::mousePress(CardOf(*form, C("7d") - 1), Qt::LeftButton);
     Drag(QEvent::MouseMove, C("7d"), CentreOf(C("2s")));
-    EXPECT_EQ(form->DragCursor(), Qt::ForbiddenCursor);
+    EXPECT_EQ(CardOf(*form, C("7d") - 1)->cursor().shape(), Qt::ForbiddenCursor);
     Drag(QEvent::MouseMove, C("7d"), CentreOf(C("7h")));
-    EXPECT_EQ(form->DragCursor(), Qt::ClosedHandCursor);
+    EXPECT_EQ(CardOf(*form, C("7d") - 1)->cursor().shape(), Qt::ClosedHandCursor);
     Drag(QEvent::MouseButtonRelease, C("7d"), CentreOf(C("7h")));
-    const Game& g = form->game();
+    const Game& g = GameOf(*form);
     // The first click chose the seven, the second took the dropped-on seven.
-    EXPECT_EQ(g.YouPile.Count, 1);
-    EXPECT_EQ(g.YouPile.CardCount, 2);
-    EXPECT_EQ(g.Input, InputState::ChooseCard);
-    EXPECT_EQ(Cards(g.FloorPile).size(), 3u);  // 7c and 2s stay, the computer laid or took one
+    EXPECT_EQ(g.State().YouPile.Count, 1);
+    EXPECT_EQ(g.State().YouPile.CardCount, 2);
+    EXPECT_EQ(g.State().Input, InputState::ChooseCard);
+    EXPECT_EQ(Cards(g.State().FloorPile).size(),
+              3u);  // 7c and 2s stay, the computer laid or took one
 }
 
 TEST_F(WindowTest, RefusedOrEmptyDropDoesNothing) {
     Arrange({C("Kc"), C("Ks")}, {C("7d"), C("1s")}, {C("7c"), C("3h"), C("2s")});
-    const QPoint home = form->Card(C("7d") - 1)->pos();
-    QTest::mousePress(form->Card(C("7d") - 1), Qt::LeftButton);
+    const QPoint home = CardOf(*form, C("7d") - 1)->pos();
+    QTest::mousePress(CardOf(*form, C("7d") - 1), Qt::LeftButton);
     Drag(QEvent::MouseMove, C("7d"), CentreOf(C("2s")));
-    EXPECT_NE(form->Card(C("7d") - 1)->pos(), home);  // the card follows the pointer
+    EXPECT_NE(CardOf(*form, C("7d") - 1)->pos(), home);  // the card follows the pointer
     Drag(QEvent::MouseButtonRelease, C("7d"), CentreOf(C("2s")));
-    EXPECT_EQ(form->game().YouPile.Count, 2);
-    EXPECT_EQ(form->game().PlayCount, 1);
-    EXPECT_EQ(form->Card(C("7d") - 1)->pos(), home);
+    EXPECT_EQ(GameOf(*form).State().YouPile.Count, 2);
+    EXPECT_EQ(GameOf(*form).State().PlayCount, 1);
+    EXPECT_EQ(CardOf(*form, C("7d") - 1)->pos(), home);
 
-    QTest::mousePress(form->Card(C("7d") - 1), Qt::LeftButton);
+    QTest::mousePress(CardOf(*form, C("7d") - 1), Qt::LeftButton);
     Drag(QEvent::MouseMove, C("7d"), QPoint(330, 60));
     Drag(QEvent::MouseButtonRelease, C("7d"), QPoint(330, 60));
-    EXPECT_EQ(form->game().YouPile.Count, 2);
-    EXPECT_EQ(form->Card(C("7d") - 1)->pos(), home);
+    EXPECT_EQ(GameOf(*form).State().YouPile.Count, 2);
+    EXPECT_EQ(CardOf(*form, C("7d") - 1)->pos(), home);
 }
 
 TEST_F(WindowTest, ClicksDuringAPauseAreDropped) {
     auto* button = form->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
     QTimer::singleShot(0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
-    form->Pauses().Wait(60);
+    PausesOf(*form).Wait(60);
     QApplication::processEvents();
-    EXPECT_FALSE(form->game().GameActive);
+    EXPECT_FALSE(GameOf(*form).State().GameActive);
 }
 
 TEST_F(WindowTest, AHandPlayedToItsEndShowsTheScoreSheet) {
     tazkova::testing::ModalCloser closer;
     NewGame();
     std::mt19937 rng(7);
-    Game& g = form->game();
-    for (int step = 0; step < 3000 && g.HandNumber == 1 && g.GameActive; ++step) {
+    Game& g = GameOf(*form);
+    for (int step = 0; step < 3000 && g.State().HandNumber == 1 && g.State().GameActive; ++step) {
         std::vector<int> cards;
-        for (const Pile* p : {&g.YouPile, &g.FloorPile}) {
+        for (const Pile* p : {&g.State().YouPile, &g.State().FloorPile}) {
             for (int i = 1; i <= p->Count; ++i) cards.push_back(p->Cards[i] - 1);
         }
         ASSERT_FALSE(cards.empty());
-        QTest::mouseClick(form->Card(cards[rng() % cards.size()]), Qt::LeftButton);
+        QTest::mouseClick(CardOf(*form, cards[rng() % cards.size()]), Qt::LeftButton);
     }
     EXPECT_EQ(closer.Count(QStringLiteral("frmSmry")), 1);
-    const auto& boxes = form->Dialogs().Results()->Boxes();
+    const auto& boxes = DialogsOf(*form).Results()->Boxes();
     bool ok0 = false, ok1 = false;
     const int me = boxes[0]->text().toInt(&ok0);
     const int you = boxes[1]->text().toInt(&ok1);
     EXPECT_TRUE(ok0 && ok1);
     EXPECT_LE(me + you, 10);
     EXPECT_FALSE(boxes[12]->text().isEmpty());
-    EXPECT_TRUE(form->Dialogs().Results()->windowTitle().startsWith(QStringLiteral(" 1\\1")));
+    EXPECT_TRUE(DialogsOf(*form).Results()->windowTitle().startsWith(QStringLiteral(" 1\\1")));
 }
 
 TEST_F(WindowTest, TheSameNumberDealsTheSameHands) {
     auto other = MakeForm(5);
     NewGame();
     QTest::mouseClick(other->findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
-    EXPECT_EQ(Cards(form->game().YouPile), Cards(other->game().YouPile));
-    EXPECT_EQ(Cards(form->game().FloorPile), Cards(other->game().FloorPile));
-    EXPECT_EQ(form->game().Deck, other->game().Deck);
+    EXPECT_EQ(Cards(GameOf(*form).State().YouPile), Cards(GameOf(*other).State().YouPile));
+    EXPECT_EQ(Cards(GameOf(*form).State().FloorPile), Cards(GameOf(*other).State().FloorPile));
+    EXPECT_EQ(GameOf(*form).State().Deck, GameOf(*other).State().Deck);
     auto third = MakeForm(6);
     QTest::mouseClick(third->findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
-    EXPECT_NE(form->game().Deck, third->game().Deck);
+    EXPECT_NE(GameOf(*form).State().Deck, GameOf(*third).State().Deck);
 }
 
 }  // namespace
 
 TEST_F(WindowTest, ATakenBackPlayShowsTheTableAsItWas) {
     NewGame();
-    Game& g = form->game();
+    Game& g = GameOf(*form);
     // What the window shows: every card's place, whether it is shown and framed, and the two
     // labels.
     auto shown = [&] {
-        form->View().Motion().Finish();
+        ViewOf(*form).Motion().Finish();
         QStringList table;
         for (int i = 0; i < kDeckSize; ++i) {
-            const CardImage* card = form->Card(i);
+            const CardImage* card = CardOf(*form, i);
             table << QStringLiteral("%1 at %2,%3 shown %4 framed %5")
                          .arg(i)
                          .arg(card->x())
@@ -259,18 +263,18 @@ TEST_F(WindowTest, ATakenBackPlayShowsTheTableAsItWas) {
     const QStringList before = shown();
     const auto hint = g.SuggestPlay();
     ASSERT_TRUE(hint.has_value());
-    QTest::mouseClick(form->Card(hint->card - 1), Qt::LeftButton);
+    QTest::mouseClick(CardOf(*form, hint->card - 1), Qt::LeftButton);
     for (const int card : hint->takes) {
-        if (g.Input == InputState::PickFloor)
-            QTest::mouseClick(form->Card(card - 1), Qt::LeftButton);
+        if (g.State().Input == InputState::PickFloor)
+            QTest::mouseClick(CardOf(*form, card - 1), Qt::LeftButton);
     }
     ASSERT_NE(shown(), before);
     ASSERT_TRUE(g.TakeBack());
     EXPECT_EQ(shown(), before);
     EXPECT_FALSE(g.CanTakeBack());
     // The cards shown are the cards in the hand and on the floor again.
-    for (const Pile* pile : {&g.YouPile, &g.FloorPile}) {
+    for (const Pile* pile : {&g.State().YouPile, &g.State().FloorPile}) {
         for (int i = 1; i <= pile->Count; ++i)
-            EXPECT_TRUE(form->Card(pile->Cards[i] - 1)->isVisible());
+            EXPECT_TRUE(CardOf(*form, pile->Cards[i] - 1)->isVisible());
     }
 }

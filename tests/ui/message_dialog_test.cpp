@@ -1,6 +1,6 @@
 // The message dialog: what the player reads when a match or the game ends, or when a
 // change of options restarts the game.
-#include "ui/message_dialog.h"
+#include "ui/dialogs/message_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -90,12 +90,13 @@ TEST(MessageDialogTest, ShowsTheTextExactlyAndOnlyTheLatestOne) {
 TEST(MessageDialogTest, TheLongestRestartAnnouncementShowsWhole) {
     tazkova::game::RecordingTable table;
     tazkova::game::Game game(table, table, table, table);
-    game.DinariRule = true;
-    game.ReverseGame = true;
-    game.GameType = 3;
+    StateEditor::Of(game).DinariRule = true;
+    StateEditor::Of(game).ReverseGame = true;
+    StateEditor::Of(game).GameType = 3;
     game.BuildGameTitle();
     MessageDialog dialog;
-    const QString restart = Utf8(tazkova::game::texts::kNewGameRestart) + Utf8(game.GameTitle);
+    const QString restart =
+        Utf8(tazkova::game::texts::kNewGameRestart) + Utf8(game.State().GameTitle);
     const QString shown = restart + QStringLiteral(" ....");
     const Seen seen = WhileShown(dialog, [&] { dialog.ShowText(shown); });
     EXPECT_EQ(seen.text, shown);

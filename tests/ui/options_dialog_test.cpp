@@ -1,6 +1,6 @@
 // The options dialog: its start-up state, and the options button of a real game run against
 // it, the dialog closed by the player's OK button or by the window's close box.
-#include "ui/options_dialog.h"
+#include "ui/dialogs/options_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -127,7 +127,7 @@ class OptionsButton : public ::testing::TestWithParam<Closing> {
   protected:
     void SetUp() override {
         game.Startup({tazkova::game::SeedChoice::Kind::Advance, 5}, 0);
-        game.SoundOn = true;
+        StateEditor::Of(game).SoundOn = true;
         table.TakeEvents();
     }
 
@@ -185,16 +185,16 @@ class OptionsButton : public ::testing::TestWithParam<Closing> {
     /// Plays the running game to its end with the human clicking cards at random.
     void PlayToTheEnd() {
         std::mt19937 pick(7);
-        for (int step = 0; step < 60000 && game.GameActive; ++step) {
+        for (int step = 0; step < 60000 && game.State().GameActive; ++step) {
             std::vector<int> cards;
-            for (const tazkova::game::Pile* p : {&game.YouPile, &game.FloorPile})
+            for (const tazkova::game::Pile* p : {&game.State().YouPile, &game.State().FloorPile})
                 for (int i = 1; i <= p->Count; ++i) cards.push_back(p->Cards[i] - 1);
             ASSERT_FALSE(cards.empty());
             const int image = cards[pick() % cards.size()];
             const tazkova::game::ImageState& state = table.Images()[image];
             if (state.visible && state.enabled) game.DropCard(image, image);
         }
-        ASSERT_FALSE(game.GameActive) << "the game did not end";
+        ASSERT_FALSE(game.State().GameActive) << "the game did not end";
         table.TakeEvents();
     }
 
@@ -205,87 +205,88 @@ class OptionsButton : public ::testing::TestWithParam<Closing> {
 
 TEST_P(OptionsButton, ClosingWithoutAChangeLeavesTheGameRunning) {
     StartGame();
-    const std::uint32_t generator = game.Rng.State();
-    const std::string title = game.GameTitle;
+    const std::uint32_t generator = game.State().Rng.State();
+    const std::string title = game.State().GameTitle;
     PressOptions();
     EXPECT_EQ(Seen(), Untouched());
-    EXPECT_EQ(game.Rng.State(), generator) << "no new deal";
-    EXPECT_TRUE(game.GameActive);
-    EXPECT_EQ(game.GameTitle, title);
+    EXPECT_EQ(game.State().Rng.State(), generator) << "no new deal";
+    EXPECT_TRUE(game.State().GameActive);
+    EXPECT_EQ(game.State().GameTitle, title);
 }
 
 TEST_P(OptionsButton, ChangingOnlyTheLevelInAGameAnnouncesAndDealsANewGame) {
     StartGame();
-    const std::uint32_t generator = game.Rng.State();
+    const std::uint32_t generator = game.State().Rng.State();
     PressOptions([&](OptionsDialog& d) { ClickOn(d.LevelGroup().Button(0)); });
-    EXPECT_EQ(game.Level, 1);
-    EXPECT_NE(game.Rng.State(), generator) << "a new deal";
-    EXPECT_TRUE(game.GameActive);
-    EXPECT_EQ(game.HandNumber, 1);
+    EXPECT_EQ(game.State().Level, 1);
+    EXPECT_NE(game.State().Rng.State(), generator) << "a new deal";
+    EXPECT_TRUE(game.State().GameActive);
+    EXPECT_EQ(game.State().HandNumber, 1);
 
     const std::vector<std::string> seen = Seen();
     ASSERT_GE(seen.size(), 5u);
     EXPECT_EQ(seen[0], "play waveOptions");
     EXPECT_EQ(seen[1], "msg " + Game::Banner());
     EXPECT_EQ(seen[2], "message " + std::string(tazkova::game::texts::kNewGameRestart) +
-                           game.GameTitle + " ....");
+                           game.State().GameTitle + " ....");
     // The new game's first hand is announced after the message, before the sound stops.
-    const auto startOfHand =
-        std::find(seen.begin() + 3, seen.end(),
-                  "msg " + std::string(tazkova::game::texts::kStartOfNewGame) + game.GameTitle);
+    const auto startOfHand = std::find(
+        seen.begin() + 3, seen.end(),
+        "msg " + std::string(tazkova::game::texts::kStartOfNewGame) + game.State().GameTitle);
     EXPECT_NE(startOfHand, seen.end());
     EXPECT_EQ(seen.back(), "stop waveOptions");
 }
 
 TEST_P(OptionsButton, ABoxChangedAndChangedBackIsNoChange) {
     StartGame();
-    const std::uint32_t generator = game.Rng.State();
+    const std::uint32_t generator = game.State().Rng.State();
     PressOptions([&](OptionsDialog& d) {
         ClickOn(&d.OpenCardsBox());
         EXPECT_EQ(d.OpenCards(), CheckState::Checked);
         ClickOn(&d.OpenCardsBox());
     });
     EXPECT_EQ(Seen(), Untouched());
-    EXPECT_EQ(game.Rng.State(), generator);
-    EXPECT_FALSE(game.OpenCards);
+    EXPECT_EQ(game.State().Rng.State(), generator);
+    EXPECT_FALSE(game.State().OpenCards);
 }
 
 TEST_P(OptionsButton, ChangesWithNoGameRunningWaitForTheNextNewGame) {
     // Before the first game: the shorter game type, taken without a word.
-    const std::uint32_t atStart = game.Rng.State();
+    const std::uint32_t atStart = game.State().Rng.State();
     PressOptions([&](OptionsDialog& d) { ClickOn(d.TypeGroup().Button(0)); });
     EXPECT_EQ(Seen(), Untouched());
-    EXPECT_EQ(game.Rng.State(), atStart);
-    EXPECT_FALSE(game.GameActive);
-    EXPECT_EQ(game.GameType, 0);
-    EXPECT_EQ(game.TargetScore, 21);
+    EXPECT_EQ(game.State().Rng.State(), atStart);
+    EXPECT_FALSE(game.State().GameActive);
+    EXPECT_EQ(game.State().GameType, 0);
+    EXPECT_EQ(game.State().TargetScore, 21);
 
     StartGame();
     PlayToTheEnd();
-    const std::uint32_t atEnd = game.Rng.State();
+    const std::uint32_t atEnd = game.State().Rng.State();
     PressOptions([&](OptionsDialog& d) {
         ClickOn(&d.OpenCardsBox());
         ClickOn(&d.ReverseBox());
         ClickOn(d.LevelGroup().Button(1));
     });
     EXPECT_EQ(Seen(), Untouched());
-    EXPECT_EQ(game.Rng.State(), atEnd) << "no new deal";
-    EXPECT_FALSE(game.GameActive);
-    EXPECT_TRUE(game.OpenCards);
-    EXPECT_TRUE(game.ReverseGame);
-    EXPECT_EQ(game.Level, 2);
-    EXPECT_TRUE(std::string_view(game.GameTitle).ends_with(tazkova::game::texts::kTitleReverse));
+    EXPECT_EQ(game.State().Rng.State(), atEnd) << "no new deal";
+    EXPECT_FALSE(game.State().GameActive);
+    EXPECT_TRUE(game.State().OpenCards);
+    EXPECT_TRUE(game.State().ReverseGame);
+    EXPECT_EQ(game.State().Level, 2);
+    EXPECT_TRUE(
+        std::string_view(game.State().GameTitle).ends_with(tazkova::game::texts::kTitleReverse));
 }
 
 TEST_P(OptionsButton, GroupsShowTheOptionsAndBoxesKeepTheirLastState) {
     PressOptions([&](OptionsDialog& d) { ClickOn(&d.DinariBox()); });
-    EXPECT_FALSE(game.DinariRule);
+    EXPECT_FALSE(game.State().DinariRule);
     Seen();
 
     // The level is put back from outside the dialog (as a fresh start-up would); the groups
     // follow the game, the boxes stay as the player left them.
-    game.Level = 2;
-    game.GameType = 3;
+    StateEditor::Of(game).Level = 2;
+    StateEditor::Of(game).GameType = 3;
     int levelShown = -2;
     int typeShown = -2;
     CheckState dinariShown = CheckState::Checked;
@@ -297,8 +298,8 @@ TEST_P(OptionsButton, GroupsShowTheOptionsAndBoxesKeepTheirLastState) {
     EXPECT_EQ(levelShown, 1);
     EXPECT_EQ(typeShown, 3);
     EXPECT_EQ(dinariShown, CheckState::Unchecked);
-    EXPECT_EQ(game.TargetScore, 61);
-    EXPECT_FALSE(game.DinariRule);
+    EXPECT_EQ(game.State().TargetScore, 61);
+    EXPECT_FALSE(game.State().DinariRule);
 }
 
 INSTANTIATE_TEST_SUITE_P(ClosedBy, OptionsButton,

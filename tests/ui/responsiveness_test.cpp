@@ -18,10 +18,12 @@
 
 #include "game/recording.h"
 #include "tests/ui/table_setup.h"
+#include "tests/ui/window_parts.h"
 #include "ui/main_window.h"
 
 using namespace tazkova::game;
 using namespace tazkova::ui;
+using namespace tazkova::testing;
 
 namespace {
 
@@ -102,7 +104,7 @@ class ResponsivenessTest : public ::testing::Test {
 
     static void SetDelay(MainWindow& form, int delay) {
         form.findChild<QScrollBar*>(QStringLiteral("DelayScroll"))->setValue(delay);
-        ASSERT_EQ(form.game().DelayTime, delay);
+        ASSERT_EQ(GameOf(form).State().DelayTime, delay);
     }
 
     /// Card number of a rank (1..10) in a suit (0 clubs, 1 diamonds, 2 hearts, 3 spades).
@@ -130,7 +132,7 @@ TEST_F(ResponsivenessTest, APauseKeepsTheEventLoopTurning) {
     auto form = MakeForm();
     const Turns t = Best("pause of 350 units", [&] {
         // 350 units of 0.864 ms: a pause of 302 ms.
-        return Watch([&] { form->Pauses().Wait(350); });
+        return Watch([&] { PausesOf(*form).Wait(350); });
     });
     EXPECT_GE(t.elapsedMs, 302);
     EXPECT_GE(t.count, 100);
@@ -149,12 +151,12 @@ TEST_F(ResponsivenessTest, APlayWithItsPausesKeepsTheEventLoopTurning) {
         tazkova::testing::ArrangeTable(*form, {C(10, 0), C(10, 3)}, {C(10, 2), C(1, 1)},
                                        {C(2, 0), C(3, 3)});
         SetDelay(*form, 300);
-        Game& g = form->game();
-        const int before = g.PlayCount;
+        Game& g = GameOf(*form);
+        const int before = g.State().PlayCount;
         const Turns run =
-            Watch([&] { QTest::mouseClick(form->Card(C(10, 2) - 1), Qt::LeftButton); });
-        playsMade = g.PlayCount - before;
-        EXPECT_EQ(g.MePile.CardCount, 2);
+            Watch([&] { QTest::mouseClick(CardOf(*form, C(10, 2) - 1), Qt::LeftButton); });
+        playsMade = g.State().PlayCount - before;
+        EXPECT_EQ(g.State().MePile.CardCount, 2);
         return run;
     });
     // The human's play and the computer's answer, with their pauses: half the delay, then
@@ -171,23 +173,23 @@ TEST_F(ResponsivenessTest, TheExpertThinksWhileTheEventLoopTurns) {
     const Turns t = Best("a hand against the expert level", [&] {
         form = MakeForm();
         SetDelay(*form, 0);
-        Game& g = form->game();
-        g.Level = 5;
+        Game& g = GameOf(*form);
+        StateEditor::Of(g).Level = 5;
         tazkova::testing::PressNewGame(*form);
-        const int before = g.PlayCount;
+        const int before = g.State().PlayCount;
         // The player clicks the cards of level 4's choice, the expert answers every play, up
         // to the last round (whose end would open the score sheet).
         const Turns run = Watch([&] {
-            while (g.GameActive && g.PlayCount < 30) {
+            while (g.State().GameActive && g.State().PlayCount < 30) {
                 const auto play = g.SuggestPlay(4);
                 if (!play) break;
-                QTest::mouseClick(form->Card(play->card - 1), Qt::LeftButton);
-                if (g.Input != InputState::PickFloor) continue;
+                QTest::mouseClick(CardOf(*form, play->card - 1), Qt::LeftButton);
+                if (g.State().Input != InputState::PickFloor) continue;
                 for (const int card : play->takes)
-                    QTest::mouseClick(form->Card(card - 1), Qt::LeftButton);
+                    QTest::mouseClick(CardOf(*form, card - 1), Qt::LeftButton);
             }
         });
-        plays = g.PlayCount - before;
+        plays = g.State().PlayCount - before;
         return run;
     });
     EXPECT_GE(plays, 28) << "five rounds were played";
@@ -201,21 +203,21 @@ TEST_F(ResponsivenessTest, TheFirstDealRightAfterStartUpKeepsTheEventLoopTurning
         form = MakeForm();
         SetDelay(*form, 300);
         facesBefore = 0;
-        for (int i = 0; i < kDeckSize; ++i) facesBefore += form->Card(i)->HasPicture();
+        for (int i = 0; i < kDeckSize; ++i) facesBefore += CardOf(*form, i)->HasPicture();
         return Watch([&] {
             tazkova::testing::PressNewGame(*form);
             // The deal is on the table; the player looks at it for a moment.
-            form->Pauses().Wait(120);
+            PausesOf(*form).Wait(120);
         });
     });
     std::printf("card faces drawn before the deal: %d of 40\n", facesBefore);
-    EXPECT_TRUE(form->game().GameActive);
+    EXPECT_TRUE(GameOf(*form).State().GameActive);
     EXPECT_GE(t.count, 100);
     EXPECT_LT(t.maxGapMs, kMaxGapMs);
     // The faces of the cards in view were drawn.
-    for (const Pile* pile : {&form->game().YouPile, &form->game().FloorPile}) {
+    for (const Pile* pile : {&GameOf(*form).State().YouPile, &GameOf(*form).State().FloorPile}) {
         for (int i = 1; i <= pile->Count; ++i)
-            EXPECT_TRUE(form->Card(pile->Cards[i] - 1)->HasPicture()) << pile->Cards[i];
+            EXPECT_TRUE(CardOf(*form, pile->Cards[i] - 1)->HasPicture()) << pile->Cards[i];
     }
 }
 

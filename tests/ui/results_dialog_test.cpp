@@ -1,6 +1,6 @@
 // The score sheet as the player reads it: the memo's whole text on centred lines, the faces
 // in their colours, the row labels inside their bevels, the sheet in the middle of the screen.
-#include "ui/results_dialog.h"
+#include "ui/dialogs/results_dialog.h"
 
 #include <gtest/gtest.h>
 

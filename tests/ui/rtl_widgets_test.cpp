@@ -1,6 +1,6 @@
 // The right-to-left radio group and check box: where the buttons go, the limits of the
 // selection, and how the group's frame and caption are painted.
-#include "ui/rtl_widgets.h"
+#include "ui/style/rtl_widgets.h"
 
 #include <gtest/gtest.h>
 

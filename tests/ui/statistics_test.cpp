@@ -1,7 +1,7 @@
 // The statistics file shared by windows open at the same time, under hostile numbers and
 // sizes: no result lost or counted twice, a reset respected, nothing written that would not
 // be read back.
-#include "ui/statistics.h"
+#include "ui/stats/statistics.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,8 @@
 
 #include "store/plain_file.h"
 #include "store/settings_file.h"
-#include "ui/statistics_dialog.h"
-#include "ui/ui_texts.h"
+#include "ui/dialogs/statistics_dialog.h"
+#include "ui/style/ui_texts.h"
 
 namespace tazkova::ui {
 namespace {

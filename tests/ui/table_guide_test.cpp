@@ -18,16 +18,18 @@
 #include "game/capture_completion.h"
 #include "game/recording.h"
 #include "tests/ui/table_setup.h"
-#include "ui/about_dialog.h"
-#include "ui/counters_note.h"
+#include "tests/ui/window_parts.h"
+#include "ui/access/counters_note.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/rules_manual.h"
+#include "ui/dialogs/statistics_dialog.h"
 #include "ui/main_window.h"
-#include "ui/options_dialog.h"
-#include "ui/rules_manual.h"
-#include "ui/statistics_dialog.h"
-#include "ui/ui_texts.h"
+#include "ui/style/ui_texts.h"
 
 using namespace tazkova::game;
 using namespace tazkova::ui;
+using namespace tazkova::testing;
 
 namespace {
 
@@ -95,7 +97,7 @@ TEST(TableGuide, EachSwitchOfTheOptionsSaysWhatItDoes) {
     auto window = MakeActiveWindow();
     QStringList tips;
     for (const char* name : {"Dnry", "MakShoof", "Strt", "Rvrs"}) {
-        auto* box = window->Dialogs().Options()->findChild<QWidget*>(QLatin1String(name));
+        auto* box = DialogsOf(*window).Options()->findChild<QWidget*>(QLatin1String(name));
         ASSERT_NE(box, nullptr) << name;
         EXPECT_GT(box->toolTip().size(), 20) << name;
         EXPECT_EQ(box->accessibleDescription(), box->toolTip()) << name;
@@ -107,17 +109,17 @@ TEST(TableGuide, EachSwitchOfTheOptionsSaysWhatItDoes) {
 
 TEST(TableGuide, TheCountersSayWhatTheyCountAndTheMatchTotals) {
     auto window = MakeActiveWindow();
-    QLabel* counters = window->View().CountersLabel();
+    QLabel* counters = ViewOf(*window).CountersLabel();
     EXPECT_TRUE(counters->toolTip().contains(QStringLiteral("رقم الطرح"))) << "before a game";
     tazkova::testing::PressNewGame(*window);
-    Game& g = window->game();
-    const Counters dealt = g.Table.counters;
-    g.YouPile.Score = 12;
-    g.MePile.Score = 9;
-    g.Table.counters = {2, 3, 4};
+    Game& g = GameOf(*window);
+    const Counters dealt = g.State().Table.counters;
+    StateEditor::Of(g).YouPile.Score = 12;
+    StateEditor::Of(g).MePile.Score = 9;
+    StateEditor::Of(g).Table.counters = {2, 3, 4};
     const QString note = CountersNote(g);
-    g.Table.counters = dealt;
-    g.YouPile.Score = g.MePile.Score = 0;
+    StateEditor::Of(g).Table.counters = dealt;
+    StateEditor::Of(g).YouPile.Score = StateEditor::Of(g).MePile.Score = 0;
     EXPECT_TRUE(note.startsWith(QStringLiteral("الطرح 2، اليد 3، الدور 4. ")));
     EXPECT_TRUE(note.contains(QStringLiteral("أنت 12، الحاسوب 9"))) << note.toStdString();
     // On the table: the deal's counters, as shown, with the totals.
@@ -133,7 +135,7 @@ TEST(TableGuide, OurOwnTextsReadFromTheRight) {
     for (const QString& line : about.Text().split(u'\n'))
         EXPECT_TRUE(line.startsWith(QChar(0x200f))) << line.toStdString();
     auto window = MakeActiveWindow();
-    StatisticsDialog* statistics = window->Dialogs().StatisticsBox();
+    StatisticsDialog* statistics = DialogsOf(*window).StatisticsBox();
     auto* table = statistics->findChild<QTreeWidget*>(QStringLiteral("StatisticsTable"));
     EXPECT_TRUE(table->headerItem()->text(7).endsWith(QStringLiteral("أنت - الحاسوب")));
     // Every heading fits its column.
@@ -160,7 +162,7 @@ TEST(TableGuide, OurOwnTextsReadFromTheRight) {
 TEST(TableGuide, AHandIsPlayedFromTheDealWithoutATab) {
     tazkova::testing::ModalCloser closer;
     auto window = MakeActiveWindow();
-    const Game& g = window->game();
+    const Game& g = GameOf(*window);
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
     auto focusedCard = [] { return qobject_cast<CardImage*>(QApplication::focusWidget()); };
     ASSERT_TRUE(focusedCard()) << "the deal puts the focus on the hand";
@@ -168,23 +170,23 @@ TEST(TableGuide, AHandIsPlayedFromTheDealWithoutATab) {
     int onAButton = 0;
     QObject::connect(qApp, &QApplication::focusChanged, window.get(), [&](QWidget*, QWidget* now) {
         if (qobject_cast<QAbstractButton*>(now) && now->window() == window.get() &&
-            g.HandNumber == 1)
+            g.State().HandNumber == 1)
             ++onAButton;
     });
     int plays = 0;
-    while (g.HandNumber == 1 && plays < 200) {
+    while (g.State().HandNumber == 1 && plays < 200) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_H);
         ASSERT_TRUE(focusedCard());
         const CardPlace place = window->PlaceOf(focusedCard()->Index());
         // The hint, while a card waits, goes to a floor card it takes.
-        if (g.Input == InputState::PickFloor) {
+        if (g.State().Input == InputState::PickFloor) {
             EXPECT_EQ(place.where, CardPlace::Where::Floor);
             EXPECT_TRUE(place.waitedFor);
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         ++plays;
     }
-    EXPECT_EQ(g.HandNumber, 2) << "the hand was played to its end";
+    EXPECT_EQ(g.State().HandNumber, 2) << "the hand was played to its end";
     EXPECT_EQ(onAButton, 0) << "no capture moved the focus to a button";
 }
 
@@ -224,20 +226,20 @@ TEST(TableGuide, AWaitingCardMarksTheFloorCardsItCanStillTake) {
     auto marked = [&] {
         std::vector<int> cards;
         for (int i = 0; i < kDeckSize; ++i)
-            if (window->Card(i)->WaitedFor()) cards.push_back(i + 1);
+            if (CardOf(*window, i)->WaitedFor()) cards.push_back(i + 1);
         return cards;
     };
-    QTest::mouseClick(window->Card(25 - 1), Qt::LeftButton);
-    ASSERT_EQ(window->game().Input, InputState::PickFloor);
+    QTest::mouseClick(CardOf(*window, 25 - 1), Qt::LeftButton);
+    ASSERT_EQ(GameOf(*window).State().Input, InputState::PickFloor);
     EXPECT_EQ(marked(), (std::vector<int>{1, 12, 23, 34}));
-    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(window->Card(12 - 1));
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(CardOf(*window, 12 - 1));
     EXPECT_TRUE(spoken->text(QAccessible::Description).contains(QString::fromUtf8(kWaitedFor)));
     const QString status = window->findChild<QLabel*>(QStringLiteral("Msg"))->text();
-    QTest::mouseClick(window->Card(34 - 1), Qt::LeftButton);
+    QTest::mouseClick(CardOf(*window, 34 - 1), Qt::LeftButton);
     EXPECT_EQ(marked(), std::vector<int>{1});
     EXPECT_NE(window->findChild<QLabel*>(QStringLiteral("Msg"))->text(), QString())
         << status.toStdString();
-    QTest::mouseClick(window->Card(1 - 1), Qt::LeftButton);
+    QTest::mouseClick(CardOf(*window, 1 - 1), Qt::LeftButton);
     EXPECT_TRUE(marked().empty()) << "the capture is made";
 }
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "game/recording.h"
+#include "tests/ui/window_parts.h"
 #include "ui/main_window.h"
 
 namespace tazkova::testing {
@@ -68,28 +69,28 @@ inline void PressNewGame(MainWindow& form) {
 /// Lays out the hands and the floor with the given cards (all shown), the human to play.
 inline void ArrangeTable(MainWindow& form, const std::vector<int>& me, const std::vector<int>& you,
                          const std::vector<int>& floor) {
-    Game& g = form.game();
-    for (ImageState& image : g.Table.images) {
+    Game& g = GameOf(form);
+    for (ImageState& image : StateEditor::Of(g).Table.images) {
         image.visible = false;
         image.enabled = true;
         image.tag = 0;
     }
-    form.View().ShowTable(g.Table);
+    ViewOf(form).ShowTable(g.State().Table);
     auto fill = [&](Pile& pile, const std::vector<int>& cards) {
         pile.Count = static_cast<int>(cards.size());
         for (int i = 0; i < pile.Count; ++i) {
             pile.Cards[i + 1] = cards[i];
             pile.Slots[i + 1] = i + 1;
-            g.Table.images[cards[i] - 1].tag = 1;
+            StateEditor::Of(g).Table.images[cards[i] - 1].tag = 1;
         }
         g.LayOutPile(pile, true);
     };
-    fill(g.MePile, me);
-    fill(g.YouPile, you);
-    fill(g.FloorPile, floor);
-    g.PlayCount = 1;
-    g.Input = InputState::ChooseCard;
-    g.PickedSet.reset();
+    fill(StateEditor::Of(g).MePile, me);
+    fill(StateEditor::Of(g).YouPile, you);
+    fill(StateEditor::Of(g).FloorPile, floor);
+    StateEditor::Of(g).PlayCount = 1;
+    StateEditor::Of(g).Input = InputState::ChooseCard;
+    StateEditor::Of(g).PickedSet.reset();
 }
 
 }  // namespace tazkova::testing

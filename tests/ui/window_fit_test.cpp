@@ -1,6 +1,6 @@
 // The table and its dialogs on the screen they open on, whatever the stored zoom: run once
 // for each screen size (the offscreen platform's screen set by the test's configuration).
-#include "ui/window_fit.h"
+#include "ui/table/window_fit.h"
 
 #include <gtest/gtest.h>
 
@@ -11,18 +11,20 @@
 
 #include "game/recording.h"
 #include "store/settings_file.h"
-#include "ui/about_dialog.h"
-#include "ui/dialog_fit.h"
-#include "ui/help_dialog.h"
+#include "tests/ui/window_parts.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/help_dialog.h"
+#include "ui/dialogs/message_dialog.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/results_dialog.h"
+#include "ui/dialogs/rules_manual.h"
+#include "ui/dialogs/statistics_dialog.h"
 #include "ui/main_window.h"
-#include "ui/message_dialog.h"
-#include "ui/options_dialog.h"
-#include "ui/results_dialog.h"
-#include "ui/rules_manual.h"
-#include "ui/statistics_dialog.h"
+#include "ui/style/dialog_fit.h"
 
 using namespace tazkova::game;
 using namespace tazkova::ui;
+using namespace tazkova::testing;
 
 namespace {
 
@@ -38,12 +40,12 @@ TEST(WindowFit, TheTableAndEveryDialogLieOnTheScreenAtEveryStoredZoom) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     for (const int zoom : TableLayout::kZooms) {
         SCOPED_TRACE(zoom);
-        MakeTable()->SetZoom(zoom);  // stored, as the menu stores it
-        auto window = MakeTable();   // the next start, with that zoom
-        EXPECT_EQ(window->Zoom(), zoom);
+        ChooseZoom(*MakeTable(), zoom);  // stored, as the menu stores it
+        auto window = MakeTable();       // the next start, with that zoom
+        EXPECT_EQ(ZoomOf(*window), zoom);
         EXPECT_TRUE(screen.contains(window->frameGeometry()))
             << window->frameGeometry().width() << "x" << window->frameGeometry().height();
-        const qreal s = window->View().Layout().ScaleFactor();
+        const qreal s = ViewOf(*window).Layout().ScaleFactor();
         const QSize wanted = TableLayout::kDesignSize * zoom / 100;
         // The size asked for when it fits, else smaller, never larger.
         EXPECT_LE(window->width(), std::max(wanted.width(), TableLayout::kDesignSize.width() / 2));
@@ -55,10 +57,10 @@ TEST(WindowFit, TheTableAndEveryDialogLieOnTheScreenAtEveryStoredZoom) {
         // Every dialog of the game at the table's scale (as far as the screen allows), over
         // the game, on the screen.
         const std::vector<QDialog*> dialogs = {
-            window->Dialogs().Results(),       window->Dialogs().Options(),
-            window->Dialogs().Message(),       window->Dialogs().Help(),
-            window->Dialogs().StatisticsBox(), window->Dialogs().About(),
-            window->Dialogs().Manual()};
+            DialogsOf(*window).Results(),       DialogsOf(*window).Options(),
+            DialogsOf(*window).Message(),       DialogsOf(*window).Help(),
+            DialogsOf(*window).StatisticsBox(), DialogsOf(*window).About(),
+            DialogsOf(*window).Manual()};
         for (QDialog* dialog : dialogs) {
             SCOPED_TRACE(dialog->objectName().toStdString());
             dialog->show();
@@ -74,19 +76,19 @@ TEST(WindowFit, TheTableAndEveryDialogLieOnTheScreenAtEveryStoredZoom) {
         }
         // Twice the table, twice the dialog, where the screen has the room.
         if (s == 2.0) {
-            EXPECT_EQ(window->Dialogs().About()->size(), QSize(720, 380));
+            EXPECT_EQ(DialogsOf(*window).About()->size(), QSize(720, 380));
         }
-        window->SetZoom(100);
+        ChooseZoom(*window, 100);
     }
 }
 
 TEST(WindowFit, AResizedOrMaximisedWindowShowsTheWholeTableScaled) {
     auto window = MakeTable();
-    window->SetZoom(100);
+    ChooseZoom(*window, 100);
     for (const QSize size : {QSize(800, 500), QSize(520, 700), QSize(1900, 1000)}) {
         window->resize(size);
         QApplication::processEvents();
-        const qreal s = window->View().Layout().ScaleFactor();
+        const qreal s = ViewOf(*window).Layout().ScaleFactor();
         QRect table;
         for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (child->isVisible()) table = table.united(child->geometry());
@@ -97,7 +99,7 @@ TEST(WindowFit, AResizedOrMaximisedWindowShowsTheWholeTableScaled) {
     }
     window->showMaximized();
     QApplication::processEvents();
-    EXPECT_GE(window->View().Layout().ScaleFactor(), 1.0);
+    EXPECT_GE(ViewOf(*window).Layout().ScaleFactor(), 1.0);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "game/recording.h"
 #include "tests/soak/table_checks.h"
+#include "tests/ui/window_parts.h"
 #include "ui/main_window.h"
 
 namespace tazkova::testing {
@@ -79,7 +80,7 @@ class WindowSoak {
     /// Short pauses, so that many plays are made, and now and then none at all: a player who
     /// slowed the game down too far speeds it up again.
     void KeepThePausesShort() {
-        if (window_->game().DelayTime <= 60) return;
+        if (GameOf(*window_).State().DelayTime <= 60) return;
         static constexpr int kSpeeds[] = {0, 0, 5, 10, 20, 40, 60};
         const int delay = kSpeeds[Below(std::size(kSpeeds))];
         Note("speed " + std::to_string(delay));
@@ -124,10 +125,10 @@ class WindowSoak {
             steady_ = Chance(50);
             Note(steady_ ? "a steady player" : "a careless player");
         }
-        const bool nested = window_->GameActionRunning();
+        const bool nested = Runner(*window_).Running();
         report_.nestedSteps += nested ? 1 : 0;
-        const int handBefore = window_->game().HandNumber;
-        const bool gameBefore = window_->game().GameActive;
+        const int handBefore = GameOf(*window_).State().HandNumber;
+        const bool gameBefore = GameOf(*window_).State().GameActive;
         if (QWidget* popup = QApplication::activePopupWidget()) {
             ++report_.modalSteps;
             OnMenu(popup);
@@ -138,8 +139,8 @@ class WindowSoak {
         } else {
             OnTable();
         }
-        if (window_->game().HandNumber != handBefore) ++report_.hands;
-        if (gameBefore && !window_->game().GameActive) ++report_.gamesWon;
+        if (GameOf(*window_).State().HandNumber != handBefore) ++report_.hands;
+        if (gameBefore && !GameOf(*window_).State().GameActive) ++report_.gamesWon;
         Check();
         KeepThePausesShort();
     }
@@ -149,19 +150,19 @@ class WindowSoak {
     /// message) the play is halfway through a step of its own; the next pause or the end of
     /// the play checks what it did.
     void Check() {
-        if (window_->GameActionRunning() && !window_->Pausing()) return;
+        if (Runner(*window_).Running() && !PausesOf(*window_).Busy()) return;
         ++report_.checks;
         game::RecordingTable shown;
-        shown.ShowTable(window_->game().Table);
+        shown.ShowTable(GameOf(*window_).State().Table);
         const soak::Moment moment =
-            window_->Pausing() ? soak::Moment::DuringPause : soak::Moment::BetweenCommands;
-        std::string broken = soak::BrokenRule(window_->game(), shown, moment);
+            PausesOf(*window_).Busy() ? soak::Moment::DuringPause : soak::Moment::BetweenCommands;
+        std::string broken = soak::BrokenRule(GameOf(*window_), shown, moment);
         // And the window shows the cards as the table holds them, but for a captured card
         // still sliding away.
         for (int i = 0; broken.empty() && i < game::kDeckSize; ++i) {
             const game::ImageState& image = shown.Images()[i];
-            const QWidget* card = window_->Card(i);
-            const bool vanishing = !image.visible && window_->View().Motion().Moving(card);
+            const QWidget* card = CardOf(*window_, i);
+            const bool vanishing = !image.visible && ViewOf(*window_).Motion().Moving(card);
             if ((card->isVisibleTo(window_.get()) != image.visible && !vanishing) ||
                 card->isEnabled() != image.enabled)
                 broken = "card image " + std::to_string(i) + " is " +
@@ -217,7 +218,7 @@ class WindowSoak {
     QPoint CardPoint(std::string& what) {
         std::vector<int> shown;
         for (int i = 0; i < game::kDeckSize; ++i) {
-            if (window_->Card(i)->isVisible()) shown.push_back(i);
+            if (CardOf(*window_, i)->isVisible()) shown.push_back(i);
         }
         if (shown.empty()) {
             what = "the cloth";
@@ -225,7 +226,7 @@ class WindowSoak {
         }
         const int card = shown[Below(static_cast<int>(shown.size()))];
         what = "card " + std::to_string(card);
-        const QWidget* image = window_->Card(card);
+        const QWidget* image = CardOf(*window_, card);
         // A card sliding away may be partly off the table: the player aims at what is on it.
         const QRect onTable = window_->rect() & image->geometry();
         return onTable.isEmpty() ? window_->rect().center() : onTable.center();
@@ -262,7 +263,7 @@ class WindowSoak {
             const QKeySequence keys = actions[Below(static_cast<int>(actions.size()))]->shortcut();
             if (keys.isEmpty()) return;
             // Quitting is left to the rarer closings below.
-            if (keys == window_->Actions().quit->shortcut() && !Chance(5)) return;
+            if (keys == ActionsOf(*window_).quit->shortcut() && !Chance(5)) return;
             Press(window_.get(), {keys[0].key(), keys[0].keyboardModifiers()});
         } else if (choice < 99 || !Chance(30)) {
             Press(window_.get(), kPlainKeys[Below(std::size(kPlainKeys))]);
