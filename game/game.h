@@ -112,7 +112,6 @@ class Game : private GameState {
     /// Installs the expert level (level 5), which must outlive the game; without it, level 5
     /// does not exist: the options refuse it and the hint cannot ask it.
     void SetExpertPlayer(const ExpertPlayer* expert) { expert_ = expert; }
-    bool HasExpert() const { return expert_ != nullptr; }
 
     /// Tells `listener` too what happens in the game from now on.
     void AddListener(GameListener& listener) { listeners_.Add(listener); }
@@ -122,36 +121,16 @@ class Game : private GameState {
     /// banner in the status line, the generator seeded or advanced, the title built and the
     /// card tables filled. `clockMs` is the time of day in milliseconds, used for seeding.
     void Startup(const SeedChoice& seed, std::uint32_t clockMs);
-    void InitCards();
 
     // --- Deal -----------------------------------------------------------------------------
     void NewGame();
-    void StartHand();
     void Shuffle();
-    void DealCard(Pile& pile, bool visible, bool noteSeen);
-    void PlaceCard(Pile& pile, int k, bool visible);
     void LayOutPile(Pile& pile, bool visible);
     void DealRound();
 
     // --- Turn flow ------------------------------------------------------------------------
-    void AfterHumanPlay();
-    void ShowPlay(int n);
     void Pause(int n);
     void Wait(int n) { pauser_.Wait(n); }
-    void SetCardFrame(int image, bool hide);
-
-    // --- Captures -------------------------------------------------------------------------
-    void CaptureCard(Pile& pile, int index, Pile& taker);
-    void CountCapture(Pile& taker, int card);
-    void ClearPicks();
-    void ScoreSweep(Pile& taker, int n, int s);
-    void NoteSeen(int card) { ++SeenRanks[CardRank(card)]; }
-    /// Tells the listener of the play just made by `taker`'s side with `card`: the cards
-    /// taken since the play began are the ones moved after the card itself.
-    void ReportPlay(const Pile& taker, int card);
-    /// Starts the round's record once its cards are dealt, and adds each play to it.
-    void RecordRoundDealt();
-    void RecordRoundPlay(const Play& play);
 
     // --- The computer player --------------------------------------------------------------
     bool AutoPlay(Pile& pile, int first, int last, bool probeOnly);
@@ -218,6 +197,26 @@ class Game : private GameState {
 
   private:
     friend class StateEditor;
+
+    // The steps of the deal, the turn flow and the captures, run by the commands above.
+    void InitCards();
+    void StartHand();
+    void DealCard(Pile& pile, bool visible, bool noteSeen);
+    void PlaceCard(Pile& pile, int k, bool visible);
+    void AfterHumanPlay();
+    void ShowPlay(int n);
+    void SetCardFrame(int image, bool hide);
+    void CaptureCard(Pile& pile, int index, Pile& taker);
+    void CountCapture(Pile& taker, int card);
+    void ClearPicks();
+    void ScoreSweep(Pile& taker, int n, int s);
+    void NoteSeen(int card) { ++SeenRanks[CardRank(card)]; }
+    /// Tells the listener of the play just made by `taker`'s side with `card`: the cards
+    /// taken since the play began are the ones moved after the card itself.
+    void ReportPlay(const Pile& taker, int card);
+    /// Starts the round's record once its cards are dealt, and adds each play to it.
+    void RecordRoundDealt();
+    void RecordRoundPlay(const Play& play);
 
     struct HandEndFlags {
         bool normalScoring = true;
