@@ -20,8 +20,6 @@
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/rules_manual.h"
 #include "ui/dialogs/statistics_dialog.h"
-#include "ui/focus_ring.h"
-#include "ui/game_runner.h"
 #include "ui/stats/statistics_keeper.h"
 #include "ui/style/arabic_style.h"
 #include "ui/style/ui_texts.h"
@@ -33,9 +31,11 @@
 #include "ui/table/table_view.h"
 #include "ui/table/waiting_marks.h"
 #include "ui/table/window_fit.h"
-#include "ui/table_commands.h"
-#include "ui/table_controls.h"
-#include "ui/table_dialogs.h"
+#include "ui/window/focus_ring.h"
+#include "ui/window/game_runner.h"
+#include "ui/window/table_commands.h"
+#include "ui/window/table_controls.h"
+#include "ui/window/table_dialogs.h"
 
 namespace tazkova::ui {
 

@@ -2,7 +2,8 @@
 """The folders of ui/ as layers: from the `#include "ui/..."` lines of every source file
 under ui/, each folder includes only folders below it (no loop between folders), and no
 two files include each other, whatever the path between them (a header and its source
-counted as one). Prints the folders' graph; exits 1 with the loop found."""
+counted as one), and only `main.cpp` and the main window's own files lie in ui/ itself, the
+rest in the folder of its job. Prints the folders' graph; exits 1 with what is wrong."""
 
 import collections
 import os
@@ -71,6 +72,11 @@ def main():
     for folder in sorted(folders):
         print(folder, "->", ", ".join(sorted(folders[folder])))
     failed = 0
+    top = os.path.join(root, "ui")
+    for name in sorted(os.listdir(top)):
+        if name.endswith((".h", ".cpp")) and unit(name) not in ("main", "main_window"):
+            print("a source file directly in ui/:", name)
+            failed = 1
     for kind, graph in (("folders", folders), ("files", files)):
         loop = find_loop(graph)
         if loop:

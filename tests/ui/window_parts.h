@@ -7,14 +7,14 @@
 #include <QWidget>
 
 #include "game/game.h"
-#include "ui/game_runner.h"
 #include "ui/stats/statistics.h"
 #include "ui/stats/statistics_keeper.h"
 #include "ui/table/card_widgets.h"
 #include "ui/table/pause_loop.h"
 #include "ui/table/table_view.h"
-#include "ui/table_commands.h"
-#include "ui/table_dialogs.h"
+#include "ui/window/game_runner.h"
+#include "ui/window/table_commands.h"
+#include "ui/window/table_dialogs.h"
 
 namespace tazkova::testing {
 

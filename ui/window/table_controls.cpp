@@ -1,4 +1,4 @@
-#include "ui/table_controls.h"
+#include "ui/window/table_controls.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "ui/game_runner.h"
+#include "ui/window/game_runner.h"
 
 #include <QApplication>
 

@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-#include "ui/table_menu.h"
+#include "ui/window/table_menu.h"
 
 class QMenu;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "ui/table_commands.h"
+#include "ui/window/table_commands.h"
 
 #include <QAction>
 #include <QMenu>

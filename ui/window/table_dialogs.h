@@ -8,7 +8,7 @@
 
 #include "game/game.h"
 #include "game/ports.h"
-#include "ui/table_menu.h"
+#include "ui/window/table_menu.h"
 
 class QWidget;
 

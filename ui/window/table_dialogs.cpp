@@ -1,4 +1,4 @@
-#include "ui/table_dialogs.h"
+#include "ui/window/table_dialogs.h"
 
 #include <QAction>
 #include <QMessageBox>

@@ -8,7 +8,7 @@
 #include <QPoint>
 #include <vector>
 
-#include "ui/table_menu.h"
+#include "ui/window/table_menu.h"
 
 class QPushButton;
 class QRect;

@@ -1,4 +1,4 @@
-#include "ui/table_menu.h"
+#include "ui/window/table_menu.h"
 
 #include <QAction>
 #include <QActionGroup>
