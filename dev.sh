@@ -2,8 +2,8 @@
 # Set-up, build, play and test Tazkova on Debian 12.
 #   ./dev.sh play   install what is missing, build, start the game
 #   ./dev.sh test   install what is missing, build, run every test (normal and sanitizer builds,
-#                   with a minute of fuzzing the driver)
-#   ./dev.sh fuzz [SECONDS]   fuzz the driver longer;  ./dev.sh soak [GAMES]   the long soak
+#                   with a minute of fuzzing the driver and the settings readers)
+#   ./dev.sh fuzz [SECONDS]   fuzz them longer;  ./dev.sh soak [GAMES]   the long soak
 #   ./dev.sh window-soak [STEPS]   the window under random play, long (sanitizer build)
 #   ./dev.sh bench  the engine benchmarks and the window's start-up against GNOME's solitaire
 set -eu
@@ -36,19 +36,29 @@ build() {  # build DIR [cmake options...]
     cmake --build "$dir" -j2
 }
 
-fuzz() {  # fuzz SECONDS: the driver fuzzer (clang, sanitizers) from the seed corpus
+fuzz() {  # fuzz SECONDS: the driver and the settings readers (clang, sanitizers) from their
+          # seed corpora, two thirds of the time for the driver and a third for the readers
     build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAZKOVA_WERROR=ON \
         -DTAZKOVA_SANITIZE=ON -DTAZKOVA_FUZZ=ON -DTAZKOVA_BUILD_UI=OFF -DBUILD_TESTING=OFF \
         -DTAZKOVA_BUILD_BENCH=OFF
-    mkdir -p build-fuzz/corpus build-fuzz/findings
-    echo "Fuzzing the driver for $1 s (log: build-fuzz/fuzz.log)"
-    if build-fuzz/tests/fuzz/tazkova_driver_fuzzer -max_total_time="$1" -timeout=10 \
-        -dict=tests/fuzz/driver.dict -artifact_prefix=build-fuzz/findings/ -print_final_stats=1 \
-        build-fuzz/corpus tests/fuzz/corpus >build-fuzz/fuzz.log 2>&1; then
-        grep -E '^(Done|stat::(number_of_executed_units|new_units_added|average_exec))' build-fuzz/fuzz.log
+    driver=$(( $1 * 2 / 3 ))
+    fuzz_one driver "$driver" tests/fuzz/driver.dict tests/fuzz/corpus &&
+        fuzz_one settings "$(( $1 - driver ))" tests/fuzz/settings.dict tests/fuzz/settings-corpus \
+            -max_len=65536
+}
+
+fuzz_one() {  # fuzz_one NAME SECONDS DICT SEEDS [OPTIONS...]: build-fuzz/tests/fuzz/tazkova_NAME_fuzzer
+    name=$1 seconds=$2 dict=$3 seeds=$4; shift 4
+    mkdir -p "build-fuzz/corpus-$name" build-fuzz/findings
+    echo "Fuzzing the $name for $seconds s (log: build-fuzz/fuzz-$name.log)"
+    if "build-fuzz/tests/fuzz/tazkova_${name}_fuzzer" -max_total_time="$seconds" -timeout=10 \
+        -dict="$dict" -artifact_prefix=build-fuzz/findings/ -print_final_stats=1 "$@" \
+        "build-fuzz/corpus-$name" "$seeds" >"build-fuzz/fuzz-$name.log" 2>&1; then
+        grep -E '^(Done|stat::(number_of_executed_units|new_units_added|average_exec))' \
+            "build-fuzz/fuzz-$name.log"
     else
-        tail -n 60 build-fuzz/fuzz.log
-        echo "The fuzzer found a fault: the input is in build-fuzz/findings/" >&2
+        tail -n 60 "build-fuzz/fuzz-$name.log"
+        echo "The $name fuzzer found a fault: the input is in build-fuzz/findings/" >&2
         return 1
     fi
 }
@@ -73,7 +83,7 @@ case "${1:-}" in
         ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
             ctest --test-dir build-asan -j2 --output-on-failure
         ;;
-    fuzz)  # ./dev.sh fuzz [SECONDS]: a longer fuzzing run (default an hour)
+    fuzz)  # ./dev.sh fuzz [SECONDS]: a longer fuzzing run (default an hour, shared as above)
         setup
         fuzz "${2:-3600}"
         ;;

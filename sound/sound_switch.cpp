@@ -19,16 +19,11 @@ QString SoundSwitch::Key() {
 }
 
 bool SoundSwitch::ReadSoundOn() {
-    const QVariant value = store::ReadSetting(
+    const std::optional<QString> value = store::ReadSetting(
         QStringList{store::GameSettingsFile()} + store::SystemSettingsFiles(), Key());
-    // A text store hands the number back as text; only a plain whole number will do.
-    const QMetaType::Type type = QMetaType::Type(value.typeId());
-    if (type != QMetaType::QString && type != QMetaType::Int && type != QMetaType::UInt &&
-        type != QMetaType::LongLong && type != QMetaType::ULongLong) {
-        return false;
-    }
+    // Only a plain whole number will do.
     bool ok = false;
-    const qlonglong number = value.toLongLong(&ok);
+    const qlonglong number = value ? value->toLongLong(&ok) : 0;
     if (!ok || number < std::numeric_limits<std::int32_t>::min() ||
         number > std::numeric_limits<std::uint32_t>::max()) {
         return false;

@@ -69,10 +69,10 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     // What the table remembers: its size and whether its cards move.
     const QStringList stores =
         QStringList{store::GameSettingsFile()} + store::SystemSettingsFiles();
-    const QVariant motion = store::ReadSetting(stores, kMotionKey);
-    motion_ = motion.isValid() ? motion.toBool() : true;
-    const QVariant zoom = store::ReadSetting(stores, kZoomKey);
-    view_->SetZoom(zoom.isValid() ? zoom.toInt() : 100);
+    // Each stored as plain text: anything but "false" keeps the motion, and a zoom that is not
+    // one of the table's sizes is passed over.
+    motion_ = store::ReadSetting(stores, kMotionKey) != QStringLiteral("false");
+    view_->SetZoom(store::ReadSetting(stores, kZoomKey).value_or(QStringLiteral("100")).toInt());
     // The counters say what their numbers are, with the match's totals.
     view_->SetCountersNamer([this] { ExplainCounters(*view_->CountersLabel(), *game_); });
     ExplainCounters(*view_->CountersLabel(), *game_);

@@ -194,9 +194,9 @@ TEST_F(StatisticsTest, AFileAtTheSizeLimitIsWrittenBackSmallWithOnlyTheKeysItKno
     EXPECT_FALSE(written.contains("looks"));
     const Tally kept{7, 1, 0, 3, 31, 12, 20, 31};
     EXPECT_EQ(Statistics(path).Of(2, 1, false), kept);
-    // The file is one QSettings reads as well.
+    // The file is one the settings reader reads as well.
     EXPECT_EQ(store::ReadSettings(path).value(QStringLiteral("level2-type1/gamesLost")),
-              QVariant(QStringLiteral("1")));
+              QStringLiteral("1"));
 }
 
 }  // namespace

@@ -51,9 +51,9 @@ TEST(WindowFit, TheTableAndEveryDialogLieOnTheScreenAtEveryStoredZoom) {
         EXPECT_LE(window->width(), std::max(wanted.width(), TableLayout::kDesignSize.width() / 2));
         EXPECT_GE(s, std::min(zoom / 100.0, 0.5) - 0.3);
         // The stored zoom is kept as it was, also when the screen could not show it.
-        const QVariant stored = tazkova::store::ReadSetting(
+        const auto stored = tazkova::store::ReadSetting(
             QStringList{tazkova::store::GameSettingsFile()}, QStringLiteral("Table/Zoom"));
-        EXPECT_EQ(stored.toInt(), zoom);
+        EXPECT_EQ(stored, QString::number(zoom));
         // Every dialog of the game at the table's scale (as far as the screen allows), over
         // the game, on the screen.
         const std::vector<QDialog*> dialogs = {
