@@ -54,7 +54,7 @@ TEST(ExpertPortTest, LevelFiveExistsOnlyWithAnExpertAndPlaysItsChoices) {
 
     // Nothing can take anything: level four would lay its low club, never the king of the
     // scoring suit, which is the expert's last card.
-    t.Arrange({C("2c"), C("5h"), C("Kd")}, {C("Qh"), C("3s")}, {C("9s")});
+    t.Arrange({C("2c"), C("5h"), C("Kd")}, {C("Qh"), C("3s")}, {C("Js")});
     const int callsBefore = expert.calls;
     const auto hint = t.game.SuggestPlay(kExpertLevel);
     ASSERT_TRUE(hint.has_value());
@@ -65,7 +65,7 @@ TEST(ExpertPortTest, LevelFiveExistsOnlyWithAnExpertAndPlaysItsChoices) {
     EXPECT_EQ(expert.calls, callsBefore + 2);
     EXPECT_FALSE(expert.last.humanSeat);
     EXPECT_EQ(t.Cards(t.game.State().MePile), (std::vector<int>{C("2c"), C("5h")}));
-    EXPECT_EQ(t.Cards(t.game.State().FloorPile), (std::vector<int>{C("9s"), C("Qh"), C("Kd")}));
+    EXPECT_EQ(t.Cards(t.game.State().FloorPile), (std::vector<int>{C("Js"), C("Qh"), C("Kd")}));
     // The computer's seat never sees the three the human kept.
     EXPECT_EQ(expert.last.seen & CardBit(C("3s")), 0u);
     EXPECT_EQ(expert.last.hand, (std::array<int, kHandCards>{C("2c"), C("5h"), C("Kd")}));
