@@ -63,6 +63,7 @@ void Game::ReportPlay(const Pile& taker, int card) {
     for (int i = 2; i <= MovedCount; ++i) play.taken.Add(MovedCards[i] + 1);
     play.sweep = swept_;
     play.sweepPoints = sweptPoints_;
+    play.clearedFloor = !play.Laid() && FloorPile.Count == 0;
     swept_ = false;
     sweptPoints_ = 0;
     RecordRoundPlay(play);

@@ -49,6 +49,9 @@ struct Play {
     /// hand takes the floor but scores none, and is no sweep).
     bool sweep = false;
     int sweepPoints = 0;
+    /// The play took every card on the floor: a sweep, or the hand's last play, which scores
+    /// none for it.
+    bool clearedFloor = false;
     bool Laid() const { return taken.count == 0; }
 };
 
