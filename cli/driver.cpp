@@ -168,8 +168,12 @@ void ScriptedOptions::ShowModal() {
     pending_ = Pending{};
 }
 
-Driver::Driver() : game_(table_, table_, table_, table_), options_(table_) {
+Driver::Driver()
+    : game_(table_, table_, table_, table_),
+      options_(table_),
+      teller_(game_, [this](const std::string& sentence) { told_.push_back(sentence); }) {
     game_.SetExpertPlayer(&expert::StandardPlayer());
+    game_.AddListener(teller_);
 }
 
 std::string Driver::Start(const SeedChoice& seed, std::uint32_t clockMs) {
@@ -187,6 +191,7 @@ std::optional<std::string> Driver::Execute(std::string_view line) {
         return DumpLine(ordered_json{{"cmd", CutShortEcho(line)}, {"error", OverLongReason()}});
 
     ordered_json out{{"cmd", std::string(line)}};
+    told_.clear();
     try {
         const Answer answer = RunCommand(words);
         if (answer == Answer::State) {
@@ -199,6 +204,7 @@ std::optional<std::string> Driver::Execute(std::string_view line) {
         return DumpLine(out);
     }
     out["events"] = TakeEventsJson();
+    if (arabic_) out["arabic"] = told_;
     return DumpLine(out);
 }
 
@@ -213,6 +219,7 @@ bool Driver::Run(std::string_view line) {
         }
     }
     table_.TakeEvents();
+    told_.clear();
     return taken;
 }
 
@@ -287,6 +294,12 @@ Driver::Answer Driver::RunCommand(const std::vector<std::string_view>& words) {
         else
             ExpectArguments(words, 0, "hint");
         return Answer::Hint;
+    } else if (command == "arabic") {
+        ExpectArguments(words, 1, "arabic on|off");
+        if (words[1] != "on" && words[1] != "off")
+            throw CommandError{"unknown value '" + std::string(words[1]) +
+                               "'; usage: arabic on|off"};
+        arabic_ = words[1] == "on";
     } else if (command == "undo") {
         ExpectArguments(words, 0, "undo");
         if (!game_.TakeBack()) throw CommandError{"nothing to take back"};

@@ -12,6 +12,7 @@
 
 #include "game/game.h"
 #include "game/recording.h"
+#include "telling/arabic_plays.h"
 
 namespace tazkova::cli {
 
@@ -90,6 +91,10 @@ class Driver {
     Game game_;
     int hintLevel_ = 4;
     ScriptedOptions options_;
+    // After `arabic on`, every answer also tells its events in Arabic sentences.
+    bool arabic_ = false;
+    std::vector<std::string> told_;
+    telling::GameTeller teller_;
 };
 
 /// Writes a JSON value as one line of UTF-8 text; invalid bytes are replaced, never fatal.

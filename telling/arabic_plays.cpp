@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "game/cards.h"
+#include "game/game.h"
 
 namespace tazkova::telling {
 
@@ -81,8 +82,8 @@ std::string Number(int n) {
 
 std::string TellPlay(const game::Play& play, Length length) {
     if (play.Laid()) return Subject(play.side, "ضع ") + CardName(play.card) + " على الأرض";
-    std::string told = Subject(play.side, "لعب ") + CardName(play.card) +
-                       (You(play.side) ? " وتأخذ " : " ويأخذ ");
+    std::string told =
+        Subject(play.side, "لعب ") + CardName(play.card) + (You(play.side) ? " وتأخذ " : " ويأخذ ");
     if (length == Length::Short && play.taken.count > 2)
         told += Counted(play.taken.count, kCards, Case::Object);
     else
@@ -134,8 +135,8 @@ std::string TellHandScored(const game::ScoreSheet& sheet, bool reverseGame) {
 
 std::string TellDinari(Side side, int dinariCards) {
     if (dinariCards == game::kTopRank)
-        return Subject(side, "جمع ") + "أوراق الديناري العشر و" +
-               (You(side) ? "تربح" : "يربح") + " الطرح";
+        return Subject(side, "جمع ") + "أوراق الديناري العشر و" + (You(side) ? "تربح" : "يربح") +
+               " الطرح";
     if (dinariCards < 8 || dinariCards > game::kTopRank) return {};
     std::string told = Subject(side, "جمع ") + Number(dinariCards) + " أوراق ديناري: 10 نقاط " +
                        (You(side) ? "لك" : "له");
@@ -154,6 +155,55 @@ std::string TellMatchEnd(const game::MatchEnd& end) {
 std::string TellGameEnd(Side winner, int winnerMatches, int loserMatches, bool reverseGame) {
     return Subject(winner, "ربح ") + (reverseGame ? "اللعبة العكسية ب" : "اللعبة ب") +
            Matches(winnerMatches) + " مقابل " + Matches(loserMatches);
+}
+
+std::string TellTotals(const game::ScoreSheet& sheet) {
+    return "مجموع الطرح: أنت " + Number(sheet.human.matchTotal.value_or(0)) + "، الحاسوب " +
+           Number(sheet.computer.matchTotal.value_or(0));
+}
+
+void GameTeller::HandStarted(const game::HandStart& start) {
+    told_(TellHandStart(start));
+}
+
+void GameTeller::RoundDealt(int round) {
+    told_(TellRound(round));
+}
+
+void GameTeller::PlayMade(const game::Play& play) {
+    told_(TellPlay(play));
+}
+
+void GameTeller::PickChanged(int card, bool picked) {
+    told_(TellPick(card, picked));
+}
+
+void GameTeller::RestGathered(const game::Gather& gather) {
+    told_(TellGather(gather));
+}
+
+void GameTeller::HandScored(const game::ScoreSheet& sheet) {
+    told_(TellHandScored(sheet, game_.State().ReverseGame));
+    if (game_.State().DinariRule) {
+        for (const Side side : {Side::Human, Side::Computer}) {
+            const game::SideScore& score = side == Side::Human ? sheet.human : sheet.computer;
+            const std::string dinari = TellDinari(side, score.scoringSuitCards.value_or(0));
+            if (!dinari.empty()) told_(dinari);
+        }
+    }
+    told_(TellTotals(sheet));
+}
+
+void GameTeller::MatchEnded(const game::MatchEnd& end) {
+    told_(TellMatchEnd(end));
+}
+
+void GameTeller::GameEnded(Side winner) {
+    const int computer = game_.State().MeMatchWins;
+    const int you = game_.State().YouMatchWins;
+    const bool youWin = winner == Side::Human;
+    told_(TellGameEnd(winner, youWin ? you : computer, youWin ? computer : you,
+                      game_.State().ReverseGame));
 }
 
 }  // namespace tazkova::telling

@@ -4,9 +4,14 @@
 /// "دور", a play "حركة", a match "طرح", a game "لعبة"; the player's side is named first.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "game/events.h"
+
+namespace tazkova::game {
+class Game;
+}
 
 namespace tazkova::telling {
 
@@ -55,5 +60,30 @@ std::string TellMatchEnd(const game::MatchEnd& end);
 
 /// The game won, by the matches each side won.
 std::string TellGameEnd(game::Side winner, int winnerMatches, int loserMatches, bool reverseGame);
+
+/// The match totals after a hand, "مجموع الطرح: أنت 9، الحاسوب 12".
+std::string TellTotals(const game::ScoreSheet& sheet);
+
+/// Tells every event of a game as it happens, a sentence at a time, reading from the game
+/// only what an event leaves to it (whether the game is reversed or counts the dinari, and
+/// the matches won).
+class GameTeller : public game::GameListener {
+  public:
+    using Told = std::function<void(const std::string&)>;
+    GameTeller(const game::Game& game, Told told) : game_(game), told_(std::move(told)) {}
+
+    void HandStarted(const game::HandStart& start) override;
+    void RoundDealt(int round) override;
+    void PlayMade(const game::Play& play) override;
+    void PickChanged(int card, bool picked) override;
+    void RestGathered(const game::Gather& gather) override;
+    void HandScored(const game::ScoreSheet& sheet) override;
+    void MatchEnded(const game::MatchEnd& end) override;
+    void GameEnded(game::Side winner) override;
+
+  private:
+    const game::Game& game_;
+    Told told_;
+};
 
 }  // namespace tazkova::telling

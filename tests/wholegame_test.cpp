@@ -7,6 +7,7 @@
 #include <random>
 
 #include "cli/driver.h"
+#include "telling/arabic_plays.h"
 #include "tests/soak/table_checks.h"
 
 namespace tazkova::cli {
@@ -44,6 +45,15 @@ class EventCheck : public GameListener {
         }
         const bool saysSweep = g_.State().StatusText.ends_with(" Tazkova!!");
         EXPECT_EQ(play.sweep, saysSweep) << g_.State().StatusText;
+        EXPECT_EQ(play.clearedFloor, !play.Laid() && g_.State().FloorPile.Count == 0);
+        EXPECT_TRUE(!play.sweep || play.clearedFloor);
+        // The Arabic sentence names the same play: its side, its card and every card taken.
+        const std::string told = telling::TellPlay(play);
+        EXPECT_EQ(told.rfind(play.side == Side::Human ? "أنت ت" : "الحاسوب ي", 0), 0u) << told;
+        EXPECT_NE(told.find(telling::CardName(play.card)), std::string::npos) << told;
+        for (const int card : play.taken)
+            EXPECT_NE(told.find(telling::CardName(card)), std::string::npos) << told;
+        EXPECT_EQ(told.find("تازكوفا") != std::string::npos, play.sweep) << told;
         EXPECT_EQ(taker.SweepPoints, sweeps_[static_cast<int>(play.side)] + play.sweepPoints);
         sweeps_[static_cast<int>(play.side)] = taker.SweepPoints;
         ++plays_;
