@@ -49,6 +49,7 @@ constexpr int kFacesAfterStartMs = 150;
 // Where the table remembers its size and its motion, beside the sound switch.
 const QString kZoomKey = QStringLiteral("Table/Zoom");
 const QString kMotionKey = QStringLiteral("Table/Motion");
+const QString kArabicPlaysKey = QStringLiteral("Table/ArabicPlays");
 
 }  // namespace
 
@@ -72,6 +73,9 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     // Each stored as plain text: anything but "false" keeps the motion, and a zoom that is not
     // one of the table's sizes is passed over.
     motion_ = store::ReadSetting(stores, kMotionKey) != QStringLiteral("false");
+    // The plays are told in the game's English codes unless the player chose Arabic.
+    arabicPlays_ = store::ReadSetting(stores, kArabicPlaysKey) == QStringLiteral("true");
+    view_->SetArabicPlays(arabicPlays_);
     view_->SetZoom(store::ReadSetting(stores, kZoomKey).value_or(QStringLiteral("100")).toInt());
     // The counters say what their numbers are, with the match's totals.
     view_->SetCountersNamer([this] { ExplainCounters(*view_->CountersLabel(), *game_); });
@@ -157,6 +161,7 @@ void MainWindow::ConnectTableCommands() {
     for (QAction* size : a.zoom)
         connect(size, &QAction::triggered, this, [this, size] { SetZoom(size->data().toInt()); });
     connect(a.motion, &QAction::triggered, this, &MainWindow::SetMotion);
+    connect(a.arabicPlays, &QAction::triggered, this, &MainWindow::SetArabicPlays);
     connect(controls_->SpeedBar(), &QScrollBar::valueChanged, this, &MainWindow::SpeedChanged);
     // The menu opens below its button, reading from the button's right edge leftward.
     connect(controls_.get(), &TableControls::MenuAsked, this, [this](const QPoint& corner) {
@@ -217,6 +222,13 @@ void MainWindow::SetMotion(bool on) {
     UpdateActions();
 }
 
+void MainWindow::SetArabicPlays(bool on) {
+    arabicPlays_ = on;
+    store::WriteSettings(store::GameSettingsFile(), {{kArabicPlaysKey, on}});
+    view_->SetArabicPlays(on);
+    UpdateActions();
+}
+
 void MainWindow::UpdateMotion() {
     // At the fastest speed there is no time to watch the cards move.
     view_->Motion().SetEnabled(motion_ && game_->State().DelayTime > 0);
@@ -227,6 +239,7 @@ void MainWindow::UpdateActions() {
     commands_->Show({.canHint = !running && game_->SuggestPlay().has_value(),
                      .canTakeBack = !running && game_->CanTakeBack(),
                      .motion = motion_,
+                     .arabicPlays = arabicPlays_,
                      .soundOn = game_->State().SoundOn,
                      .zoom = view_->Layout().Zoom()});
 }

@@ -73,6 +73,7 @@ class MainWindow : public QWidget, public CardTable, public game::GameListener {
     void SetZoom(int percent);
     /// Lets the cards glide (on) or jump (off), remembered; never at the fastest speed.
     void SetMotion(bool on);
+    void SetArabicPlays(bool on);
     /// Opens the menu at a point of the screen.
     void ShowMenu(const QPoint& globalPos);
 
@@ -97,8 +98,9 @@ class MainWindow : public QWidget, public CardTable, public game::GameListener {
     std::unique_ptr<TableControls> controls_;
     std::unique_ptr<FocusRing> ring_;
 
-    bool motion_ = true;  // the player's choice; off at the fastest speed
-    bool dealt_ = false;  // a game was just dealt: the focus goes to the hand
+    bool motion_ = true;        // the player's choice; off at the fastest speed
+    bool arabicPlays_ = false;  // the status line tells the plays in Arabic
+    bool dealt_ = false;        // a game was just dealt: the focus goes to the hand
 };
 
 }  // namespace tazkova::ui

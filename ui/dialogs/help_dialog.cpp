@@ -84,10 +84,13 @@ void HelpDialog::SetKeys(const std::vector<std::pair<QString, QString>>& keys) {
         html += QStringLiteral("<tr>");
         for (std::size_t j = i + kPerLine; j-- > i;) {
             // A key is embedded as a left-to-right run, so that signs such as the "+" of
-            // "Ctrl++" stay in their places when the line reads from the right.
+            // "Ctrl++" stay in their places when the line reads from the right, and is never
+            // broken across lines.
             html += j < keys.size()
                         ? QStringLiteral("<td align=\"right\">%1: <b>\u202a%2\u202c</b></td>")
-                              .arg(keys[j].first.toHtmlEscaped(), keys[j].second.toHtmlEscaped())
+                              .arg(keys[j].first.toHtmlEscaped(),
+                                   keys[j].second.toHtmlEscaped().replace(u' ',
+                                                                          QStringLiteral("&nbsp;")))
                         : QStringLiteral("<td></td>");
         }
         html += QStringLiteral("</tr>");

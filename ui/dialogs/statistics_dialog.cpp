@@ -24,6 +24,11 @@ QString Utf8(const char* text) {
     return QString::fromUtf8(text);
 }
 
+/// A two-word heading over a narrow column, a word a line.
+QString TwoLines(QString heading) {
+    return heading.replace(u' ', u'\n');
+}
+
 /// "41 - 12": a match's totals, the player's first.
 QString Totals(int you, int me) {
     return QStringLiteral("%1 - %2").arg(you).arg(me);
@@ -48,7 +53,7 @@ StatisticsDialog::StatisticsDialog(Statistics& statistics, QWidget* parent)
     table_->setColumnCount(9);
     table_->setRootIsDecorated(false);
     table_->setHeaderLabels({Utf8(kStatisticsLevel), Utf8(kStatisticsType), Utf8(kStatisticsGames),
-                             Utf8(kStatisticsWon), Utf8(kStatisticsLost),
+                             TwoLines(Utf8(kStatisticsWon)), TwoLines(Utf8(kStatisticsLost)),
                              Utf8(kStatisticsMatchesWon), Utf8(kStatisticsMatchesLost),
                              Utf8(kStatisticsBest) + u'\n' + Utf8(kStatisticsTotalsOrder),
                              Utf8(kStatisticsWorst) + u'\n' + Utf8(kStatisticsTotalsOrder)});

@@ -44,7 +44,7 @@ inline constexpr char kDinariTip[] =
     "الطرح";
 inline constexpr char kOpenCardsTip[] = "أوراق الحاسوب مكشوفة أمامك طوال اليد";
 inline constexpr char kAlternateTip[] =
-    "يبدأ اليد التالية المتأخر في المجموع، ومع التساوي يتبادل البدء يداً بيد";
+    "يبدأ اليدَ التالية المتأخرُ في مجموع الطرح، ومع التساوي ينتقل البدء إلى الطرف الآخر";
 inline constexpr char kReverseTip[] =
     "الهدف معكوس: يربح اليد من جمع نقاطاً أقل، ومن بلغ هدف الطرح أولاً خسره";
 
@@ -55,7 +55,7 @@ inline constexpr char kHelpOkCaption[] = "ا&سـتمر";
 inline constexpr char kShortcutCaption[] = "&انشاء اختصار لسطح المكتب";
 
 // Why no desktop shortcut was made.
-inline constexpr char kNoDesktop[] = "لم يوجد مجلد لسطح المكتب، فلم يُنشأ الاختصار.";
+inline constexpr char kNoDesktop[] = "لم يُعثر على مجلد سطح المكتب، فلم يُنشأ الاختصار.";
 inline constexpr char kDesktopMissing[] = "مجلد سطح المكتب %1 غير موجود، فلم يُنشأ الاختصار.";
 inline constexpr char kProgramUnknown[] = "ملف البرنامج غير معروف، فلم يُنشأ الاختصار.";
 inline constexpr char kBadShortcutName[] = "لا يصلح «%1» اسماً للاختصار.";
@@ -64,16 +64,17 @@ inline constexpr char kShortcutNotWritten[] = "تعذّرت كتابة الاخ�
 // The menu of the table, its button and its commands.
 inline constexpr char kMenuButtonName[] = "القائمة";
 inline constexpr char kMenuNewGame[] = "لعبة جديدة";
-inline constexpr char kMenuOptions[] = "إختيارات";
+inline constexpr char kMenuOptions[] = "اختيارات";
 inline constexpr char kMenuResults[] = "النتيجة";
 inline constexpr char kMenuHint[] = "تلميح";
-inline constexpr char kMenuTakeBack[] = "تراجع عن آخر لعبة";
+inline constexpr char kMenuTakeBack[] = "تراجع عن حركتك الأخيرة";
 inline constexpr char kMenuStatistics[] = "الإحصائيات";
 inline constexpr char kMenuZoom[] = "حجم الطاولة";
 inline constexpr char kMenuZoomIn[] = "تكبير";
 inline constexpr char kMenuZoomOut[] = "تصغير";
 inline constexpr char kMenuFullScreen[] = "ملء الشاشة";
-inline constexpr char kMenuMotion[] = "حركة الأوراق";
+inline constexpr char kMenuMotion[] = "تحريك الأوراق";
+inline constexpr char kMenuArabicPlays[] = "وصف الحركات بالعربية";
 inline constexpr char kMenuSound[] = "الصوت";
 inline constexpr char kMenuFaster[] = "أسرع";
 inline constexpr char kMenuSlower[] = "أبطأ";
@@ -84,27 +85,27 @@ inline constexpr char kMenuQuit[] = "إنهاء";
 
 // What a screen reader says of the table.
 inline constexpr char kHelpButtonName[] = "المساعدة";
-inline constexpr char kSoundOnName[] = "الصوت مفعّل";
-inline constexpr char kSoundOffName[] = "الصوت متوقف";
+inline constexpr char kSoundOnName[] = "الصوت مُشغَّل";
+inline constexpr char kSoundOffName[] = "الصوت مُطفأ";
 inline constexpr char kSpeedBarName[] = "السرعة";
 inline constexpr char kStatusPanelName[] = "شريط الحالة";
 inline constexpr char kSeparatorName[] = "فاصل";
 inline constexpr char kDeckName[] = "رزمة الأوراق";
 inline constexpr char kComputerBackName[] = "ورقة الحاسوب المقلوبة";
-inline constexpr char kLastRoundName[] = "الدور الأخير";
+inline constexpr char kLastRoundName[] = "آخر دور";
 inline constexpr char kInYourHand[] = "في يدك";
 inline constexpr char kOnTheFloor[] = "على الأرض";
 inline constexpr char kInComputersHand[] = "في يد الحاسوب";
 inline constexpr char kChosen[] = "مختارة، تنتظر ما تأخذه من الأرض";
-inline constexpr char kPicked[] = "ملتقطة";
+inline constexpr char kPicked[] = "محددة للأخذ";
 inline constexpr char kHinted[] = "مقترحة";
 inline constexpr char kWaitedFor[] = "تستطيع الورقة المختارة أخذها";
 inline constexpr char kRulesName[] = "قواعد النقاط";
 inline constexpr char kMessageName[] = "الرسالة";
 inline constexpr char kKeysName[] = "مفاتيح اللعبة";
 inline constexpr char kKeyArrows[] = "التنقل بين الأوراق";
-inline constexpr char kKeyTab[] = "بين الأزرار واليد والأرض";
-inline constexpr char kKeyPlay[] = "لعب الورقة أو التقاطها";
+inline constexpr char kKeyTab[] = "التنقل بين الأزرار والأوراق";
+inline constexpr char kKeyPlay[] = "لعب الورقة أو تحديدها";
 inline constexpr char kKeyMenu[] = "القائمة";
 /// What the counters are, and the totals they are given with during a game.
 inline constexpr char kCountersBeforeAGame[] =
@@ -120,9 +121,9 @@ inline constexpr std::array<const char*, 6> kFaceNames{
 // The statistics dialog.
 inline constexpr char kStatisticsCaption[] = "الإحصائيات";
 inline constexpr char kStatisticsUnreadable[] =
-    "تعذّرت قراءة الإحصائيات المحفوظة، فهي فارغة. امسحها لتبدأ من جديد.";
+    "تعذّرت قراءة الإحصائيات المحفوظة، فهي تظهر هنا فارغة. امسحها لتبدأ من جديد.";
 inline constexpr char kStatisticsUnwritable[] =
-    "تعذّر حفظ الإحصائيات، فهي محفوظة حتى إغلاق اللعبة فقط.";
+    "تعذّر حفظ الإحصائيات في ملفها، فلن تبقى إلا حتى إغلاق البرنامج.";
 inline constexpr char kStatisticsReset[] = "مسح الإحصائيات";
 inline constexpr char kStatisticsResetQuestion[] = "أتريد مسح كل الإحصائيات؟";
 inline constexpr char kYes[] = "نعم";
@@ -131,15 +132,15 @@ inline constexpr char kStatisticsLevel[] = "المستوى";
 inline constexpr char kStatisticsType[] = "نوع اللعبة";
 inline constexpr char kStatisticsTakenBack[] = "ألعاب فيها تراجع";
 inline constexpr char kStatisticsGames[] = "ألعاب";
-inline constexpr char kStatisticsWon[] = "فوز";
-inline constexpr char kStatisticsLost[] = "خسارة";
+inline constexpr char kStatisticsWon[] = "ألعاب رابحة";
+inline constexpr char kStatisticsLost[] = "ألعاب خاسرة";
 inline constexpr char kStatisticsMatchesWon[] = "طروح رابحة";
 inline constexpr char kStatisticsMatchesLost[] = "طروح خاسرة";
 inline constexpr char kStatisticsBest[] = "أفضل طرح";
 inline constexpr char kStatisticsWorst[] = "أسوأ طرح";
 /// Whose total comes first in a match's "41 - 12", under the best and worst headings.
 inline constexpr char kStatisticsTotalsOrder[] = "أنت - الحاسوب";
-inline constexpr char kStatisticsNone[] = "لا شيء بعد";
+inline constexpr char kStatisticsNone[] = "لا إحصائيات بعد";
 
 // The rules manual.
 inline constexpr char kManualCaption[] = "قواعد Tazkova";
@@ -148,10 +149,10 @@ inline constexpr char kManualCaption[] = "قواعد Tazkova";
 inline constexpr char kAboutCaption[] = "عن Tazkova";
 inline constexpr char kAboutText[] =
     "Tazkova %1\n"
-    "لعبة ورق من عائلة الصيد، تلعبها ضد الحاسوب.\n"
+    "لعبة ورق من ألعاب الصيد، تأخذ فيها بورقتك من الأرض، وتلعبها ضد الحاسوب.\n"
     "رخصتها GPL-3.0-or-later، وهي برنامج حر.\n"
     "مبنية على Qt %2 وخطوط Noto العربية.\n"
-    "صور الأوراق وأصواتها من صنعنا.";
+    "صور الأوراق والأصوات من صنعنا.";
 
 /// The scoring rules of the help dialog, one line each, leading blanks included.
 inline constexpr std::array<const char*, 5> kHelpLines{

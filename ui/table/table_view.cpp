@@ -8,11 +8,14 @@
 #include <QWidget>
 #include <optional>
 
+#include "telling/arabic_plays.h"
 #include "ui/access/spoken_texts.h"
 #include "ui/style/bevel_panel.h"
+#include "ui/style/reading.h"
 #include "ui/style/ui_texts.h"
 #include "ui/style/utf8.h"
 #include "ui/table/card_accessible.h"
+#include "ui/table/status_line.h"
 #include "ui/table/window_fit.h"
 
 namespace tazkova::ui {
@@ -54,6 +57,7 @@ CardTableView::CardTableView(QWidget* window, CardTable& cards)
     statusLine_->setObjectName(QStringLiteral("Msg"));
     statusLine_->setAlignment(Qt::AlignCenter);
     layout_.PlaceText(statusLine_, QRect(10, 4, 317, 22), 13, false);
+    status_ = new StatusLine(statusLine_);
     auto* bevel = new QFrame(statusPanel_);
     bevel->setObjectName(QStringLiteral("Bevel2"));
     bevel->setAccessibleName(QString::fromUtf8(kSeparatorName));
@@ -257,12 +261,11 @@ void CardTableView::SetOfficeLogoVisible(bool visible) {
 // --- The status line, the cursor, the focus -------------------------------------------------
 
 void CardTableView::SetMsg(const std::string& text) {
-    const QString shown = Utf8(text);
-    statusLine_->setText(shown);
-    // A new name is announced to a screen reader: what the game said happened, in Arabic
-    // words, or else the text itself.
-    statusLine_->setAccessibleName(spokenNext_.isEmpty() ? shown : spokenNext_);
-    spokenNext_.clear();
+    status_->Show(text);
+}
+
+void CardTableView::SetArabicPlays(bool on) {
+    status_->SetArabic(on);
 }
 
 void CardTableView::RedrawMsg() {
@@ -270,7 +273,8 @@ void CardTableView::RedrawMsg() {
 }
 
 void CardTableView::SetCounters(const Counters& counters) {
-    const QString shown = Utf8(CountersText(counters));
+    // " 1-2-3:اللعبة" reads from the left, as it was written.
+    const QString shown = ShownText(Utf8(CountersText(counters)));
     if (shown == countersLabel_->text()) return;
     countersLabel_->setText(shown);
     if (countersNamer_) return countersNamer_();
@@ -315,14 +319,14 @@ void CardTableView::ShowTable(const TableView& view) {
     }
     lastRoundMarker_->setVisible(view.lastRoundMarker);
     logo_->setVisible(view.officeLogo);
-    spokenNext_.clear();
-    SetMsg(view.msg);
+    status_->Restore(view.msg);
     SetCounters(view.counters);
 }
 
 // --- What happens in the game ---------------------------------------------------------------
 
-void CardTableView::HandStarted(const HandStart&) {
+void CardTableView::HandStarted(const HandStart& start) {
+    status_->HandStarting(start);
     // The deck is shuffled: it is seen riffling for a moment.
     std::vector<QWidget*> deck(deckStack_.begin(), deckStack_.end());
     std::vector<QPointF> homes;
@@ -333,20 +337,21 @@ void CardTableView::HandStarted(const HandStart&) {
 
 void CardTableView::PlayMade(const Play& play) {
     taker_ = play.side;
-    spokenNext_ = SpokenPlay(play);
+    status_->TellNext(Utf8(telling::TellPlay(play)),
+                      Utf8(telling::TellPlay(play, telling::Length::Short)));
 }
 
 void CardTableView::PickChanged(int card, bool picked) {
-    spokenNext_ = SpokenPick(card, picked);
+    status_->TellNext(Utf8(telling::TellPick(card, picked)));
 }
 
 void CardTableView::RestGathered(const Gather& gather) {
     taker_ = gather.side;
-    spokenNext_ = SpokenGather(gather.side);
+    status_->TellNext(Utf8(telling::TellGather(gather)));
 }
 
 void CardTableView::HandScored(const ScoreSheet& sheet) {
-    spokenNext_ = SpokenScore(sheet);
+    status_->TellNext(Utf8(telling::TellTotals(sheet)));
 }
 
 }  // namespace tazkova::ui

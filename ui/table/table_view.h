@@ -28,6 +28,7 @@ class QWidget;
 namespace tazkova::ui {
 
 class BevelPanel;
+class StatusLine;
 
 class CardTableView : public game::TableDisplay, public game::GameListener {
   public:
@@ -45,6 +46,8 @@ class CardTableView : public game::TableDisplay, public game::GameListener {
     /// Who names the counters once they change (by default they are named as shown, in words).
     void SetCountersNamer(std::function<void()> namer) { countersNamer_ = std::move(namer); }
     QLabel* CountersLabel() const { return countersLabel_; }
+    /// Whether the status line tells the plays in Arabic instead of the game's English.
+    void SetArabicPlays(bool on);
     /// Draws the faces of the cards not drawn yet, one at a time while the window is idle,
     /// from `afterMs` milliseconds on (once the window has been painted).
     void PrepareFacesLater(int afterMs);
@@ -107,9 +110,8 @@ class CardTableView : public game::TableDisplay, public game::GameListener {
     bool hourglass_ = false;
     // Who took the cards of the play being shown: they slide toward that side's row.
     game::Side taker_ = game::Side::Human;
-    // What a screen reader hears of the next text of the status line, when an event of the
-    // game has said it in words; otherwise the text as it stands.
-    QString spokenNext_;
+    // The status line's text, in English or told in Arabic.
+    StatusLine* status_ = nullptr;
 };
 
 }  // namespace tazkova::ui

@@ -23,6 +23,7 @@ void TableCommands::Show(const State& state) const {
     a.hint->setEnabled(state.canHint);
     a.takeBack->setEnabled(state.canTakeBack);
     a.motion->setChecked(state.motion);
+    a.arabicPlays->setChecked(state.arabicPlays);
     a.sound->setChecked(state.soundOn);
     for (QAction* size : a.zoom) size->setChecked(size->data().toInt() == state.zoom);
     a.zoomIn->setEnabled(state.zoom < TableLayout::kZooms.back());

@@ -19,6 +19,7 @@ class TableCommands : public QObject {
         bool canHint = false;      // the game has a play to suggest, and none is running
         bool canTakeBack = false;  // a play of the hand can be taken back, and none is running
         bool motion = true;
+        bool arabicPlays = false;
         bool soundOn = false;
         int zoom = 100;
     };

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "ui/style/reading.h"
 #include "ui/style/ui_texts.h"
 #include "ui/table/table_layout.h"
 
@@ -96,6 +97,8 @@ TableActions MakeTableActions(QWidget* window) {
     a.fullScreen->setCheckable(true);
     a.motion = MakeAction(window, kMenuMotion);
     a.motion->setCheckable(true);
+    a.arabicPlays = MakeAction(window, kMenuArabicPlays);
+    a.arabicPlays->setCheckable(true);
     a.sound = MakeAction(window, kMenuSound, QKeySequence(Qt::CTRL | Qt::Key_M));
     a.sound->setCheckable(true);
     a.faster = MakeAction(window, kMenuFaster, QKeySequence(Qt::CTRL | Qt::Key_Up));
@@ -122,7 +125,7 @@ QMenu* MakeTableMenu(const TableActions& a, QWidget* parent) {
     for (QAction* size : a.zoom) zoom->addAction(size);
     zoom->addSeparator();
     zoom->addAction(a.fullScreen);
-    menu->addActions({a.motion, a.sound, a.faster, a.slower});
+    menu->addActions({a.motion, a.arabicPlays, a.sound, a.faster, a.slower});
     menu->addSeparator();
     menu->addActions({a.manual, a.help, a.about});
     menu->addSeparator();
@@ -139,17 +142,16 @@ std::vector<std::pair<QString, QString>> TableKeys(const TableActions& a) {
             keys.emplace_back(action->text(),
                               action->shortcut().toString(QKeySequence::NativeText));
     }
-    keys.emplace_back(QString::fromUtf8(kKeyMenu), QStringLiteral("F10"));
     keys.emplace_back(QString::fromUtf8(kKeyArrows), QStringLiteral("← → ↑ ↓"));
     keys.emplace_back(QString::fromUtf8(kKeyTab), QStringLiteral("Tab"));
     keys.emplace_back(QString::fromUtf8(kKeyPlay), QStringLiteral("Enter / Space"));
+    keys.emplace_back(QString::fromUtf8(kKeyMenu), QStringLiteral("F10"));
     return keys;
 }
 
 QString WithKey(const QString& caption, const QAction* action) {
     if (action->shortcut().isEmpty()) return caption;
-    return caption + QStringLiteral(" (") + action->shortcut().toString(QKeySequence::NativeText) +
-           u')';
+    return WithKey(caption, action->shortcut().toString(QKeySequence::NativeText));
 }
 
 }  // namespace tazkova::ui

@@ -26,6 +26,7 @@ struct TableActions {
     std::array<QAction*, 4> zoom{};  // 100, 150, 200 and 300 per cent
     QAction* fullScreen = nullptr;
     QAction* motion = nullptr;
+    QAction* arabicPlays = nullptr;  // the status line tells the plays in Arabic
     QAction* sound = nullptr;
     QAction* faster = nullptr;
     QAction* slower = nullptr;
