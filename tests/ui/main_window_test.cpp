@@ -222,7 +222,9 @@ TEST_F(WindowTest, AHandPlayedToItsEndShowsTheScoreSheet) {
     EXPECT_TRUE(ok0 && ok1);
     EXPECT_LE(me + you, 10);
     EXPECT_FALSE(boxes[12]->text().isEmpty());
-    EXPECT_TRUE(DialogsOf(*form).Results()->windowTitle().startsWith(QStringLiteral(" 1\\1")));
+    // The hand's caption, marked to read from the left as it was written.
+    EXPECT_TRUE(
+        DialogsOf(*form).Results()->windowTitle().startsWith(QStringLiteral("\u200e 1\\1")));
 }
 
 TEST_F(WindowTest, TheSameNumberDealsTheSameHands) {

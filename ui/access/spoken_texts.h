@@ -12,6 +12,10 @@ namespace tazkova::ui {
 /// The Arabic name of card n (1..40): its rank, then its suit ("سبعة ديناري").
 QString SpokenCardName(int card);
 
+/// A message of the game as it is read aloud: the dinari rule's announcements in whole
+/// sentences ("الحاسوب يجمع 8 أوراق ديناري: 10 نقاط له"), the rest as SpokenText reads it.
+QString SpokenMessage(const QString& shown);
+
 /// The counters as they are read out: match, hand and round.
 QString SpokenCounters(const game::Counters& counters);
 

@@ -7,6 +7,7 @@
 #include "ui/style/arabic_style.h"
 #include "ui/style/game_dialog.h"
 #include "ui/style/pictures.h"
+#include "ui/style/reading.h"
 #include "ui/style/ui_texts.h"
 
 namespace tazkova::ui {
@@ -21,7 +22,7 @@ AboutDialog::AboutDialog(QWidget* parent) : GameDialog(parent) {
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("AboutIcon"));
-    icon->setAccessibleName(QStringLiteral("Tazkova"));
+    icon->setAccessibleName(QStringLiteral("تازكوفا"));
     icon->setGeometry(kWidth - 76, 14, 64, 64);
     icon->setPixmap(Picture(QStringLiteral("tazkova"), 64, 64, devicePixelRatioF()));
 
@@ -35,7 +36,7 @@ AboutDialog::AboutDialog(QWidget* parent) : GameDialog(parent) {
     text_->setGeometry(12, 10, kWidth - 96, kHeight - 56);
     text_->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
     text_->setWordWrap(true);
-    text_->setAccessibleName(text_->text());
+    text_->setAccessibleName(SpokenText(text_->text()));
 
     MakeContinueButton(*this, this, "OKButton", kOkCaption, QRect(12, kHeight - 38, 80, 27))
         ->setFocus();

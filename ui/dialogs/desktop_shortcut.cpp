@@ -6,6 +6,7 @@
 #include "store/plain_file.h"
 #include "store/user_folders.h"
 #include "ui/style/pictures.h"
+#include "ui/style/reading.h"
 #include "ui/style/ui_texts.h"
 
 namespace tazkova::ui {
@@ -109,7 +110,7 @@ ShortcutResult CreateShortcut(const QString& name, bool setWorkingDirectory,
     if (desktopFolder.isEmpty()) return Failed(QString::fromUtf8(kNoDesktop));
     const QFileInfo folder(desktopFolder);
     if (!folder.isDir()) {
-        return Failed(QString::fromUtf8(kDesktopMissing).arg(desktopFolder));
+        return Failed(QString::fromUtf8(kDesktopMissing).arg(Isolated(desktopFolder)));
     }
     if (program.isEmpty()) return Failed(QString::fromUtf8(kProgramUnknown));
     const QFileInfo programInfo(program);
@@ -117,7 +118,7 @@ ShortcutResult CreateShortcut(const QString& name, bool setWorkingDirectory,
     // The name becomes a file name inside the desktop folder and must stay there.
     if (shortcutName == u'.' || shortcutName == QStringLiteral("..") ||
         shortcutName.contains(u'/') || shortcutName.contains(QChar(0))) {
-        return Failed(QString::fromUtf8(kBadShortcutName).arg(shortcutName));
+        return Failed(QString::fromUtf8(kBadShortcutName).arg(Isolated(shortcutName, true)));
     }
 
     const QString path =
@@ -134,8 +135,8 @@ ShortcutResult CreateShortcut(const QString& name, bool setWorkingDirectory,
     // executable; the umask has the last word on who else may read it.
     const QString failure = store::ReplaceFile(path, bytes, 0755);
     if (!failure.isEmpty()) {
-        return Failed(
-            QString::fromUtf8(kShortcutNotWritten).arg(folder.absoluteFilePath(), failure));
+        return Failed(QString::fromUtf8(kShortcutNotWritten)
+                          .arg(Isolated(folder.absoluteFilePath()), Isolated(failure)));
     }
     ShortcutResult result;
     result.ok = true;

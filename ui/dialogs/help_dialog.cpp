@@ -16,6 +16,7 @@
 #include "ui/style/bevel_panel.h"
 #include "ui/style/game_dialog.h"
 #include "ui/style/memos.h"
+#include "ui/style/reading.h"
 #include "ui/style/ui_texts.h"
 
 namespace tazkova::ui {
@@ -51,6 +52,10 @@ HelpDialog::HelpDialog(game::Game& game, QWidget* parent) : GameDialog(parent), 
     QStringList lines;
     for (const char* line : kHelpLines) lines << QString::fromUtf8(line);
     SetMemoText(*rulesMemo_, lines.join(u'\n'), Qt::AlignRight | Qt::AlignAbsolute, kLineHeight);
+    // Read aloud line by line, without the drawn-out letters and the Latin names.
+    QStringList spoken;
+    for (const QString& line : lines) spoken << SpokenText(line);
+    rulesMemo_->setAccessibleDescription(spoken.join(QStringLiteral(". ")));
 
     shortcutButton_ = new QPushButton(QString::fromUtf8(kShortcutCaption), panel_);
     shortcutButton_->setObjectName(QStringLiteral("BitBtn1"));
@@ -117,7 +122,7 @@ void HelpDialog::CreateDesktopShortcut() {
                      dataHome.isEmpty() ? QString() : dataHome + QStringLiteral("/Qorvel/Tazkova"));
     const ShortcutResult result = CreateShortcut(QStringLiteral("Tazkova"), false, folder,
                                                  QCoreApplication::applicationFilePath(), icon);
-    if (!result.ok) QMessageBox::warning(this, QStringLiteral("Tazkova"), result.reason);
+    if (!result.ok) ShowNote(this, QMessageBox::Warning, QStringLiteral("Tazkova"), result.reason);
 }
 
 void HelpDialog::showEvent(QShowEvent* event) {

@@ -6,6 +6,7 @@
 #include <QTextEdit>
 
 #include "game/ports.h"
+#include "ui/access/spoken_texts.h"
 #include "ui/style/arabic_style.h"
 #include "ui/style/bevel_panel.h"
 #include "ui/style/game_dialog.h"
@@ -40,10 +41,10 @@ MessageDialog::MessageDialog(QWidget* parent) : GameDialog(parent) {
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     memo_->document()->setDocumentMargin(2);
 
-    // The triumphant computer of the score sheet.
+    // The triumphant computer of the score sheet, named by its look: it shows whoever won.
     face_ = new QLabel(panel_);
     face_->setObjectName(QStringLiteral("MAC3"));
-    face_->setAccessibleName(QString::fromUtf8(kFaceNames[int(game::Face::ComputerTriumphant)]));
+    face_->setAccessibleName(QString::fromUtf8(kMessageFaceName));
     face_->setGeometry(48, 77, 32, 32);
     face_->setPixmap(Picture(QStringLiteral("MAC3"), 32, 32, devicePixelRatioF()));
 
@@ -53,7 +54,7 @@ MessageDialog::MessageDialog(QWidget* parent) : GameDialog(parent) {
 void MessageDialog::ShowText(const QString& text) {
     SetMemoText(*memo_, text, Qt::AlignHCenter, kLineHeight);
     // A screen reader reads the message as the dialog opens.
-    setAccessibleDescription(text);
+    setAccessibleDescription(SpokenMessage(text));
     okButton_->setFocus();
     exec();
 }

@@ -8,6 +8,7 @@
 #include "ui/style/arabic_style.h"
 #include "ui/style/bevel_panel.h"
 #include "ui/style/game_dialog.h"
+#include "ui/style/reading.h"
 #include "ui/style/ui_texts.h"
 
 namespace tazkova::ui {
@@ -16,6 +17,7 @@ namespace {
 
 QLabel* MakeHeading(QWidget* parent, const char* text, int left, int top) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setAccessibleName(SpokenText(label->text()));
     label->setLayoutDirection(Qt::RightToLeft);
     label->move(left, top);
     label->adjustSize();
@@ -39,7 +41,7 @@ RtlRadioGroup* MakeGroup(QWidget* parent, const char* name, const QRect& geometr
 void MakeFrame(QWidget* parent, const char* name, const QRect& geometry, const char* spoken) {
     auto* frame = new QGroupBox(parent);
     frame->setObjectName(QLatin1String(name));
-    frame->setAccessibleName(QString::fromUtf8(spoken));
+    frame->setAccessibleName(SpokenText(QString::fromUtf8(spoken)));
     frame->setGeometry(geometry);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -91,11 +93,11 @@ OptionsDialog::OptionsDialog(QWidget* parent) : GameDialog(parent) {
     MakeHeading(panel, kTypeHeading, 172, 18)->setObjectName(QStringLiteral("Label9"));
     typeGroup_ =
         MakeGroup(panel, "GmType", QRect(148, 40, 119, 99), Utf8List(game::texts::kGmTypeItems), 2);
-    typeGroup_->setAccessibleName(QString::fromUtf8(kTypeHeading));
+    typeGroup_->setAccessibleName(SpokenText(QString::fromUtf8(kTypeHeading)));
     MakeHeading(panel, kLevelHeading, 42, 16)->setObjectName(QStringLiteral("Label10"));
     levelGroup_ =
         MakeGroup(panel, "GmLevel", QRect(18, 40, 110, 99 + kFifth), Utf8List(kLevelItems), 3);
-    levelGroup_->setAccessibleName(QString::fromUtf8(kLevelHeading));
+    levelGroup_->setAccessibleName(SpokenText(QString::fromUtf8(kLevelHeading)));
 
     dinariBox_ =
         MakeCheckBox(panel, "Dnry", kDinariCaption, QRect(154, 161 + kFifth, 95, 22), true);

@@ -5,14 +5,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
+#include <algorithm>
 
 #include "game/texts.h"
+#include "telling/arabic_plays.h"
+#include "ui/access/spoken_texts.h"
 #include "ui/style/arabic_style.h"
 #include "ui/style/bevel_panel.h"
 #include "ui/style/game_dialog.h"
 #include "ui/style/memos.h"
 #include "ui/style/pictures.h"
+#include "ui/style/reading.h"
 #include "ui/style/ui_texts.h"
+#include "ui/style/utf8.h"
 
 namespace tazkova::ui {
 
@@ -80,7 +85,9 @@ ResultsDialog::ResultsDialog(QWidget* parent) : GameDialog(parent, Qt::Dialog) {
     for (std::size_t r = 0; r < kRows.size(); ++r) {
         const Row& row = kRows[r];
         const int height = r < 4 ? 22 : 24;
-        auto* label = new QLabel(QString::fromUtf8(row.label), panel_);
+        // ": ديناري" reads as it was written, its colon at the phrase's end on the left, and
+        // every row's label lies against the bevel's right edge.
+        auto* label = new QLabel(ShownText(QString::fromUtf8(row.label)), panel_);
         label->setObjectName(QStringLiteral("Label%1").arg(r + 1));
         // Up to two pixels short of the bevel's right edge, so the text stays inside it.
         label->setGeometry(kLabelLeft, row.top, kLabelRight - kLabelLeft, height);
@@ -93,9 +100,9 @@ ResultsDialog::ResultsDialog(QWidget* parent) : GameDialog(parent, Qt::Dialog) {
             box->setReadOnly(true);
             box->setFocusPolicy(Qt::NoFocus);
             box->setAlignment(Qt::AlignCenter);
-            // Read out as the row and the side: ": ديناري الحاسوب".
+            // Read out as the row and the side: "ديناري، الحاسوب".
             box->setAccessibleName(
-                label->text() + u' ' +
+                SpokenText(label->text()) + QStringLiteral("، ") +
                 QString::fromUtf8(index == row.computerBox ? kComputerSide : kPlayerSide));
             boxes_[index] = box;
         }
@@ -133,17 +140,32 @@ ResultsDialog::ResultsDialog(QWidget* parent) : GameDialog(parent, Qt::Dialog) {
 }
 
 void ResultsDialog::Fill(const ResultsSheet& sheet) {
-    setWindowTitle(QString::fromStdString(sheet.caption));
+    // " 2\3: النتيجـة للعبة" is the hand and its label, read from the left as written.
+    setWindowTitle(ShownText(QString::fromStdString(sheet.caption)));
     const std::array<std::string, 18> boxes = sheet.scores.Boxes();
     for (int i = 0; i < 18; ++i) boxes_[i]->setText(QString::fromStdString(boxes[i]));
     SetMemoText(*statusMemo_, QString::fromStdString(sheet.status), Qt::AlignHCenter,
                 kMemoLineHeight);
-    for (int f = 0; f < kFaceCount; ++f) faces_[f]->setVisible(sheet.faces[f]);
-    // What a screen reader reads as the sheet opens: its message and the match totals.
-    setAccessibleDescription(QStringLiteral("%1. %2 %3، %4 %5")
-                                 .arg(statusMemo_->toPlainText(), boxes_[12]->accessibleName(),
-                                      boxes_[12]->text(), boxes_[13]->accessibleName(),
-                                      boxes_[13]->text()));
+    // Before the first game all six faces lie one over another: none of their moods is meant.
+    const bool allFaces =
+        std::all_of(sheet.faces.begin(), sheet.faces.end(), [](bool f) { return f; });
+    for (int f = 0; f < kFaceCount; ++f) {
+        faces_[f]->setVisible(sheet.faces[f]);
+        faces_[f]->setAccessibleName(allFaces ? QString() : QString::fromUtf8(kFaceNames[f]));
+    }
+    // What a screen reader reads as the sheet opens: its message and the match totals, the
+    // player's first.
+    const auto spokenNumber = [](const QLineEdit* box) {
+        bool isNumber = false;
+        const int n = box->text().toInt(&isNumber);
+        return isNumber ? Utf8(telling::Number(n)) : box->text();
+    };
+    const QString message = SpokenMessage(statusMemo_->toPlainText());
+    setAccessibleDescription((message.isEmpty() ? QString() : message + QStringLiteral(". ")) +
+                             QStringLiteral("%1: %2 %3، %4 %5")
+                                 .arg(SpokenText(QString::fromUtf8(kLabel7)),
+                                      QString::fromUtf8(kPlayerSide), spokenNumber(boxes_[13]),
+                                      QString::fromUtf8(kComputerSide), spokenNumber(boxes_[12])));
 }
 
 void ResultsDialog::ShowSheet(const ResultsSheet& sheet) {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QMessageBox>
 #include <QRect>
 
 class QPushButton;
@@ -28,6 +29,9 @@ class GameDialog : public QDialog {
     void SetUp(const char* name, const char* caption, QSize size, const QFont& font);
     void showEvent(QShowEvent* event) override;
 };
+
+/// A short note in a message box that reads from the right, with an Arabic button.
+void ShowNote(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text);
 
 /// The button that closes a dialog and goes on with the game: the dialog's default button.
 QPushButton* MakeContinueButton(QDialog& dialog, QWidget* parent, const char* name,

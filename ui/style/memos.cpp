@@ -1,9 +1,12 @@
 #include "ui/style/memos.h"
 
 #include <QPalette>
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
+
+#include "ui/style/reading.h"
 
 namespace tazkova::ui {
 
@@ -35,6 +38,14 @@ void SetMemoText(QTextEdit& memo, const QString& text, Qt::Alignment alignment, 
     QTextCursor cursor(memo.document());
     cursor.select(QTextCursor::Document);
     cursor.mergeBlockFormat(format);
+    // A line written for a left-to-right line (".... انـت ربـحــت ") keeps its dots at its
+    // end, on the left.
+    for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next()) {
+        if (ShownText(block.text()) == block.text()) continue;
+        QTextBlockFormat leftToRight = block.blockFormat();
+        leftToRight.setLayoutDirection(Qt::LeftToRight);
+        QTextCursor(block).setBlockFormat(leftToRight);
+    }
 }
 
 }  // namespace tazkova::ui

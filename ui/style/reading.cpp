@@ -45,12 +45,15 @@ QString SpokenText(const QString& shown) {
     QString spoken = shown;
     spoken.remove(kTatweel);
     spoken.remove(u'&');
-    spoken.remove(kLeftToRightMark);
+    for (const char16_t mark :
+         {kLeftToRightMark, kLeftToRightIsolate, kFirstStrongIsolate, kPopIsolate})
+        spoken.remove(QChar(mark));
     // Two texts joined by their colons read as one pause.
     static const QRegularExpression joinedColons(QStringLiteral("\\s*:\\s*:\\s*"));
     spoken.replace(joinedColons, QStringLiteral("، "));
-    static const QRegularExpression dots(QStringLiteral("\\.{2,}"));
-    spoken.replace(dots, QStringLiteral(" "));
+    // A run of dots is a pause between two phrases, or nothing at either end.
+    static const QRegularExpression dots(QStringLiteral("\\s*\\.{2,}\\s*"));
+    spoken.replace(dots, QStringLiteral("، "));
     spoken.replace(QStringLiteral("Tazkovas"), QStringLiteral("الكنسات"));
     spoken.replace(QStringLiteral("Tazkova"), QStringLiteral("تازكوفا"));
     static const QRegularExpression oldAla(QStringLiteral("(^|\\s)علي(\\s)"));
@@ -58,8 +61,12 @@ QString SpokenText(const QString& shown) {
     static const QRegularExpression loneBi(QStringLiteral("(^|\\s)ب\\s+(\\d)"));
     spoken.replace(loneBi, QStringLiteral("\\1ب\\2"));
     spoken = spoken.simplified();
-    while (spoken.startsWith(u':')) spoken = spoken.mid(1).trimmed();
-    while (spoken.endsWith(u':')) spoken.chop(1), spoken = spoken.trimmed();
+    const auto pause = [](QChar c) { return c == u':' || c == u'،'; };
+    while (!spoken.isEmpty() && pause(spoken.front())) spoken = spoken.mid(1).trimmed();
+    while (!spoken.isEmpty() && pause(spoken.back())) {
+        spoken.chop(1);
+        spoken = spoken.trimmed();
+    }
     return spoken;
 }
 

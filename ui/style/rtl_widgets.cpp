@@ -7,6 +7,7 @@
 #include <QStylePainter>
 
 #include "ui/style/bevel_panel.h"
+#include "ui/style/reading.h"
 
 namespace tazkova::ui {
 
@@ -85,7 +86,10 @@ void RtlRadioGroup::EndReading() {
 
 void RtlRadioGroup::UpdateButtons() {
     SetButtonCount(static_cast<int>(items_.size()));
-    for (int i = 0; i < ButtonCount(); ++i) Button(i)->setText(items_[i]);
+    for (int i = 0; i < ButtonCount(); ++i) {
+        Button(i)->setText(items_[i]);
+        Button(i)->setAccessibleName(SpokenText(items_[i]));
+    }
     ShowSelection();
     ArrangeButtons();
 }
@@ -188,6 +192,7 @@ void RtlRadioGroup::changeEvent(QEvent* event) {
 // --- The check box ------------------------------------------------------------------------
 
 RtlCheckBox::RtlCheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {
+    setAccessibleName(SpokenText(text));
     // The box goes to the right of the text, the text is right-aligned.
     setLayoutDirection(Qt::RightToLeft);
 }

@@ -36,7 +36,7 @@ CardTableView::CardTableView(QWidget* window, CardTable& cards)
 
     logo_ = new QLabel(window);
     logo_->setObjectName(QStringLiteral("OfficeLogo"));
-    logo_->setAccessibleName(QStringLiteral("Tazkova 2000"));
+    logo_->setAccessibleName(QString::fromUtf8(kLogoName));
     layout_.PlacePicture(logo_, QRect(54, 125, 382, 154), QStringLiteral("logo"));
     lastRoundMarker_ = new QLabel(window);
     lastRoundMarker_->setObjectName(QStringLiteral("Kurtut"));

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "ui/style/reading.h"
 #include "ui/style/ui_texts.h"
 #include "ui/style/utf8.h"
 #include "ui/table/table_layout.h"
@@ -33,6 +34,7 @@ QPushButton* TableControls::MakeButton(const char* name, const char* caption, co
                                        QAction* command) {
     auto* b = new QPushButton(Utf8(caption), window_);
     b->setObjectName(QLatin1String(name));
+    b->setAccessibleName(SpokenText(b->text()));
     layout_.PlaceText(b, place, 12, true);
     // Return presses a focused button, as Space does.
     b->setAutoDefault(true);
@@ -100,11 +102,15 @@ void TableControls::ExplainKeys(const QAction* openMenu) {
     helpButton_->setToolTip(WithKey(Utf8(kMenuHelp), a.help));
     soundButton_->setToolTip(WithKey(Utf8(kSoundHint), a.sound));
     menuButton_->setToolTip(WithKey(Utf8(kMenuButtonName), openMenu));
-    speedBar_->setToolTip(Utf8(kSpeedHint) + QStringLiteral(" (") +
-                          a.faster->shortcut().toString(QKeySequence::NativeText) +
-                          QStringLiteral(" / ") +
-                          a.slower->shortcut().toString(QKeySequence::NativeText) + u')');
-    for (QWidget* control : TabOrder()) control->setAccessibleDescription(control->toolTip());
+    const QString speedKeys = a.faster->shortcut().toString(QKeySequence::NativeText) +
+                              QStringLiteral(" / ") +
+                              a.slower->shortcut().toString(QKeySequence::NativeText);
+    speedBar_->setToolTip(WithKey(Utf8(kSpeedHint), speedKeys));
+    for (QWidget* control : TabOrder())
+        control->setAccessibleDescription(SpokenText(control->toolTip()));
+    // The bar's value is the wait between plays: it falls as the game gets faster.
+    speedBar_->setAccessibleDescription(Utf8(kSpeedBarDescription) + QStringLiteral(" (") +
+                                        speedKeys + u')');
 }
 
 }  // namespace tazkova::ui

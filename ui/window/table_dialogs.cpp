@@ -98,7 +98,7 @@ void TableDialogs::ShowMessageDialog(const std::string& text) {
 
 void TableDialogs::ShowErrorBox(const std::string& text) {
     if (pauses_.Quitting()) return;
-    QMessageBox::critical(window_, window_->windowTitle(), Utf8(text));
+    ShowNote(window_, QMessageBox::Critical, window_->windowTitle(), Utf8(text));
 }
 
 }  // namespace tazkova::ui
