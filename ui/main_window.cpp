@@ -22,6 +22,7 @@
 #include "ui/dialogs/statistics_dialog.h"
 #include "ui/stats/statistics_keeper.h"
 #include "ui/style/arabic_style.h"
+#include "ui/style/reading.h"
 #include "ui/style/ui_texts.h"
 #include "ui/style/utf8.h"
 #include "ui/table/card_drag.h"
@@ -98,6 +99,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::DressTheWindow() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Utf8(kWindowCaption));
+    setAccessibleName(SpokenText(windowTitle()));
     setFont(ArabicFont(FontFace::Sans, 13));
     setAutoFillBackground(true);
     QPalette table = palette();

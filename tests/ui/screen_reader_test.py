@@ -3,7 +3,9 @@
 
 Run by screen_reader_test.sh inside a D-Bus session with the accessibility bus and a
 virtual display. Finds the game's window, presses the new-game button through its
-accessible action, then walks the tree: every showing object must have a name. Then it
+accessible action, then walks the tree: every showing object must have a name, said in
+words (no tatweel, no accelerator sign, no stray colon or dots, the sweep's name in Arabic
+letters), and the buttons are named as a listener understands them. Then it
 presses a card of the hand through its action and listens for the status line's new name,
 as a screen reader hears a play. Prints what it found; exits 1 on any fault.
 """
@@ -46,6 +48,14 @@ def walk(node, out):
     out.append(node)
     for i in range(node.childCount):
         walk(node.getChildAtIndex(i), out)
+
+
+def spoken(text):
+    """Whether a name or description is said in words rather than drawn: no tatweel, no
+    accelerator sign, no run of dots, no colon opening it, no Latin name of the game."""
+    text = (text or "").strip()
+    return not ("\u0640" in text or "&" in text or ".." in text or text.startswith(":") or
+                "Tazkova" in text)
 
 
 def by_description(root, prefix):
@@ -118,6 +128,8 @@ def main(program_name, game_pid):
         walk(window, shown)
         found["shown"] = shown
         found["unnamed"] = [n for n in shown if not (n.name or "").strip()]
+        found["drawn"] = ["%s: %s / %s" % (n.getRoleName(), n.name, n.description)
+                          for n in shown if not spoken(n.name) or not spoken(n.description)]
         found["cards"] = hand()
         heard.clear()
         if found["cards"]:
@@ -132,7 +144,7 @@ def main(program_name, game_pid):
         pressed = found["cards"][0].name if found["cards"] else None
         plays = [name for kind, role, name in heard
                  if kind.endswith("accessible-name") and role == "label" and
-                 (name.startswith("أنت") or name.startswith("الحاسوب"))]
+                 (name.startswith("أنت") or name.startswith("الحاسوب")) and spoken(name)]
         plays += ["%s checked" % name for kind, role, name in heard
                   if kind.startswith("object:state-changed:checked") and name == pressed]
         found["plays"] = plays
@@ -150,6 +162,10 @@ def main(program_name, game_pid):
     print("after the first deal: %d showing, %d without a name" % (len(shown), len(unnamed)))
     for n in unnamed:
         print("  unnamed: %s" % n.getRoleName())
+    for d in found["drawn"]:
+        print("  not said in words: %s" % d)
+    names = set(n.name for n in shown)
+    missing = [name for name in ("إنهاء", "النتيجة", "لعبة جديدة") if name not in names]
     print("cards in the hand: %s" % ", ".join(n.name for n in cards))
     plays = found["plays"]
     print("heard after pressing %s: %s" % (cards[0].name if cards else None, " | ".join(plays[:3])))
@@ -157,6 +173,10 @@ def main(program_name, game_pid):
     faults = []
     if unnamed:
         faults.append("showing objects without a name")
+    if found["drawn"]:
+        faults.append("names or descriptions read as they are drawn")
+    if missing:
+        faults.append("buttons not named in words: " + ", ".join(missing))
     if len(cards) != 3:
         faults.append("the hand is not read as three cards")
     if not plays:
