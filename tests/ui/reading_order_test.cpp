@@ -11,6 +11,7 @@
 #include <QTextLayout>
 
 #include "game/texts.h"
+#include "telling/arabic_plays.h"
 #include "tests/ui/table_setup.h"
 #include "ui/access/spoken_texts.h"
 #include "ui/dialogs/desktop_shortcut.h"
@@ -135,6 +136,52 @@ TEST(ReadingOrder, AScreenReaderHearsWordsNotDrawing) {
         EXPECT_FALSE(spoken.contains(QChar(0x0640))) << spoken.toStdString();
         EXPECT_FALSE(spoken.contains(QStringLiteral("بـ "))) << spoken.toStdString();
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The status line with the plays told in Arabic: each play in its sentence, a long one made
+// to fit with the whole of it in the tooltip, the English back exactly when the option is
+// off, and a play taken back drawn again as it was told.
+TEST(StatusLineTest, TellsThePlaysInArabicWhenAskedAndTheEnglishOtherwise) {
+    using namespace tazkova::game;
+    auto window = MakeActiveWindow();
+    CardTableView& view = ViewOf(*window);
+    const auto* status = window->findChild<QLabel*>(QStringLiteral("Msg"));
+    Play play{Side::Human, 17, {}};
+    for (const int card : {3, 24, 5}) play.taken.Add(card);
+    play.sweep = play.clearedFloor = true;
+    play.sweepPoints = 7;
+    const QString whole = Utf8(tazkova::telling::TellPlay(play));
+
+    view.PlayMade(play);
+    view.SetMsg("You Play 7d and win 3c 4h 5c Tazkova!!");
+    EXPECT_EQ(status->text(), QStringLiteral("You Play 7d and win 3c 4h 5c Tazkova!!"));
+    EXPECT_EQ(status->accessibleName(), whole) << "a screen reader hears the Arabic anyway";
+
+    view.SetArabicPlays(true);
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("أنت تلعب سبعة ديناري وتأخذ")))
+        << status->text().toStdString();
+    EXPECT_LE(status->fontMetrics().horizontalAdvance(status->text()),
+              status->contentsRect().width());
+    EXPECT_EQ(status->toolTip(), whole);
+
+    // A text that tells nothing of a play stays as the game wrote it, with its direction.
+    view.SetMsg(std::string(texts::kMomentText));
+    EXPECT_EQ(status->text(), QStringLiteral("لحظة، تُخلط الأوراق"));
+    view.SetMsg("Tazkova 2000 - Qorvel");
+    EXPECT_EQ(status->text(), QStringLiteral("Tazkova 2000 - Qorvel"));
+
+    // The table drawn again from the game's state shows the play as it was told.
+    TableView again = GameOf(*window).State().Table;
+    again.msg = "You Play 7d and win 3c 4h 5c Tazkova!!";
+    view.ShowTable(again);
+    EXPECT_EQ(status->toolTip(), whole);
+    view.SetArabicPlays(false);
+    EXPECT_EQ(status->text(), QStringLiteral("You Play 7d and win 3c 4h 5c Tazkova!!"));
+    EXPECT_EQ(status->toolTip(), QString());
 }
 
 }  // namespace

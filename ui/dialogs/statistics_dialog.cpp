@@ -94,8 +94,9 @@ void StatisticsDialog::Fill() {
             for (const bool tookBack : {false, true}) {
                 const Tally& t = statistics_.Of(level, type, tookBack);
                 if (t.GamesPlayed() == 0 && t.Matches() == 0) continue;
+                // The type's name as the options name it, without its trailing blank.
                 QString typeText =
-                    QString::fromUtf8(std::string_view(game::texts::kGmTypeItems[type]));
+                    QString::fromUtf8(std::string_view(game::texts::kGmTypeItems[type])).trimmed();
                 if (tookBack) typeText += QStringLiteral(" (") + takenBack + u')';
                 const QStringList cells = {
                     QString::fromUtf8(kLevelItems[level - 1]),
