@@ -18,13 +18,14 @@ inline constexpr const char* kToldKept =
     "حُفظت اللعبة الجارية، وستعود كما تركتها حين تفتح البرنامج مرة أخرى.";
 /// The status line's note when a kept game is opened again.
 inline constexpr const char* kResumedNote = "عادت اللعبة كما تركتها، تابع اللعب";
-/// %1: why the kept game was refused (the program's own words), %2: where its file went.
+/// %1: where the refused file went (its new name, beside the kept game's place), %2: why it
+/// was refused (the program's own words, on a line of their own).
 inline constexpr const char* kKeptRefused =
-    "تعذّر فتح اللعبة المحفوظة، فملفها تالف أو ليس ملف لعبة (%1). نُقل الملف جانبًا باسم %2، "
-    "فابدأ لعبة جديدة.";
+    "تعذّر فتح اللعبة المحفوظة، فملفها تالف أو ليس ملف لعبة. نُقل الملف جانبًا باسم %1، "
+    "فابدأ لعبة جديدة.\n%2";
 /// %1: why the kept game was refused; its file could not be set aside and stays as it is.
 inline constexpr const char* kKeptRefusedStays =
-    "تعذّر فتح اللعبة المحفوظة (%1)، وتعذّر نقل ملفها جانبًا، فلن تُحفظ هذه اللعبة. "
-    "ابدأ لعبة جديدة.";
+    "تعذّر فتح اللعبة المحفوظة، وتعذّر نقل ملفها جانبًا، فلن تُحفظ هذه اللعبة. ابدأ لعبة "
+    "جديدة.\n%1";
 
 }  // namespace tazkova::ui

@@ -1,5 +1,7 @@
 #include "ui/window/game_keeper.h"
 
+#include <QFileInfo>
+
 #include "store/kept_game_store.h"
 #include "ui/dialogs/kept_texts.h"
 
