@@ -38,7 +38,8 @@ GameKeeper::Found GameKeeper::Open() {
         store_.reset();
     } else {
         found.message =
-            QString::fromUtf8(kKeptRefused).arg(Isolated(file.refusal), Isolated(file.setAside));
+            QString::fromUtf8(kKeptRefused)
+                .arg(Isolated(QFileInfo(file.setAside).fileName()), Isolated(file.refusal));
     }
     return found;
 }
