@@ -40,6 +40,13 @@ bool KeptGameStore::Claim() {
         return false;
     }
     lockFd_ = fd;
+    // A window killed in the middle of a write leaves its new file beside the kept game; with
+    // the lock held, no other writer is making one.
+    const QFileInfo kept(path_);
+    QDir folder = kept.absoluteDir();
+    const QStringList leftovers = folder.entryList(
+        {QStringLiteral(".") + kept.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : leftovers) folder.remove(name);
     return true;
 }
 

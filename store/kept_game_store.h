@@ -24,7 +24,7 @@ class KeptGameStore {
 
     /// Takes the kept game for this window, without waiting: false when another window holds
     /// it (or there is no folder for it). Only the window that holds it opens, keeps or removes
-    /// the kept game.
+    /// the kept game; taking it clears the new files a write killed on its way left behind.
     bool Claim();
     bool Claimed() const { return lockFd_ >= 0; }
 

@@ -47,19 +47,19 @@ std::string TextAt(const QString& path) {
 TEST(KeptGameStore, AWriteKilledAtAnyMomentLeavesTheGameBeforeItOrAfterIt) {
     ScratchHome home;
     const QString path = KeptGameFile();
-    KeptGameStore store(path);
-    ASSERT_TRUE(store.Claim());
+    auto store = std::make_unique<KeptGameStore>(path);
+    ASSERT_TRUE(store->Claim());
     const std::string texts[] = {keep::Encode(PlayedGame(3, 40)), keep::Encode(PlayedGame(8, 90))};
     ASSERT_NE(texts[0], texts[1]);
     std::mt19937 rng(20261211);
     int kills = 0, seenEach[2] = {0, 0};
     for (; kills < 120; ++kills) {
-        ASSERT_TRUE(store.Keep(*keep::Decode(texts[kills % 2]).kept).isEmpty());
+        ASSERT_TRUE(store->Keep(*keep::Decode(texts[kills % 2]).kept).isEmpty());
         const pid_t writer = ::fork();
         ASSERT_GE(writer, 0);
         if (writer == 0) {
             // The window, keeping one game and then the other, as fast as it can.
-            for (int n = 1;; ++n) (void)store.Keep(*keep::Decode(texts[(kills + n) % 2]).kept);
+            for (int n = 1;; ++n) (void)store->Keep(*keep::Decode(texts[(kills + n) % 2]).kept);
         }
         ::usleep(static_cast<useconds_t>(rng() % 20000));
         ::kill(writer, SIGKILL);
@@ -73,6 +73,18 @@ TEST(KeptGameStore, AWriteKilledAtAnyMomentLeavesTheGameBeforeItOrAfterIt) {
     // The kills fell on both games, so in the middle of the writes.
     EXPECT_GT(seenEach[0], 10);
     EXPECT_GT(seenEach[1], 10);
+    // The next window clears what the killed writes left beside the kept game, and only that.
+    const auto names = [&] {
+        return QDir(QFileInfo(path).absolutePath())
+            .entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
+    const QString kept = QFileInfo(path).fileName();
+    EXPECT_GT(names().size(), 2);  // some kills fell before the rename
+    store.reset();
+    KeptGameStore next(path);
+    ASSERT_TRUE(next.Claim());
+    EXPECT_EQ(names(), QStringList({kept, kept + QStringLiteral(".lock")}));
+    EXPECT_TRUE(next.Open().kept);
 }
 
 TEST(KeptGameStore, AFileThatIsNoConsistentGameIsSetAsideAndNeverWaitedOn) {

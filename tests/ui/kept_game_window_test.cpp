@@ -58,9 +58,13 @@ void SayYes(QWidget* modal) {
     static_cast<QDialog*>(modal)->accept();
 }
 
-std::unique_ptr<MainWindow> OpenWindow(bool keep = true) {
+/// A window started without a number (`keep`) or with one; `sounds`, when given, is told
+/// where the window's sounds are recorded.
+std::unique_ptr<MainWindow> OpenWindow(bool keep = true, RecordingTable** sounds = nullptr) {
+    auto recorder = std::make_unique<RecordingTable>();
+    if (sounds) *sounds = recorder.get();
     auto window = std::make_unique<MainWindow>(SeedChoice{SeedChoice::Kind::Advance, 5},
-                                               std::make_unique<RecordingTable>(), nullptr, keep);
+                                               std::move(recorder), nullptr, keep);
     window->show();
     window->findChild<QScrollBar*>(QStringLiteral("DelayScroll"))->setValue(0);
     QApplication::processEvents();
@@ -109,8 +113,11 @@ TEST(KeptGameWindow, AGameClosedInTheMiddleOfAHandOpensAgainWhereItStood) {
     EXPECT_EQ(answering.Asked().size(), 1);  // told that the game is kept, not asked
     first.reset();
 
-    auto again = OpenWindow();
+    RecordingTable* sounds = nullptr;
+    auto again = OpenWindow(true, &sounds);
     EXPECT_EQ(Kept(*again), stood);
+    // Shown at once: nothing is dealt again, nothing heard.
+    for (const TableEvent& event : sounds->Events()) EXPECT_NE(event.kind, TableEvent::Kind::Play);
     EXPECT_EQ(StatusLine(*again), QString::fromUtf8("عادت اللعبة كما تركتها، تابع اللعب"));
     // The take back is remembered for the statistics, and the game plays on.
     EXPECT_TRUE(PartOf<StatisticsKeeper>(*again, "StatisticsKeeper").PlayWasTakenBack());
