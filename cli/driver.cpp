@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "expert/expert_player.h"
+#include "keep/kept_file.h"
 
 namespace tazkova::cli {
 
@@ -168,6 +169,15 @@ void ScriptedOptions::ShowModal() {
     pending_ = Pending{};
 }
 
+void ScriptedOptions::ShowOptionsOf(const GameState& state) {
+    const auto check = [](bool on) { return on ? CheckState::Checked : CheckState::Unchecked; };
+    type_ = state.GameType;
+    level_ = state.Level - 1;
+    checks_ = {check(state.DinariRule), check(state.OpenCards), check(state.AlternateStart),
+               check(state.ReverseGame)};
+    pending_ = Pending{};
+}
+
 Driver::Driver()
     : game_(table_, table_, table_, table_),
       options_(table_),
@@ -303,6 +313,17 @@ Driver::Answer Driver::RunCommand(const std::vector<std::string_view>& words) {
     } else if (command == "undo") {
         ExpectArguments(words, 0, "undo");
         if (!game_.TakeBack()) throw CommandError{"nothing to take back"};
+    } else if (command == "save") {
+        ExpectArguments(words, 1, "save FILE");
+        const std::string error =
+            keep::WriteKeptFile(std::string(words[1]), keep::KeptGame{game_.Snapshot()});
+        if (!error.empty()) throw CommandError{"cannot save the game: " + error};
+    } else if (command == "load") {
+        ExpectArguments(words, 1, "load FILE");
+        const keep::Decoded read = keep::ReadKeptFile(std::string(words[1]));
+        if (!read.kept) throw CommandError{"cannot load the game: " + read.refusal};
+        game_.Resume(read.kept->game);
+        options_.ShowOptionsOf(game_.State());
     } else {
         throw CommandError{"unknown command '" + std::string(command) + "'"};
     }

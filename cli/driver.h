@@ -45,6 +45,8 @@ class ScriptedOptions : public OptionsControls {
         std::array<std::optional<bool>, 4> checks;  // dinari, open, alternate, reverse
     };
     void SetPending(const Pending& pending) { pending_ = pending; }
+    /// The controls as the options of `state` set them, as after the dialog that chose them.
+    void ShowOptionsOf(const game::GameState& state);
 
   private:
     RecordingTable& table_;

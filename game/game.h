@@ -89,6 +89,16 @@ struct GameState {
     RandomSource Rng;
 };
 
+/// A game as it stands between two commands, whole: its state, and the states before each play
+/// of this hand that can still be taken back (oldest first), with the state before the first
+/// click of a play begun and not yet made. Kept and opened again, it plays on exactly as the
+/// game it was taken from.
+struct GameSnapshot {
+    GameState state;
+    std::vector<GameState> plays;
+    std::optional<GameState> playBegun;
+};
+
 /// Everything a game is made of: the deck, the three piles, the counters, the computer's
 /// memory, the options and the score sheet, with the routines of the deal, the turn flow,
 /// both players' moves and the scoring. The window (or the headless driver) owns one and
@@ -171,6 +181,13 @@ class Game : private GameState {
     /// crossed).
     bool TakeBack();
     bool CanTakeBack() const { return keptPlays_ > 0; }
+
+    // --- A game kept and opened again ---------------------------------------------------------
+    /// The whole game as it stands, to keep; between two commands only.
+    GameSnapshot Snapshot() const;
+    /// Makes the game the one `snapshot` holds (which the caller has checked) and draws the
+    /// whole table at once from it: nothing is dealt, heard or told to the listeners.
+    void Resume(const GameSnapshot& snapshot);
 
     // --- End of hand, match and game ------------------------------------------------------
     void EndHand();

@@ -36,6 +36,24 @@ bool Game::TakeBack() {
     return true;
 }
 
+GameSnapshot Game::Snapshot() const {
+    GameSnapshot out{*this, {kept_.begin(), kept_.begin() + keptPlays_}, std::nullopt};
+    if (restPoint_) out.playBegun = kept_[keptPlays_];
+    return out;
+}
+
+void Game::Resume(const GameSnapshot& snapshot) {
+    static_cast<GameState&>(*this) = snapshot.state;
+    kept_ = snapshot.plays;
+    keptPlays_ = static_cast<int>(snapshot.plays.size());
+    restPoint_ = snapshot.playBegun.has_value();
+    if (restPoint_) kept_.push_back(*snapshot.playBegun);
+    ++handEpoch_;
+    swept_ = false;
+    sweptPoints_ = 0;
+    display_.ShowAll();
+}
+
 void Game::ForgetPlays() {
     keptPlays_ = 0;
     restPoint_ = false;

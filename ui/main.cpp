@@ -15,7 +15,9 @@ int main(int argc, char** argv) {
             "Tazkova, the fishing card game in Arabic against the computer.\n"
             "A positive N advances the random generator N draws, so that the same N deals the\n"
             "same games; a negative one leaves it alone; none, 0 or anything else seeds it from\n"
-            "the clock. Qt's own options (-platform, -display ...) are taken as well.\n",
+            "the clock. Without N, the game under way is kept as it goes and opened again\n"
+            "where it stood at the next start; with N, the kept game is left alone.\n"
+            "Qt's own options (-platform, -display ...) are taken as well.\n",
             stdout);
         return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
     }
@@ -34,7 +36,9 @@ int main(int argc, char** argv) {
     const tazkova::game::SeedChoice seed = tazkova::game::ParseSeedParameter(
         first ? std::optional<std::string_view>(*first) : std::nullopt);
 
-    tazkova::ui::MainWindow window(seed);
+    // Without a number the game an earlier window kept is opened again, and this one is kept
+    // as it goes; a number asks for particular deals and leaves the kept game alone.
+    tazkova::ui::MainWindow window(seed, nullptr, nullptr, args.size() <= 1);
     // The table's pictures are registered once the window has drawn its first one.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/cards/tazkova.svg")));
     window.show();

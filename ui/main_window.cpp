@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 #include <utility>
 
@@ -16,7 +17,9 @@
 #include "store/settings_file.h"
 #include "ui/access/counters_note.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/ask_dialog.h"
 #include "ui/dialogs/help_dialog.h"
+#include "ui/dialogs/kept_texts.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/rules_manual.h"
 #include "ui/dialogs/statistics_dialog.h"
@@ -33,6 +36,7 @@
 #include "ui/table/waiting_marks.h"
 #include "ui/table/window_fit.h"
 #include "ui/window/focus_ring.h"
+#include "ui/window/game_keeper.h"
 #include "ui/window/game_runner.h"
 #include "ui/window/table_commands.h"
 #include "ui/window/table_controls.h"
@@ -56,11 +60,13 @@ const QString kArabicPlaysKey = QStringLiteral("Table/ArabicPlays");
 
 // --- The window -------------------------------------------------------------------------------
 
-MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds, QWidget* parent)
+MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds, QWidget* parent,
+                       bool keepGame)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
-      sounds_(std::move(sounds)) {
+      sounds_(std::move(sounds)),
+      keeper_(std::make_unique<GameKeeper>(this, keepGame)) {
     ArabicStyle::Install();
     if (!sounds_) sounds_ = std::make_unique<sound::WaveBank>();
     DressTheWindow();
@@ -85,6 +91,7 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     game_->SetSoundOn(sound::SoundSwitch::ReadSoundOn());
     ShowSoundState();
     game_->Startup(seed, MillisecondsSinceMidnight());
+    OpenKeptGame();
     controls_->SpeedBar()->setValue(game_->State().DelayTime);
     UpdateMotion();
     UpdateActions();
@@ -136,8 +143,21 @@ void MainWindow::ConnectGameCommands() {
     const auto run = [this](QAction* command, std::function<void()> action) {
         connect(command, &QAction::triggered, this, [this, action] { RunGame(action); });
     };
-    run(a.newGame, [this] { game_->NewGame(); });
-    run(a.options, [this] { game_->RunOptions(*dialogs_->Options()); });
+    run(a.newGame, [this] {
+        if (MayThrowAwayTheGame(kAskNewGame)) game_->NewGame();
+    });
+    run(a.options, [this] {
+        OptionsDialog* options = dialogs_->Options();
+        // The switches as the game stands, which a game opened again may have set otherwise.
+        const GameState& state = game_->State();
+        for (const auto& [box, on] : {std::pair{&options->DinariBox(), state.DinariRule},
+                                      {&options->OpenCardsBox(), state.OpenCards},
+                                      {&options->AlternateBox(), state.AlternateStart},
+                                      {&options->ReverseBox(), state.ReverseGame}})
+            box->setChecked(on);
+        options->SetChangeCheck([this] { return MayThrowAwayTheGame(kAskOptionsRestart); });
+        game_->RunOptions(*options);
+    });
     run(a.results, [this] { game_->ShowResultsSheet(); });
     run(a.statistics, [this] { dialogs_->StatisticsBox()->ShowModal(); });
     run(a.takeBack, [this] {
@@ -179,7 +199,9 @@ void MainWindow::RunGame(const std::function<void()>& action) {
     const auto* focusedCard = qobject_cast<const CardImage*>(focusWidget());
     const CardPlace::Where before =
         focusedCard ? PlaceOf(focusedCard->Index()).where : CardPlace::Where::Elsewhere;
-    if (!runner_->Run(action)) return;
+    const bool ran = runner_->Run(action);
+    KeepTheGame();
+    if (!ran) return;
     // After a deal, and after a play made from the cards, the keyboard stays on the table.
     if (focusedCard || std::exchange(dealt_, false))
         focus_->KeepOnTheTable(before, focusWidget(), controls_->ResultsButton());
@@ -208,6 +230,42 @@ void MainWindow::SoundClicked() {
 void MainWindow::SpeedChanged(int position) {
     game_->SetDelayTime(position);
     UpdateMotion();
+    // The speed is kept with the game once the bar rests; a play keeps it sooner.
+    static constexpr int kSpeedRestMs = 500;
+    if (!runner_->Running())
+        QTimer::singleShot(kSpeedRestMs, this, [this, position] {
+            if (!runner_->Running() && game_->State().DelayTime == position) KeepTheGame();
+        });
+}
+
+void MainWindow::OpenKeptGame() {
+    GameKeeper::Found found = keeper_->Open();
+    if (found.kept) {
+        // The sound stays as the player's switch has it; the rest as the game stood.
+        const bool sound = game_->State().SoundOn;
+        game_->Resume(found.kept->game);
+        game_->SetSoundOn(sound);
+        statistics_->Resumed(game_->State().Level, game_->State().GameType,
+                             found.kept->playTakenBack);
+        view_->SetMsg(kResumedNote);
+        MarkWaitedForCards(*view_, *game_);
+        ExplainCounters(*view_->CountersLabel(), *game_);
+        return;
+    }
+    if (!found.message.isEmpty()) {
+        QTimer::singleShot(0, this, [this, message = found.message] {
+            if (runner_->Running()) return;
+            runner_->Run([&] { AskDialog(this).Tell(message); });
+        });
+    }
+}
+
+void MainWindow::KeepTheGame() {
+    keeper_->Update(*game_, statistics_->PlayWasTakenBack());
+}
+
+bool MainWindow::MayThrowAwayTheGame(const char* question) {
+    return !game_->State().GameActive || AskDialog(this).Ask(QString::fromUtf8(question));
 }
 
 void MainWindow::SetZoom(int percent) {
@@ -291,6 +349,15 @@ void MainWindow::CardPressed(int index, const QPoint& globalPos) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!runner_->Running() && game_->State().GameActive) {
+        KeepTheGame();
+        if (keeper_->Kept()) {
+            AskDialog(this).Tell(QString::fromUtf8(kToldKept));
+        } else if (!AskDialog(this).Ask(QString::fromUtf8(kAskQuit))) {
+            event->ignore();
+            return;
+        }
+    }
     if (runner_->Running()) {
         // Closed in the middle of a play: the play runs out without pauses or dialogs,
         // then the program ends.

@@ -21,6 +21,7 @@ namespace tazkova::ui {
 
 class CardTableView;
 class FocusRing;
+class GameKeeper;
 class GameRunner;
 class HintMarks;
 class PauseLoop;
@@ -33,9 +34,10 @@ class MainWindow : public QWidget, public CardTable, public game::GameListener {
     Q_OBJECT
   public:
     /// Builds the table and runs the start-up sequence. `sounds` may be null: the window then
-    /// makes its own sound components.
+    /// makes its own sound components. With `keepGame`, the game kept by an earlier window is
+    /// opened again, and the game under way is kept as it goes.
     MainWindow(const game::SeedChoice& seed, std::unique_ptr<game::SoundBank> sounds = nullptr,
-               QWidget* parent = nullptr);
+               QWidget* parent = nullptr, bool keepGame = false);
     ~MainWindow() override;
 
     // CardTable: the cards' mouse, keys and places.
@@ -81,6 +83,12 @@ class MainWindow : public QWidget, public CardTable, public game::GameListener {
     /// can act on and brings the marks, the counters and the commands up to date.
     void RunGame(const std::function<void()>& action);
     void ShowSoundState();
+    /// Opens the game an earlier window kept, or tells why it could not be opened.
+    void OpenKeptGame();
+    /// Keeps the game as it stands (or removes it once it is over).
+    void KeepTheGame();
+    /// True when no game is under way, or the player agrees to throw it away (`question`).
+    bool MayThrowAwayTheGame(const char* question);
     void UpdateMotion();
     void UpdateActions();
 
@@ -97,6 +105,7 @@ class MainWindow : public QWidget, public CardTable, public game::GameListener {
     std::unique_ptr<HintMarks> hints_;
     std::unique_ptr<TableControls> controls_;
     std::unique_ptr<FocusRing> ring_;
+    std::unique_ptr<GameKeeper> keeper_;
 
     bool motion_ = true;        // the player's choice; off at the fastest speed
     bool arabicPlays_ = false;  // the status line tells the plays in Arabic

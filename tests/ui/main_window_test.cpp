@@ -149,6 +149,8 @@ TEST_F(WindowTest, ARestartInTheMiddleOfAChoiceLeavesNoStrayFrame) {
     };
     EXPECT_EQ(shownFrames(), 1);
 
+    // A new game in the middle of one asks first: yes.
+    tazkova::testing::ModalCloser yes;
     NewGame();
     const Game& g = GameOf(*form);
     bool chosenIsUndealt = false;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "game/texts.h"
+#include "ui/dialogs/kept_texts.h"
 #include "ui/style/arabic_style.h"
 #include "ui/style/bevel_panel.h"
 #include "ui/style/game_dialog.h"
@@ -120,10 +121,39 @@ OptionsDialog::OptionsDialog(QWidget* parent) : GameDialog(parent) {
         MakeContinueButton(*this, this, "OKButton", kOkCaption, QRect(99, 233 + kFifth, 77, 27));
     okButton_->setFont(ArabicFont(FontFace::Sans, 11, true));
     okButton_->setFocus();
+    cancelButton_ = new QPushButton(QString::fromUtf8(kOptionsCancelCaption), this);
+    cancelButton_->setObjectName(QStringLiteral("CancelButton"));
+    cancelButton_->setGeometry(13, 233 + kFifth, 77, 27);
+    cancelButton_->setFont(okButton_->font());
+    connect(cancelButton_, &QPushButton::clicked, this, [this] {
+        cancelled_ = true;
+        reject();
+    });
 }
 
 void OptionsDialog::ShowModal() {
+    struct Controls {
+        int type, level;
+        game::CheckState dinari, open, alternate, reverse;
+        bool operator==(const Controls&) const = default;
+    };
+    const auto read = [this] {
+        return Controls{GameTypeIndex(), LevelIndex(),     DinariRule(),
+                        OpenCards(),     AlternateStart(), ReverseGame()};
+    };
+    const Controls before = read();
+    cancelled_ = false;
     exec();
+    if (!cancelled_ && (read() == before || !changeCheck_ || changeCheck_())) return;
+    typeGroup_->SetItemIndex(before.type);
+    levelGroup_->SetItemIndex(before.level);
+    for (const auto& [box, state] : {std::pair{dinariBox_, before.dinari},
+                                     {openCardsBox_, before.open},
+                                     {alternateBox_, before.alternate},
+                                     {reverseBox_, before.reverse}})
+        box->setCheckState(state == game::CheckState::Checked  ? Qt::Checked
+                           : state == game::CheckState::Grayed ? Qt::PartiallyChecked
+                                                               : Qt::Unchecked);
 }
 
 }  // namespace tazkova::ui

@@ -21,6 +21,14 @@ class StatisticsKeeper : public QObject, public game::GameListener {
     Statistics& Stats();
     /// A play of the game under way was taken back.
     void PlayTakenBack() { tookBack_ = true; }
+    bool PlayWasTakenBack() const { return tookBack_; }
+    /// A game kept by an earlier window goes on here: it is counted when it ends, as the game
+    /// it was, once.
+    void Resumed(int level, int gameType, bool playTakenBack) {
+        level_ = level;
+        gameType_ = gameType;
+        tookBack_ = playTakenBack;
+    }
 
     void HandStarted(const game::HandStart& start) override;
     void MatchEnded(const game::MatchEnd& end) override;
