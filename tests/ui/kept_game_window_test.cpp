@@ -90,7 +90,7 @@ std::string Kept(const MainWindow& window) {
     return tazkova::keep::Encode({GameOf(window).Snapshot()});
 }
 
-QString StatusLine(const MainWindow& window) {
+QString StatusLineText(const MainWindow& window) {
     return window.findChild<QLabel*>(QStringLiteral("Msg"))->text();
 }
 
@@ -118,7 +118,7 @@ TEST(KeptGameWindow, AGameClosedInTheMiddleOfAHandOpensAgainWhereItStood) {
     EXPECT_EQ(Kept(*again), stood);
     // Shown at once: nothing is dealt again, nothing heard.
     for (const TableEvent& event : sounds->Events()) EXPECT_NE(event.kind, TableEvent::Kind::Play);
-    EXPECT_EQ(StatusLine(*again), QString::fromUtf8("عادت اللعبة كما تركتها، تابع اللعب"));
+    EXPECT_EQ(StatusLineText(*again), QString::fromUtf8("عادت اللعبة كما تركتها، تابع اللعب"));
     // The take back is remembered for the statistics, and the game plays on.
     EXPECT_TRUE(PartOf<StatisticsKeeper>(*again, "StatisticsKeeper").PlayWasTakenBack());
     PlayCards(*again, 2);

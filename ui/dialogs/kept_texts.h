@@ -7,7 +7,7 @@ namespace tazkova::ui {
 inline constexpr const char* kAskCaption = "تنبيه";
 inline constexpr const char* kAskYesCaption = "نعم";
 inline constexpr const char* kAskNoCaption = "لا";
-inline constexpr const char* kToldOkCaption = "حسنًا";
+inline constexpr const char* kToldOkCaption = "حسناً";
 inline constexpr const char* kOptionsCancelCaption = "إلغاء";
 
 inline constexpr const char* kAskNewGame = "اللعبة الجارية لم تنتهِ بعد. أتتركها وتبدأ لعبة جديدة؟";
@@ -21,11 +21,11 @@ inline constexpr const char* kResumedNote = "عادت اللعبة كما ترك
 /// %1: where the refused file went (its new name, beside the kept game's place), %2: why it
 /// was refused (the program's own words, on a line of their own).
 inline constexpr const char* kKeptRefused =
-    "تعذّر فتح اللعبة المحفوظة، فملفها تالف أو ليس ملف لعبة. نُقل الملف جانبًا باسم %1، "
+    "تعذّر فتح اللعبة المحفوظة، فملفها تالف أو ليس ملف لعبة. نُقل الملف جانباً باسم %1، "
     "فابدأ لعبة جديدة.\n%2";
 /// %1: why the kept game was refused; its file could not be set aside and stays as it is.
 inline constexpr const char* kKeptRefusedStays =
-    "تعذّر فتح اللعبة المحفوظة، وتعذّر نقل ملفها جانبًا، فلن تُحفظ هذه اللعبة. ابدأ لعبة "
+    "تعذّر فتح اللعبة المحفوظة، وتعذّر نقل ملفها جانباً، فلن تُحفظ هذه اللعبة. ابدأ لعبة "
     "جديدة.\n%1";
 
 }  // namespace tazkova::ui

@@ -4,17 +4,9 @@
 
 #include "store/kept_game_store.h"
 #include "ui/dialogs/kept_texts.h"
+#include "ui/style/reading.h"
 
 namespace tazkova::ui {
-
-namespace {
-
-/// A name or a reason of the program's own, kept left to right inside the Arabic sentence.
-QString Isolated(const QString& text) {
-    return QChar(0x2066) + text + QChar(0x2069);
-}
-
-}  // namespace
 
 GameKeeper::GameKeeper(QObject* parent, bool keeping) : QObject(parent) {
     setObjectName(QStringLiteral("GameKeeper"));
@@ -39,7 +31,7 @@ GameKeeper::Found GameKeeper::Open() {
     } else {
         found.message =
             QString::fromUtf8(kKeptRefused)
-                .arg(Isolated(QFileInfo(file.setAside).fileName()), Isolated(file.refusal));
+                .arg(Isolated(QFileInfo(file.setAside).fileName(), true), Isolated(file.refusal));
     }
     return found;
 }
