@@ -110,7 +110,11 @@ TEST(TableGuide, TheManualReadsFromTheRightWithTheMenusKeys) {
     for (const QRegularExpressionMatch& r : row.globalMatch(page)) {
         QStringList cells;
         for (const QRegularExpressionMatch& c : cell.globalMatch(r.captured(1)))
-            cells << c.captured(1).remove(tag);
+            cells << c.captured(1)
+                         .remove(tag)
+                         .remove(QStringLiteral("&#x202a;"))
+                         .remove(QStringLiteral("&#x202c;"))
+                         .simplified();
         ASSERT_EQ(cells.size(), 2) << r.captured(0).toStdString();
         written.emplace(cells[0], cells[1]);
     }
@@ -121,7 +125,7 @@ TEST(TableGuide, TheManualReadsFromTheRightWithTheMenusKeys) {
     auto textOf = [](const QTextTableCell& c) {
         QTextCursor cursor = c.firstCursorPosition();
         cursor.setPosition(c.lastCursorPosition().position(), QTextCursor::KeepAnchor);
-        return cursor.selectedText().remove(QChar(0x202a)).remove(QChar(0x202c));
+        return cursor.selectedText().remove(QChar(0x202a)).remove(QChar(0x202c)).simplified();
     };
     auto leftOf = [&](const QTextTableCell& c) {
         return layout->blockBoundingRect(c.firstCursorPosition().block()).left();
@@ -180,7 +184,7 @@ TEST(TableGuide, TheManualReadsFromTheRightWithTheMenusKeys) {
     std::set<QString> menuKeys;
     for (const auto& [what, key] : keys)
         for (const QString& one : key.split(QStringLiteral(" / "))) menuKeys.insert(one);
-    const QRegularExpression named(QStringLiteral("<b>&#x2066;(.*?)&#x2069;</b>"));
+    const QRegularExpression named(QStringLiteral("<b>&#x202a;(.*?)&#x202c;</b>"));
     int keysNamed = 0;
     for (const QRegularExpressionMatch& k : named.globalMatch(page)) {
         ++keysNamed;
