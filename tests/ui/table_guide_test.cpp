@@ -3,15 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextTable>
 #include <QTreeWidget>
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -26,6 +33,7 @@
 #include "ui/dialogs/statistics_dialog.h"
 #include "ui/main_window.h"
 #include "ui/style/ui_texts.h"
+#include "ui/window/table_menu.h"
 
 using namespace tazkova::game;
 using namespace tazkova::ui;
@@ -61,36 +69,128 @@ TEST(TableGuide, F1OpensTheManualRightToLeftWithEveryTopic) {
     // The cards' values, taking by rank and by sum, the sweep and its worth by game type,
     // the hand's points, the scoring-suit rule, matches and games, the four switches, the
     // levels and the keys.
-    for (const char* topic : {"قواعد Tazkova",
-                              "البنت",
-                              "8",
-                              "الولد",
-                              "9",
-                              "الملك",
-                              "10",
-                              "مجموع",
-                              "الكنسة",
-                              "عادية 21",
-                              "بالعدد 31",
-                              "بعددها 41",
-                              "الحية",
-                              "البرميلة",
-                              "عدد الأوراق",
-                              "قاعدة الديناري",
-                              "ثمانٍ",
-                              "يربح طرحين",
-                              "Tazkova الديناري",
-                              "كشـف الاوراق",
-                              "بدأ اللعب بالتبادل",
-                              "Tazkova عكســية",
-                              "المستوى الرابع",
-                              "مستوى خبير",
-                              "Ctrl+N",
-                              "F11",
-                              "Shift+F1"})
+    for (const char* topic :
+         {"قواعد Tazkova", "البنت", "8", "الولد", "9", "الملك", "10", "مجموع", "الكنسة", "عادية 21",
+          "بالعدد 31", "بعددها 41", "الحية", "البرميلة", "عدد الأوراق", "قاعدة الديناري", "ثمانٍ",
+          "يربح طرحين", "Tazkova الديناري", "كشـف الاوراق", "بدأ اللعب بالتبادل", "Tazkova عكســية",
+          "المستوى الرابع", "مستوى خبير", "Ctrl+N", "F11", "Shift+F1",
+          // How to play a card, who starts, the options at the start,
+          // the speed bar and the sound button, the score sheet, the
+          // English status line's codes and words, the Arabic plays.
+          "بالسحب", "بالقرعة", "مستوى رابع", "شريط السرعة", "زر الصوت", "لوحة النتيجة",
+          "سطر الحالة", "7d", "سبعة ديناري", "Gather the rest", "Added to Picked List",
+          "Removed from Picked List", "Result:", "Tazkova!!", "وصف الحركات بالعربية"})
         EXPECT_TRUE(read.contains(QString::fromUtf8(topic))) << topic;
     EXPECT_GT(read.size(), 3000) << read.toStdString();
     EXPECT_FALSE(read.contains(QStringLiteral("<!--"))) << "the keys' place is filled";
+    // In the glossary's words: a play is not a game, the score sheet is not a card.
+    for (const char* old : {"ورقة النتيجة", "يداً بيد", "اقتراح اللعبة", "عائلة الصيد"})
+        EXPECT_FALSE(read.contains(QString::fromUtf8(old))) << old;
+}
+
+// The manual as the F1 window draws it: in every table, of two cells of a row, the one the
+// page writes first lies on the right; every list item hangs from the right edge; and every
+// key the text names is a key of the menu.
+TEST(TableGuide, TheManualReadsFromTheRightWithTheMenusKeys) {
+    QWidget table;
+    const auto keys = TableKeys(MakeTableActions(&table));
+    RulesManual manual;
+    manual.SetKeys(keys);
+    manual.show();
+    QFile file(QStringLiteral(":/manual/rules.html"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(file.readAll());
+
+    // The rows as the page writes them: (first cell, second cell).
+    std::set<std::pair<QString, QString>> written;
+    const QRegularExpression row(QStringLiteral("<tr>(.*?)</tr>"),
+                                 QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpression cell(QStringLiteral("<t[hd]>(.*?)</t[hd]>"));
+    const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    for (const QRegularExpressionMatch& r : row.globalMatch(page)) {
+        QStringList cells;
+        for (const QRegularExpressionMatch& c : cell.globalMatch(r.captured(1)))
+            cells << c.captured(1)
+                         .remove(tag)
+                         .remove(QStringLiteral("&#x202a;"))
+                         .remove(QStringLiteral("&#x202c;"))
+                         .simplified();
+        ASSERT_EQ(cells.size(), 2) << r.captured(0).toStdString();
+        written.emplace(cells[0], cells[1]);
+    }
+    for (const auto& [what, key] : keys) written.emplace(what, key);
+
+    QTextDocument* document = manual.Browser()->document();
+    QAbstractTextDocumentLayout* layout = document->documentLayout();
+    auto textOf = [](const QTextTableCell& c) {
+        QTextCursor cursor = c.firstCursorPosition();
+        cursor.setPosition(c.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+        return cursor.selectedText().remove(QChar(0x202a)).remove(QChar(0x202c)).simplified();
+    };
+    auto leftOf = [&](const QTextTableCell& c) {
+        return layout->blockBoundingRect(c.firstCursorPosition().block()).left();
+    };
+    int tables = 0, rows = 0;
+    for (QTextFrame* frame : document->rootFrame()->childFrames()) {
+        auto* t = qobject_cast<QTextTable*>(frame);
+        if (!t) continue;
+        ++tables;
+        ASSERT_EQ(t->columns(), 2);
+        for (int r = 0; r < t->rows(); ++r, ++rows) {
+            const QTextTableCell one = t->cellAt(r, 0), two = t->cellAt(r, 1);
+            const bool oneOnTheRight = leftOf(one) > leftOf(two);
+            const QString right = textOf(oneOnTheRight ? one : two);
+            const QString left = textOf(oneOnTheRight ? two : one);
+            EXPECT_TRUE(written.count({right, left}))
+                << "right: " << right.toStdString() << ", left: " << left.toStdString();
+        }
+    }
+    EXPECT_EQ(tables, 5);
+    EXPECT_EQ(rows, int(written.size()));
+
+    // Drawn as the window draws it: each list item's bullet or number lies at the right
+    // edge, and an item shorter than half the line lies in the right half.
+    const qreal width = document->textWidth();
+    QImage drawn(QSizeF(width, document->size().height()).toSize(), QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    {
+        QPainter painter(&drawn);
+        document->drawContents(&painter);
+    }
+    int items = 0, shortItems = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (!block.textList()) continue;
+        ++items;
+        const QRectF place = layout->blockBoundingRect(block);
+        const QTextLine first = block.layout()->lineAt(0);
+        int inkLeft = drawn.width(), inkRight = -1;
+        for (int y = int(place.top() + first.y());
+             y < int(place.top() + first.y() + first.height()); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                if (qGray(drawn.pixel(x, y)) < 128) {
+                    inkLeft = std::min(inkLeft, x);
+                    inkRight = std::max(inkRight, x);
+                }
+        EXPECT_GT(inkRight, 0.9 * width) << block.text().toStdString();
+        if (block.layout()->lineCount() == 1 && inkRight - inkLeft < width / 2) {
+            ++shortItems;
+            EXPECT_GT(inkLeft, width / 2) << block.text().toStdString();
+        }
+    }
+    EXPECT_GT(items, 20);
+    EXPECT_GE(shortItems, 2);
+
+    // The keys the text names, each in bold and read left to right.
+    std::set<QString> menuKeys;
+    for (const auto& [what, key] : keys)
+        for (const QString& one : key.split(QStringLiteral(" / "))) menuKeys.insert(one);
+    const QRegularExpression named(QStringLiteral("<b>&#x202a;(.*?)&#x202c;</b>"));
+    int keysNamed = 0;
+    for (const QRegularExpressionMatch& k : named.globalMatch(page)) {
+        ++keysNamed;
+        EXPECT_TRUE(menuKeys.count(k.captured(1))) << k.captured(1).toStdString();
+    }
+    EXPECT_GE(keysNamed, 8);
 }
 
 TEST(TableGuide, EachSwitchOfTheOptionsSaysWhatItDoes) {
