@@ -15,7 +15,11 @@
 #include "sound/wave_bank.h"
 #include "store/settings_file.h"
 #include "ui/access/counters_note.h"
+#include "ui/decks/deck_catalogue.h"
+#include "ui/decks/deck_texts.h"
+#include "ui/decks/table_deck.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/deck_dialog.h"
 #include "ui/dialogs/help_dialog.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/rules_manual.h"
@@ -49,6 +53,7 @@ constexpr int kFacesAfterStartMs = 150;
 // Where the table remembers its size and its motion, beside the sound switch.
 const QString kZoomKey = QStringLiteral("Table/Zoom");
 const QString kMotionKey = QStringLiteral("Table/Motion");
+const QString kDeckKey = QStringLiteral("Table/Deck");
 
 }  // namespace
 
@@ -83,6 +88,10 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     controls_->SpeedBar()->setValue(game_->State().DelayTime);
     UpdateMotion();
     UpdateActions();
+    // Our own deck needs no reading; another is read now, over ours.
+    if (const auto deck = store::ReadSetting(stores, kDeckKey);
+        deck && *deck != QLatin1String(kOurDeckKey))
+        SetDeck(*deck);
     hints_->WatchInput();
     // The focus ring around the focused button is drawn on the cloth, outside the button.
     ring_ = std::make_unique<FocusRing>(this, view_->Layout());
@@ -140,6 +149,7 @@ void MainWindow::ConnectGameCommands() {
     run(a.help, [this] { dialogs_->Help()->exec(); });
     run(a.manual, [this] { dialogs_->Manual()->exec(); });
     run(a.about, [this] { dialogs_->About()->exec(); });
+    run(a.decks, [this] { ChooseDeck(); });
     connect(a.hint, &QAction::triggered, this, &MainWindow::HintClicked);
     connect(a.sound, &QAction::triggered, this, &MainWindow::SoundClicked);
     connect(a.quit, &QAction::triggered, this, &QWidget::close);
@@ -215,6 +225,29 @@ void MainWindow::SetMotion(bool on) {
     store::WriteSettings(store::GameSettingsFile(), {{kMotionKey, on}});
     UpdateMotion();
     UpdateActions();
+}
+
+void MainWindow::ChooseDeck() {
+    if (!deckDialog_) deckDialog_ = new DeckDialog(this);
+    const std::optional<DeckDialog::Choice> choice = deckDialog_->Choose(DeckInUse());
+    if (!choice) return;
+    if (choice->deck || choice->key == QLatin1String(kOurDeckKey)) {
+        UseDeck(choice->deck, choice->key);
+        view_->RedrawDeck();
+    } else {
+        SetDeck(choice->key);  // it could not be read: ours, with a note
+    }
+    // A deck that could not be drawn after all is not remembered: ours is.
+    const QString inUse = DeckInUse();
+    store::WriteSettings(store::GameSettingsFile(),
+                         {{kDeckKey, inUse.isEmpty() ? QString::fromLatin1(kOurDeckKey) : inUse}});
+}
+
+void MainWindow::SetDeck(const QString& key) {
+    const DeckChange change = ChangeDeck(key);
+    view_->RedrawDeck();
+    if (change.result == DeckChange::Result::Unreadable)
+        view_->SetMsg(Utf8(kDeckUnreadable).arg(change.name).toStdString());
 }
 
 void MainWindow::UpdateMotion() {
