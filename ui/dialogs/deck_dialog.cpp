@@ -55,7 +55,7 @@ DeckDialog::DeckDialog(QWidget* parent) : GameDialog(parent) {
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("DeckList"));
     list_->setAccessibleName(Utf8(kDecksCaption));
-    list_->setGeometry(172, 12, kWidth - 184, 206);
+    list_->setGeometry(172, 12, kWidth - 184, 186);
     court_ = new QLabel(this);
     court_->setObjectName(QStringLiteral("DeckPreviewCourt"));
     court_->setGeometry(89, 40, game::kCardWidth, game::kCardHeight);
@@ -65,7 +65,7 @@ DeckDialog::DeckDialog(QWidget* parent) : GameDialog(parent) {
     for (QLabel* card : {court_, ace_}) card->setAccessibleName(Utf8(kDeckPreviewName));
     note_ = new QLabel(Utf8(kDecksLooking), this);
     note_->setObjectName(QStringLiteral("DeckNote"));
-    note_->setGeometry(12, 222, kWidth - 24, 36);
+    note_->setGeometry(12, 202, kWidth - 24, 56);
     note_->setWordWrap(true);
     note_->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
 
