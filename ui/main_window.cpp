@@ -50,7 +50,7 @@ namespace {
 /// When the card faces start being drawn, after the window opened and was painted.
 constexpr int kFacesAfterStartMs = 150;
 
-// Where the table remembers its size and its motion, beside the sound switch.
+// Where the table remembers its size, its motion and its card deck, beside the sound switch.
 const QString kZoomKey = QStringLiteral("Table/Zoom");
 const QString kMotionKey = QStringLiteral("Table/Motion");
 const QString kDeckKey = QStringLiteral("Table/Deck");
