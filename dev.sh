@@ -10,9 +10,9 @@ set -eu
 cd "$(dirname "$0")"
 
 PACKAGES="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-nlohmann-json3-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+nlohmann-json3-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins zlib1g-dev
 clang libclang-rt-14-dev clang-format fonts-noto-core desktop-file-utils appstream
-xvfb dbus at-spi2-core python3-pyatspi"
+xvfb dbus at-spi2-core python3-pyatspi kdegames-card-data-kf5"
 
 # Only for ./dev.sh bench: a virtual display, window tools, /usr/bin/time and GNOME's
 # solitaire for the start-up comparison.

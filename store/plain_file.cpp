@@ -31,26 +31,25 @@ int WriteAll(int fd, const QByteArray& bytes) {
 
 }  // namespace
 
-FileKind Inspect(const QString& path) {
+FileKind Inspect(const QString& path, qint64 maxBytes) {
     if (path.isEmpty()) return FileKind::Missing;
     const QByteArray name = QFile::encodeName(path);
     struct stat st {};
     if (::lstat(name.constData(), &st) != 0)
         return errno == ENOENT ? FileKind::Missing : FileKind::Unusable;
-    if (::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode) ||
-        st.st_size > kMaxPlainFileBytes)
+    if (::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > maxBytes)
         return FileKind::Unusable;
     return FileKind::Plain;
 }
 
-std::optional<QByteArray> ReadPlainFile(const QString& path) {
+std::optional<QByteArray> ReadPlainFile(const QString& path, qint64 maxBytes) {
     // Not blocking: opening a pipe with no writer would otherwise wait for one forever.
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     struct stat st {};
     std::optional<QByteArray> bytes;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxPlainFileBytes) {
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= maxBytes) {
         bytes.emplace();
         char block[16 * 1024];
         for (;;) {
@@ -60,7 +59,7 @@ std::optional<QByteArray> ReadPlainFile(const QString& path) {
             if (n <= 0) break;
             bytes->append(block, n);
             // A file that grew past the bound while being read is not read.
-            if (bytes->size() > kMaxPlainFileBytes) {
+            if (bytes->size() > maxBytes) {
                 bytes.reset();
                 break;
             }

@@ -16,15 +16,16 @@ inline constexpr qint64 kMaxPlainFileBytes = 1 << 20;
 /// What stands at a file's name.
 enum class FileKind {
     Missing,   // nothing (a link to nothing is not nothing: it is Unusable)
-    Plain,     // a regular file of at most kMaxPlainFileBytes, itself or at the end of its links
+    Plain,     // a regular file within the size asked for, itself or at the end of its links
     Unusable,  // anything else: a folder, a pipe, a device, a link to nothing, a huge file
 };
 
-FileKind Inspect(const QString& path);
+/// What stands at `path`; a regular file larger than `maxBytes` is Unusable.
+FileKind Inspect(const QString& path, qint64 maxBytes = kMaxPlainFileBytes);
 
-/// The bytes of a plain file (as Inspect says), read without ever waiting on a pipe or a
-/// device; nothing for any other file or when it cannot be read.
-std::optional<QByteArray> ReadPlainFile(const QString& path);
+/// The bytes of a plain file (as Inspect says, of at most `maxBytes`), read without ever
+/// waiting on a pipe or a device; nothing for any other file or when it cannot be read.
+std::optional<QByteArray> ReadPlainFile(const QString& path, qint64 maxBytes = kMaxPlainFileBytes);
 
 /// Puts `bytes` at `path` in one step: a new file is written beside it, with `mode` under
 /// the umask, and renamed over the name. Whatever stood there (a file, or a link: the link

@@ -16,8 +16,12 @@
 #include "sound/wave_bank.h"
 #include "store/settings_file.h"
 #include "ui/access/counters_note.h"
+#include "ui/decks/deck_catalogue.h"
+#include "ui/decks/deck_texts.h"
+#include "ui/decks/table_deck.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/ask_dialog.h"
+#include "ui/dialogs/deck_dialog.h"
 #include "ui/dialogs/help_dialog.h"
 #include "ui/dialogs/kept_texts.h"
 #include "ui/dialogs/options_dialog.h"
@@ -51,10 +55,11 @@ namespace {
 /// When the card faces start being drawn, after the window opened and was painted.
 constexpr int kFacesAfterStartMs = 150;
 
-// Where the table remembers its size and its motion, beside the sound switch.
+// Where the table remembers its size, its motion and its card deck, beside the sound switch.
 const QString kZoomKey = QStringLiteral("Table/Zoom");
 const QString kMotionKey = QStringLiteral("Table/Motion");
 const QString kArabicPlaysKey = QStringLiteral("Table/ArabicPlays");
+const QString kDeckKey = QStringLiteral("Table/Deck");
 
 }  // namespace
 
@@ -95,6 +100,10 @@ MainWindow::MainWindow(const SeedChoice& seed, std::unique_ptr<SoundBank> sounds
     controls_->SpeedBar()->setValue(game_->State().DelayTime);
     UpdateMotion();
     UpdateActions();
+    // Our own deck needs no reading; another is read now, over ours.
+    if (const auto deck = store::ReadSetting(stores, kDeckKey);
+        deck && *deck != QLatin1String(kOurDeckKey))
+        SetDeck(*deck);
     hints_->WatchInput();
     // The focus ring around the focused button is drawn on the cloth, outside the button.
     ring_ = std::make_unique<FocusRing>(this, view_->Layout());
@@ -166,6 +175,7 @@ void MainWindow::ConnectGameCommands() {
     run(a.help, [this] { dialogs_->Help()->exec(); });
     run(a.manual, [this] { dialogs_->Manual()->exec(); });
     run(a.about, [this] { dialogs_->About()->exec(); });
+    run(a.decks, [this] { ChooseDeck(); });
     connect(a.hint, &QAction::triggered, this, &MainWindow::HintClicked);
     connect(a.sound, &QAction::triggered, this, &MainWindow::SoundClicked);
     connect(a.quit, &QAction::triggered, this, &QWidget::close);
@@ -289,6 +299,29 @@ void MainWindow::SetArabicPlays(bool on) {
     UpdateActions();
 }
 
+void MainWindow::ChooseDeck() {
+    if (!deckDialog_) deckDialog_ = new DeckDialog(this);
+    const std::optional<DeckDialog::Choice> choice = deckDialog_->Choose(DeckInUse());
+    if (!choice) return;
+    if (choice->deck || choice->key == QLatin1String(kOurDeckKey)) {
+        UseDeck(choice->deck, choice->key);
+        view_->RedrawDeck();
+    } else {
+        SetDeck(choice->key);  // it could not be read: ours, with a note
+    }
+    // A deck that could not be drawn after all is not remembered: ours is.
+    const QString inUse = DeckInUse();
+    store::WriteSettings(store::GameSettingsFile(),
+                         {{kDeckKey, inUse.isEmpty() ? QString::fromLatin1(kOurDeckKey) : inUse}});
+}
+
+void MainWindow::SetDeck(const QString& key) {
+    const DeckChange change = ChangeDeck(key);
+    view_->RedrawDeck();
+    if (change.result == DeckChange::Result::Unreadable)
+        view_->SetMsg(Utf8(kDeckUnreadable).arg(change.name).toStdString());
+}
+
 void MainWindow::UpdateMotion() {
     // At the fastest speed there is no time to watch the cards move.
     view_->Motion().SetEnabled(motion_ && game_->State().DelayTime > 0);
@@ -327,7 +360,8 @@ void MainWindow::paintEvent(QPaintEvent*) {
     if (ring_) ring_->Paint();
 }
 
-// --- The cards: keyboard and mouse ------------------------------------------------------------
+// --- The cards: keyboard and mouse
+// ------------------------------------------------------------
 
 bool MainWindow::focusNextPrevChild(bool next) {
     // Tab goes round the buttons, the menu button, the hand and the floor; inside the hand

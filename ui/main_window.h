@@ -20,6 +20,7 @@
 namespace tazkova::ui {
 
 class CardTableView;
+class DeckDialog;
 class FocusRing;
 class GameKeeper;
 class GameRunner;
@@ -76,6 +77,11 @@ class MainWindow : public QWidget, public CardTable, public game::GameListener {
     /// Lets the cards glide (on) or jump (off), remembered; never at the fastest speed.
     void SetMotion(bool on);
     void SetArabicPlays(bool on);
+    /// Opens the choice of card decks and draws the cards from the deck chosen, remembered.
+    void ChooseDeck();
+    /// Draws the cards from the deck of `key` (ours when it is gone); a deck that cannot be
+    /// drawn is replaced by ours with a note on the status line.
+    void SetDeck(const QString& key);
     /// Opens the menu at a point of the screen.
     void ShowMenu(const QPoint& globalPos);
 
@@ -106,6 +112,7 @@ class MainWindow : public QWidget, public CardTable, public game::GameListener {
     std::unique_ptr<TableControls> controls_;
     std::unique_ptr<FocusRing> ring_;
     std::unique_ptr<GameKeeper> keeper_;
+    DeckDialog* deckDialog_ = nullptr;  // made at its first use
 
     bool motion_ = true;        // the player's choice; off at the fastest speed
     bool arabicPlays_ = false;  // the status line tells the plays in Arabic

@@ -5,9 +5,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTimer>
 
 #include "game/table_geometry.h"
-#include "ui/style/pictures.h"
+#include "ui/decks/table_deck.h"
 
 namespace tazkova::ui {
 
@@ -45,11 +46,22 @@ CardImage::CardImage(QWidget* parent, CardTable& table, int index)
     setFocusPolicy(Qt::TabFocus);
 }
 
-void CardImage::PrepareFace() {
-    if (hasPicture_) return;
-    picture_ = Picture(QStringLiteral("card%1").arg(index_ + 1, 2, 10, QLatin1Char('0')), width(),
-                       height(), devicePixelRatioF());
+void CardImage::PrepareFace(bool quickly) {
+    if (hasPicture_ && (sharp_ || quickly)) return;
+    picture_ = CardFace(index_ + 1, width(), height(), devicePixelRatioF(), quickly, &sharp_);
     hasPicture_ = true;
+    if (sharp_) return;
+    // Each stand-in is drawn sharp in a turn of the event loop of its own.
+    QTimer::singleShot(0, this, [this] {
+        if (sharp_) return;
+        PrepareFace();
+        update();
+    });
+}
+
+void CardImage::ForgetFace() {
+    hasPicture_ = false;
+    update();
 }
 
 void CardImage::resizeEvent(QResizeEvent*) {
@@ -111,7 +123,7 @@ void CardImage::TellDescriptionChanged() {
 }
 
 void CardImage::paintEvent(QPaintEvent*) {
-    PrepareFace();
+    PrepareFace(true);
     QPainter painter(this);
     painter.drawPixmap(rect(), picture_);
     if (!framed_ && !hinted_ && !waitedFor_ && !hasFocus()) return;

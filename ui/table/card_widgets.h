@@ -44,9 +44,13 @@ class CardImage : public QWidget {
     CardImage(QWidget* parent, CardTable& table, int index);
     int Index() const { return index_; }
     CardTable& Table() const { return table_; }
-    /// Draws the card's face now unless it has a picture already.
-    void PrepareFace();
+    /// Draws the card's face now unless it has a picture already. Asked `quickly` (as it is
+    /// shown), a face of a desktop's deck not drawn at this size yet may come less sharp at
+    /// first, and is drawn sharp as soon as the table is idle.
+    void PrepareFace(bool quickly = false);
     bool HasPicture() const { return hasPicture_; }
+    /// Draws the face anew when next seen: the deck changed.
+    void ForgetFace();
 
     /// The card's frame: a bright outline while the card is chosen, picked or just moved.
     void SetFramed(bool framed);
@@ -76,6 +80,7 @@ class CardImage : public QWidget {
     int index_;
     QPixmap picture_;
     bool hasPicture_ = false;
+    bool sharp_ = true;  // the picture is drawn for the card's size, not a stand-in
     bool framed_ = false;
     bool hinted_ = false;
     bool waitedFor_ = false;

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/decks/table_deck.h"
 #include "ui/style/arabic_style.h"
-#include "ui/style/pictures.h"
 
 namespace tazkova::ui {
 
@@ -74,6 +74,11 @@ void TableLayout::SetIcon(QAbstractButton* button, int iconSize, const QString& 
     Apply(entry);
 }
 
+void TableLayout::RedrawPictures() const {
+    for (const Entry& entry : entries_)
+        if (!entry.picture.isEmpty()) Apply(entry);
+}
+
 QFont TableLayout::Font(int fontPixels, bool bold) const {
     return ArabicFont(FontFace::Sans, std::max(1, Scale(fontPixels)), bold);
 }
@@ -91,12 +96,12 @@ void TableLayout::Apply(const Entry& entry) const {
     if (entry.iconSize > 0) {
         auto* button = static_cast<QAbstractButton*>(widget);
         const int size = Scale(entry.iconSize);
-        button->setIcon(QIcon(Picture(entry.picture, size, size, dpr)));
+        button->setIcon(QIcon(TablePicture(entry.picture, size, size, dpr)));
         button->setIconSize(QSize(size, size));
     } else {
         const QSize size = Scale(entry.place.size());
         static_cast<QLabel*>(widget)->setPixmap(
-            Picture(entry.picture, size.width(), size.height(), dpr));
+            TablePicture(entry.picture, size.width(), size.height(), dpr));
     }
 }
 

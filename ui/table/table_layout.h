@@ -57,6 +57,8 @@ class TableLayout {
     void PlacePicture(QLabel* label, const QRect& place, const QString& picture);
     /// A button's icon of `iconSize` design pixels, from the embedded picture `picture`.
     void SetIcon(QAbstractButton* button, int iconSize, const QString& picture);
+    /// Draws every picture placed so far anew, as the deck in use now draws them.
+    void RedrawPictures() const;
     /// The table's Arabic font at `fontPixels` design pixels.
     QFont Font(int fontPixels, bool bold) const;
 

@@ -120,6 +120,11 @@ void CardTableView::SetZoom(int percent) {
     motion_.Redraw();
 }
 
+void CardTableView::RedrawDeck() {
+    layout_.RedrawPictures();
+    for (CardImage* card : cards_) card->ForgetFace();
+}
+
 void CardTableView::PrepareFacesLater(int afterMs) {
     auto* faces = new QTimer(window_);
     faces->setInterval(0);

@@ -41,6 +41,8 @@ class CardTableView : public game::TableDisplay, public game::GameListener {
     CardMotion& Motion() { return motion_; }
     /// Draws the whole table at `percent` of its design size.
     void SetZoom(int percent);
+    /// Draws the cards, the deck and the computer's cards anew from the deck in use.
+    void RedrawDeck();
 
     CardImage* Card(int image) const { return cards_[image]; }
     /// Who names the counters once they change (by default they are named as shown, in words).

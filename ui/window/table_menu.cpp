@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "ui/decks/deck_texts.h"
 #include "ui/style/reading.h"
 #include "ui/style/ui_texts.h"
 #include "ui/table/table_layout.h"
@@ -107,6 +108,7 @@ TableActions MakeTableActions(QWidget* window) {
     a.help = MakeAction(window, kMenuHelp, QKeySequence(Qt::SHIFT | Qt::Key_F1));
     a.about = MakeAction(window, kMenuAbout);
     a.quit = MakeAction(window, kMenuQuit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    a.decks = MakeAction(window, kDecksCaption);
     return a;
 }
 
@@ -125,6 +127,7 @@ QMenu* MakeTableMenu(const TableActions& a, QWidget* parent) {
     for (QAction* size : a.zoom) zoom->addAction(size);
     zoom->addSeparator();
     zoom->addAction(a.fullScreen);
+    menu->addAction(a.decks);
     menu->addActions({a.motion, a.arabicPlays, a.sound, a.faster, a.slower});
     menu->addSeparator();
     menu->addActions({a.manual, a.help, a.about});

@@ -34,6 +34,7 @@ struct TableActions {
     QAction* help = nullptr;
     QAction* about = nullptr;
     QAction* quit = nullptr;
+    QAction* decks = nullptr;  // the choice of card decks
 };
 
 /// Makes the actions, each with its Arabic text and its key, and adds them to `window` so
