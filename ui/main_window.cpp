@@ -386,7 +386,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!runner_->Running() && game_->State().GameActive) {
         KeepTheGame();
         if (keeper_->Kept()) {
-            AskDialog(this).Tell(QString::fromUtf8(kToldKept));
+            // Nothing is lost; a desktop that is logging out is not held up to say so.
+            if (!qApp->isSavingSession()) AskDialog(this).Tell(QString::fromUtf8(kToldKept));
         } else if (!AskDialog(this).Ask(QString::fromUtf8(kAskQuit))) {
             event->ignore();
             return;
