@@ -72,6 +72,11 @@ struct GameState {
     std::array<int, 11> HumanSeenRanks{};
     std::array<int, 11> ComputerDeclinedSweep{};
     int SumCaptureCount = 0;
+    // The human's plays of this hand, each with what the human's seat knew before it: kept
+    // until the next hand starts, and taken back with the plays.
+    std::vector<HumanPlayRecord> HumanPlays;
+    // The same for the last hand played to its end.
+    std::vector<HumanPlayRecord> FinishedHandPlays;
 
     int Level = 4;
     int GameType = 2;
@@ -273,6 +278,8 @@ class Game : private GameState {
     GameDialogs& dialogs_;
     GameListeners listeners_;
     const ExpertPlayer* expert_ = nullptr;
+    // What the human's seat knew at the table's last rest, before the play under way.
+    SeatKnowledge humanBefore_;
     // The sweep the play under way scored, for its report.
     bool swept_ = false;
     int sweptPoints_ = 0;
