@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "ui/dialogs/coach_texts.h"
 #include "ui/style/ui_texts.h"
 #include "ui/table/table_layout.h"
 
@@ -104,6 +105,7 @@ TableActions MakeTableActions(QWidget* window) {
     a.help = MakeAction(window, kMenuHelp, QKeySequence(Qt::SHIFT | Qt::Key_F1));
     a.about = MakeAction(window, kMenuAbout);
     a.quit = MakeAction(window, kMenuQuit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    a.review = MakeAction(window, kReviewCommand, QKeySequence(Qt::CTRL | Qt::Key_E));
     return a;
 }
 
@@ -113,7 +115,7 @@ QMenu* MakeTableMenu(const TableActions& a, QWidget* parent) {
     ReadFromTheRight(menu);
     menu->addActions({a.newGame, a.options, a.results});
     menu->addSeparator();
-    menu->addActions({a.hint, a.takeBack, a.statistics});
+    menu->addActions({a.hint, a.takeBack, a.review, a.statistics});
     menu->addSeparator();
     QMenu* zoom = menu->addMenu(QString::fromUtf8(kMenuZoom));
     ReadFromTheRight(zoom);
@@ -134,7 +136,7 @@ std::vector<std::pair<QString, QString>> TableKeys(const TableActions& a) {
     std::vector<std::pair<QString, QString>> keys;
     for (const QAction* action :
          {a.newGame, a.options, a.results, a.hint, a.takeBack, a.statistics, a.zoomIn, a.zoomOut,
-          a.fullScreen, a.sound, a.faster, a.slower, a.manual, a.help, a.quit}) {
+          a.fullScreen, a.sound, a.faster, a.slower, a.manual, a.help, a.quit, a.review}) {
         if (action)
             keys.emplace_back(action->text(),
                               action->shortcut().toString(QKeySequence::NativeText));

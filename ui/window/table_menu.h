@@ -33,6 +33,7 @@ struct TableActions {
     QAction* help = nullptr;
     QAction* about = nullptr;
     QAction* quit = nullptr;
+    QAction* review = nullptr;  // the review of the last hand played out
 };
 
 /// Makes the actions, each with its Arabic text and its key, and adds them to `window` so
