@@ -129,6 +129,7 @@ int main(int argc, char** argv) {
     int games = 200;
     unsigned threads = 2;
     bool spread = false;
+    std::vector<int> levels{1, 4, game::kExpertLevel};
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--games" && i + 1 < args.size())
             games = std::max(1, std::atoi(std::string(args[++i]).c_str()));
@@ -136,16 +137,21 @@ int main(int argc, char** argv) {
             threads = static_cast<unsigned>(std::max(1, std::atoi(std::string(args[++i]).c_str())));
         else if (args[i] == "--spread")
             spread = true;
+        else if (args[i] == "--levels" && i + 1 < args.size()) {
+            levels.clear();
+            for (const char c : args[++i])
+                if (c >= '1' && c <= '5') levels.push_back(c - '0');
+        }
         else {
             std::fprintf(stderr,
-                         "usage: tazkova-coach-check [--games N] [--threads T] [--spread]\n");
+                         "usage: tazkova-coach-check [--games N] [--threads T] [--levels 1,4,5] [--spread]\n");
             return 2;
         }
     }
     std::string out;
     std::vector<double> allMs;
     std::vector<game::HumanPlayRecord> positions;
-    for (const int level : {1, 4, game::kExpertLevel}) {
+    for (const int level : levels) {
         const LevelFigures f = RunLevel(level, games, 2026, threads);
         const double mean = f.givenAway / std::max(1, f.hands);
         const double var = f.squares / std::max(1, f.hands) - mean * mean;

@@ -42,7 +42,7 @@ class CoachWindowTest : public ::testing::Test {
     }
     Game& G() { return GameOf(*window); }
     QString Board() {
-        return window->findChild<QLabel*>(QStringLiteral("ScoreBoard"))->accessibleName();
+        return window->findChild<QWidget*>(QStringLiteral("ScoreBoard"))->accessibleName();
     }
     /// The player clicks level 4's choice.
     void PlayOnce() {

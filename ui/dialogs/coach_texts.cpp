@@ -39,8 +39,8 @@ QString WorthText(double points) {
 QString PlayNoun(const game::ChosenPlay& play, const game::SeatKnowledge& before) {
     if (play.takes == 0)
         return QStringLiteral("وضع ") + SpokenCardName(play.card) + QStringLiteral(" على الأرض");
-    return QStringLiteral("أخذ ") + TakenCards(play.takes, before) + QStringLiteral(" بـ") +
-           SpokenCardName(play.card);
+    return QStringLiteral("لعب ") + SpokenCardName(play.card) + QStringLiteral(" وأخذ ") +
+           TakenCards(play.takes, before);
 }
 
 QString ReviewEntry(int number, const coach::Judgement& j, const game::SeatKnowledge& before) {

@@ -24,8 +24,8 @@ inline constexpr char kReviewEstimate[] =
 
 /// A worth of `points` a hand, with one decimal and no sign: "لك 0.4 نقطة", "عليك 1.2 نقطة".
 QString WorthText(double points);
-/// A play named as a noun, as the human would make it: "وضع سبعة ديناري على الأرض", "أخذ
-/// ثلاثة كبة وأربعة سباتي بسبعة ديناري".
+/// A play named as a noun, as the human would make it: "وضع سبعة ديناري على الأرض", "لعب
+/// سبعة ديناري وأخذ ثلاثة كبة وأربعة سباتي".
 QString PlayNoun(const game::ChosenPlay& play, const game::SeatKnowledge& before);
 /// One entry of the review: the play's number in the hand (1-based), the play made, its
 /// worth, and the better play where it was worth half a point more.

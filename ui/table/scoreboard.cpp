@@ -1,6 +1,7 @@
 #include "ui/table/scoreboard.h"
 
-#include <QLabel>
+#include <QPainter>
+#include <QWidget>
 #include <algorithm>
 
 #include "ui/table/scoreboard_texts.h"
@@ -9,26 +10,75 @@
 namespace tazkova::ui {
 
 namespace {
-// Beside the floor, below the computer's hand, in design pixels.
-const QRect kPlace(4, 116, 118, 150);
-constexpr int kFontPixels = 11;
+// Between the player's hand and the deck, in design pixels.
+const QRect kPlace(285, 299, 113, 102);
+constexpr int kFontPixels = 10;
+const QColor kCloth(0x16, 0x52, 0x2c);
+const QColor kChalk(0xf4, 0xf0, 0xd8);
+const QColor kLit(0xf4, 0xd3, 0x5e);
 }  // namespace
+
+/// The board drawn in rows of equal height at any scale: the labels at the right, then your
+/// column, then the computer's; the heading of the side to play lit.
+class BoardView : public QWidget {
+  public:
+    explicit BoardView(QWidget* parent) : QWidget(parent) {}
+    void Set(std::vector<ScoreboardLine> lines, ScoreboardFigures::Turn turn) {
+        lines_ = std::move(lines);
+        turn_ = turn;
+        update();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), kCloth);
+        p.setPen(kChalk.darker(140));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        if (lines_.empty()) return;
+        const qreal row = height() / qreal(lines_.size());
+        const qreal labelWidth = width() * 0.41, column = (width() - labelWidth) / 2;
+        // The headings a little smaller, so that the computer's name fits its column.
+        QFont heading = font();
+        heading.setPixelSize(std::max(1, font().pixelSize() * 8 / 10));
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            const qreal top = i * row;
+            p.setFont(i == 0 ? heading : font());
+            const QRectF label(width() - labelWidth, top, labelWidth - 3, row);
+            const QRectF you(column, top, column, row), computer(0, top, column, row);
+            if (i == 0) {
+                const auto lit = [&](const QRectF& place, ScoreboardFigures::Turn side) {
+                    if (turn_ != side) return;
+                    p.fillRect(place.adjusted(1, 1, -1, 0), kLit);
+                };
+                lit(you, ScoreboardFigures::Turn::You);
+                lit(computer, ScoreboardFigures::Turn::Computer);
+            }
+            const auto pen = [&](ScoreboardFigures::Turn side) {
+                p.setPen(i == 0 && turn_ == side ? kCloth : kChalk);
+            };
+            p.setPen(kChalk);
+            p.drawText(label, Qt::AlignRight | Qt::AlignVCenter, lines_[i].label);
+            pen(ScoreboardFigures::Turn::You);
+            p.drawText(you, Qt::AlignCenter, lines_[i].you);
+            pen(ScoreboardFigures::Turn::Computer);
+            p.drawText(computer, Qt::AlignCenter, lines_[i].computer);
+        }
+    }
+
+  private:
+    std::vector<ScoreboardLine> lines_;
+    ScoreboardFigures::Turn turn_ = ScoreboardFigures::Turn::None;
+};
 
 Scoreboard::Scoreboard(QWidget* window, TableLayout& layout, const game::Game& game)
     : QObject(window), game_(game) {
     setObjectName(QStringLiteral("Scoreboard"));
-    label_ = new QLabel(window);
-    label_->setObjectName(QStringLiteral("ScoreBoard"));
-    label_->setLayoutDirection(Qt::RightToLeft);
-    label_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    label_->setTextFormat(Qt::RichText);
-    label_->setAutoFillBackground(true);
-    QPalette board = label_->palette();
-    board.setColor(QPalette::Window, QColor(0x16, 0x52, 0x2c));
-    board.setColor(QPalette::WindowText, QColor(0xf4, 0xf0, 0xd8));
-    label_->setPalette(board);
-    label_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    layout.PlaceText(label_, kPlace, kFontPixels, false);
+    board_ = new BoardView(window);
+    board_->setObjectName(QStringLiteral("ScoreBoard"));
+    board_->setAccessibleName(QString::fromUtf8(kScoreboardName));
+    board_->setFocusPolicy(Qt::NoFocus);
+    layout.PlaceText(board_, kPlace, kFontPixels, false);
     Show();
 }
 
@@ -82,8 +132,9 @@ void Scoreboard::Show() {
         !s.GameActive || handOver_ || s.Input == game::InputState::Closed
             ? ScoreboardFigures::Turn::None
             : (computerToPlay_ ? ScoreboardFigures::Turn::Computer : ScoreboardFigures::Turn::You);
-    label_->setText(ScoreboardHtml(f));
-    label_->setAccessibleName(ScoreboardSpoken(f));
+    board_->Set(ScoreboardLines(f), f.turn);
+    // Read whole, you first: as its name changes, a screen reader says it.
+    board_->setAccessibleName(ScoreboardSpoken(f));
 }
 
 }  // namespace tazkova::ui

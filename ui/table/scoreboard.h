@@ -10,11 +10,11 @@
 #include "game/events.h"
 #include "game/game.h"
 
-class QLabel;
 class QWidget;
 
 namespace tazkova::ui {
 
+class BoardView;
 class TableLayout;
 
 class Scoreboard : public QObject, public game::GameListener {
@@ -22,7 +22,6 @@ class Scoreboard : public QObject, public game::GameListener {
   public:
     Scoreboard(QWidget* window, TableLayout& layout, const game::Game& game);
 
-    QLabel* Label() const { return label_; }
     /// Brings it up to the game as it stands, at rest (after a play taken back too).
     void Refresh();
 
@@ -40,7 +39,7 @@ class Scoreboard : public QObject, public game::GameListener {
         game::Side side;
     };
     const game::Game& game_;
-    QLabel* label_ = nullptr;
+    BoardView* board_ = nullptr;
     std::vector<Sweep> sweeps_;
     bool computerToPlay_ = false;
     bool handOver_ = true;

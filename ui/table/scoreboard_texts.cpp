@@ -32,32 +32,20 @@ QString TurnText(ScoreboardFigures::Turn turn) {
     return {};
 }
 
-QString Cell(const QString& text, bool head = false) {
-    return (head ? QStringLiteral("<th align=right>") : QStringLiteral("<td align=center>")) +
-           text + (head ? QStringLiteral("</th>") : QStringLiteral("</td>"));
-}
-
-QString HtmlRow(const QString& label, int you, int computer) {
-    return QStringLiteral("<tr>") + Cell(label, true) + Cell(QString::number(you)) +
-           Cell(QString::number(computer)) + QStringLiteral("</tr>");
-}
-
 }  // namespace
 
-QString ScoreboardHtml(const ScoreboardFigures& f) {
-    QString html = QStringLiteral("<table dir=rtl cellspacing=0 cellpadding=1 width=100%>");
-    html += QStringLiteral("<tr><th></th>") + Cell(QStringLiteral("أنت"), true) +
-            Cell(QStringLiteral("الحاسوب"), true) + QStringLiteral("</tr>");
-    html += HtmlRow(QStringLiteral("الطرح"), f.you.matchTotal, f.computer.matchTotal);
-    html += HtmlRow(QStringLiteral("الطروح الرابحة"), f.you.matchesWon, f.computer.matchesWon);
-    html += QStringLiteral("<tr><th colspan=3 align=right>هذه اليد</th></tr>");
+std::vector<ScoreboardLine> ScoreboardLines(const ScoreboardFigures& f) {
+    std::vector<ScoreboardLine> lines{
+        {QString(), QStringLiteral("أنت"), QStringLiteral("الحاسوب")},
+        {QStringLiteral("الطرح"), QString::number(f.you.matchTotal),
+         QString::number(f.computer.matchTotal)},
+        {QStringLiteral("طروح رابحة"), QString::number(f.you.matchesWon),
+         QString::number(f.computer.matchesWon)},
+    };
     for (const Row& row : kHandRows)
-        html += HtmlRow(QString::fromUtf8(row.label), f.you.*row.figure, f.computer.*row.figure);
-    html += QStringLiteral("</table>");
-    const QString turn = TurnText(f.turn);
-    if (!turn.isEmpty())
-        html += QStringLiteral("<p align=center><b>") + turn + QStringLiteral("</b></p>");
-    return html;
+        lines.push_back({QString::fromUtf8(row.label), QString::number(f.you.*row.figure),
+                         QString::number(f.computer.*row.figure)});
+    return lines;
 }
 
 QString ScoreboardSpoken(const ScoreboardFigures& f) {

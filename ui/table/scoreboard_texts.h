@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 namespace tazkova::ui {
 
@@ -22,7 +23,14 @@ struct ScoreboardFigures {
 
 inline constexpr char kScoreboardName[] = "لوحة النتيجة";
 
-QString ScoreboardHtml(const ScoreboardFigures& figures);
+/// The board's lines as it is drawn, right to left: the headings (an empty corner, then you,
+/// then the computer), then each row's label and its two figures.
+struct ScoreboardLine {
+    QString label;
+    QString you;
+    QString computer;
+};
+std::vector<ScoreboardLine> ScoreboardLines(const ScoreboardFigures& figures);
 QString ScoreboardSpoken(const ScoreboardFigures& figures);
 
 }  // namespace tazkova::ui
