@@ -49,7 +49,7 @@ LevelFigures RunLevel(int level, int games, std::uint32_t seed, unsigned threads
         for (int g = next++; g < games; g = next++) {
             const std::uint32_t gameSeed = cli::ArenaGameSeed(seed, 40 + level, g);
             cli::PlayArenaGame(settings, level, 4, gameSeed, [&](const game::Game& table) {
-                const auto& plays = table.State().HumanPlays;
+                const auto& plays = table.HumanPlays();
                 const auto start = std::chrono::steady_clock::now();
                 const std::vector<coach::Judgement> review = coach::ReviewHand(plays);
                 const double ms = std::chrono::duration<double, std::milli>(
@@ -141,10 +141,10 @@ int main(int argc, char** argv) {
             levels.clear();
             for (const char c : args[++i])
                 if (c >= '1' && c <= '5') levels.push_back(c - '0');
-        }
-        else {
+        } else {
             std::fprintf(stderr,
-                         "usage: tazkova-coach-check [--games N] [--threads T] [--levels 1,4,5] [--spread]\n");
+                         "usage: tazkova-coach-check [--games N] [--threads T] [--levels 1,4,5] "
+                         "[--spread]\n");
             return 2;
         }
     }

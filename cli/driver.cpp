@@ -227,8 +227,8 @@ std::optional<std::string> Driver::Execute(std::string_view line) {
         }
         if (answer == Answer::Hint) out["hint"] = HintJson(game_.SuggestPlay(hintLevel_));
         if (answer == Answer::Review)
-            out["review"] = ReviewJson(reviewCurrent_ ? game_.State().HumanPlays
-                                                      : game_.State().FinishedHandPlays);
+            out["review"] =
+                ReviewJson(reviewCurrent_ ? game_.HumanPlays() : game_.FinishedHandPlays());
     } catch (const CommandError& error) {
         out["error"] = error.reason;
         return DumpLine(out);
@@ -327,7 +327,7 @@ Driver::Answer Driver::RunCommand(const std::vector<std::string_view>& words) {
         // those of the hand under way (or of the last one, once it is over).
         reviewCurrent_ = words.size() == 2 && words[1] == "current";
         if (!reviewCurrent_) ExpectArguments(words, 0, "review [current]");
-        const bool ended = !game_.State().FinishedHandPlays.empty();
+        const bool ended = !game_.FinishedHandPlays().empty();
         if (game_.State().HandNumber == 0 && !ended) throw CommandError{"no hand has been dealt"};
         if (!reviewCurrent_ && !ended)
             throw CommandError{"no hand has ended yet; review current judges this one"};

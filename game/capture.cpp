@@ -69,7 +69,7 @@ void Game::ReportPlay(const Pile& taker, int card) {
     if (play.side == Side::Human) {
         ChosenPlay made{card, 0};
         for (const int c : play.taken) made.takes |= CardBit(c);
-        HumanPlays.push_back({humanBefore_, made});
+        humanPlays_.push_back({humanBefore_, made});
     }
     listeners_.PlayMade(play);
 }

@@ -39,7 +39,7 @@ void Game::NewGame() {
 
 void Game::StartHand() {
     ForgetPlays();
-    HumanPlays.clear();
+    humanPlays_.clear();
     SeenRanks.fill(0);
     HumanSeenRanks.fill(0);
     ++HandNumber;

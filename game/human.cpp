@@ -33,6 +33,8 @@ bool Game::TakeBack() {
     DelayTime = delay;
     SoundOn = sound;
     restPoint_ = false;
+    while (!humanPlays_.empty() && humanPlays_.back().before.playCount >= PlayCount)
+        humanPlays_.pop_back();
     display_.ShowAll();
     return true;
 }

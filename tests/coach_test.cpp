@@ -53,7 +53,7 @@ TEST(CoachTest, TheReviewIsBlindToTheComputersHandAndTheDecksOrder) {
     for (const std::uint32_t seed : {11u, 907u, 52341u}) {
         for (const int before : {0, 1, 3, 4, 6, 7, 9, 10}) {
             Table seen(seed), moved(seed);
-            while (static_cast<int>(seen.game.State().HumanPlays.size()) < before) {
+            while (static_cast<int>(seen.game.HumanPlays().size()) < before) {
                 seen.PlayOwnChoice();
                 moved.PlayOwnChoice();
             }
@@ -71,8 +71,8 @@ TEST(CoachTest, TheReviewIsBlindToTheComputersHandAndTheDecksOrder) {
             const PlaySuggestion play = *seen.game.SuggestPlay(4);
             seen.Play(play);
             moved.Play(play);
-            const HumanPlayRecord& a = seen.game.State().HumanPlays.back();
-            const HumanPlayRecord& b = moved.game.State().HumanPlays.back();
+            const HumanPlayRecord& a = seen.game.HumanPlays().back();
+            const HumanPlayRecord& b = moved.game.HumanPlays().back();
             const auto ja = Judge(a.before, a.play, TestSettings());
             const auto jb = Judge(b.before, b.play, TestSettings());
             ASSERT_TRUE(ja && jb);
@@ -133,14 +133,14 @@ class CoachDriverTest : public ::testing::Test {
     static std::vector<std::string> PlayHints(cli::Driver& d, std::size_t plays, bool review) {
         std::vector<std::string> out;
         const int hand = d.game().State().HandNumber;
-        while (d.game().State().HumanPlays.size() < plays && d.game().State().HandNumber == hand) {
+        while (d.game().HumanPlays().size() < plays && d.game().State().HandNumber == hand) {
             const json hint = json::parse(Line(d, "hint"))["hint"];
             out.push_back(Line(d, "click " + std::to_string(hint["card"].get<int>() - 1)));
             if (d.game().State().Input == InputState::PickFloor) {
                 for (const int card : hint["takes"])
                     out.push_back(Line(d, "click " + std::to_string(card - 1)));
             }
-            if (review && d.game().State().HumanPlays.size() % 8 == 1) Line(d, "review current");
+            if (review && d.game().HumanPlays().size() % 8 == 1) Line(d, "review current");
         }
         out.push_back(Line(d, "state"));
         return out;

@@ -104,7 +104,7 @@ TEST_F(CoachWindowTest, TheReviewIsMadeOffTheWindowsThreadAndListsEveryPlay) {
         PlayOutTheHand();
         EXPECT_GE(closer.Count(QStringLiteral("frmSmry")), 1);
     }
-    ASSERT_EQ(G().State().FinishedHandPlays.size(), 18u);
+    ASSERT_EQ(G().FinishedHandPlays().size(), 18u);
     // The window keeps turning while the review is made.
     QElapsedTimer clock, gap;
     qint64 longest = 0;
@@ -145,13 +145,13 @@ TEST_F(CoachWindowTest, ANewHandOrClosingTheWindowDuringAReviewNeverWaitsLong) {
     PlayOutTheHand();
     ASSERT_TRUE(Review().Running());
     // The next hand played out at once: the older review is dropped, the newer one kept.
-    const auto first = G().State().FinishedHandPlays;
+    const auto first = G().FinishedHandPlays();
     PlayOutTheHand();
     while (!Review().Done()) QTest::qWait(2);
-    EXPECT_EQ(Review().Done()->plays.size(), G().State().FinishedHandPlays.size());
-    EXPECT_EQ(Review().Done()->plays.front().play, G().State().FinishedHandPlays.front().play);
-    EXPECT_FALSE(first.front().play == G().State().FinishedHandPlays.front().play &&
-                 first.back().play == G().State().FinishedHandPlays.back().play);
+    EXPECT_EQ(Review().Done()->plays.size(), G().FinishedHandPlays().size());
+    EXPECT_EQ(Review().Done()->plays.front().play, G().FinishedHandPlays().front().play);
+    EXPECT_FALSE(first.front().play == G().FinishedHandPlays().front().play &&
+                 first.back().play == G().FinishedHandPlays().back().play);
     PlayOutTheHand();
     ASSERT_TRUE(Review().Running());
     QElapsedTimer clock;

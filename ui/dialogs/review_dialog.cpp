@@ -38,6 +38,7 @@ ReviewDialog::ReviewDialog(QWidget* parent) : GameDialog(parent) {
 
     closeButton_ = MakeContinueButton(*this, this, "ReviewClose", kReviewCloseCaption,
                                       QRect(kWidth - 112, kHeight - 42, 100, 30));
+    ShowNoHand();
 }
 
 void ReviewDialog::ShowWaiting() {

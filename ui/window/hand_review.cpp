@@ -26,7 +26,7 @@ void HandReview::Start() {
     running_ = true;
     const std::uint64_t ticket = ++asked_;
     // The worker judges its own copy of the hand's record: the game goes on meanwhile.
-    std::vector<game::HumanPlayRecord> plays = game_.State().FinishedHandPlays;
+    std::vector<game::HumanPlayRecord> plays = game_.FinishedHandPlays();
     worker_ = std::jthread([this, ticket, plays = std::move(plays)](std::stop_token stop) {
         Result result{plays, coach::ReviewHand(plays, coach::JudgeSettings(), stop)};
         if (stop.stop_requested()) return;

@@ -31,7 +31,7 @@ class HandReview : public QObject, public game::GameListener {
     /// A review is being made.
     bool Running() const { return running_; }
     /// A hand has been played out: there is something to review.
-    bool HaveHand() const { return !game_.State().FinishedHandPlays.empty(); }
+    bool HaveHand() const { return !game_.FinishedHandPlays().empty(); }
     /// Starts the review of the last hand played out, unless it is done or under way.
     void Start();
 

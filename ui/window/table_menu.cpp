@@ -136,7 +136,7 @@ std::vector<std::pair<QString, QString>> TableKeys(const TableActions& a) {
     std::vector<std::pair<QString, QString>> keys;
     for (const QAction* action :
          {a.newGame, a.options, a.results, a.hint, a.takeBack, a.statistics, a.zoomIn, a.zoomOut,
-          a.fullScreen, a.sound, a.faster, a.slower, a.manual, a.help, a.quit, a.review}) {
+          a.fullScreen, a.sound, a.faster, a.slower, a.manual, a.help, a.quit}) {
         if (action)
             keys.emplace_back(action->text(),
                               action->shortcut().toString(QKeySequence::NativeText));
