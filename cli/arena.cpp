@@ -226,14 +226,22 @@ std::uint32_t ArenaGameSeed(std::uint32_t seed, int pair, int game) {
 namespace {
 
 ArenaOutcome PlayGame(const ArenaSettings& settings, int humanLevel, int computerLevel,
-                      std::uint32_t gameSeed, std::vector<double>* thinkMs) {
+                      std::uint32_t gameSeed, std::vector<double>* thinkMs,
+                      const std::function<void(const Game&)>& handScored = {}) {
     TimedTable table(thinkMs);
     Game game(table, table, table, table);
     game.SetExpertPlayer(&expert::StandardPlayer());
     struct WinnerWatch : GameListener {
+        const Game* game = nullptr;
+        const std::function<void(const Game&)>* handScored = nullptr;
         Side winner = Side::Computer;
         void GameEnded(Side side) override { winner = side; }
+        void HandScored(const ScoreSheet&) override {
+            if (*handScored) (*handScored)(*game);
+        }
     } watch;
+    watch.game = &game;
+    watch.handScored = &handScored;
     game.AddListener(watch);
     game.SetGeneratorState(gameSeed);
     game.Startup({SeedChoice::Kind::Untouched, 0}, 0);
@@ -252,6 +260,16 @@ ArenaOutcome PlayGame(const ArenaSettings& settings, int humanLevel, int compute
     }
     return watch.winner == Side::Human ? ArenaOutcome::HumanWon : ArenaOutcome::ComputerWon;
 }
+
+}  // namespace
+
+ArenaOutcome PlayArenaGame(const ArenaSettings& settings, int humanLevel, int computerLevel,
+                           std::uint32_t gameSeed,
+                           const std::function<void(const game::Game&)>& handScored) {
+    return PlayGame(settings, humanLevel, computerLevel, gameSeed, nullptr, handScored);
+}
+
+namespace {
 
 /// A side's points in the hand just scored: with its sweeps when they counted.
 int HandPoints(const ResultsSheet& sheet, bool computer) {

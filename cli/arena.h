@@ -4,11 +4,16 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+namespace tazkova::game {
+class Game;
+}
 
 namespace tazkova::cli {
 
@@ -48,6 +53,12 @@ struct ArenaPair {
 /// they are not right.
 std::optional<ArenaSettings> ParseArenaArguments(const std::vector<std::string_view>& args,
                                                  std::string& error);
+
+/// One arena game from generator state `gameSeed`; `handScored`, when given, is called with
+/// the table after each hand is scored (before the next is dealt).
+ArenaOutcome PlayArenaGame(const ArenaSettings& settings, int humanLevel, int computerLevel,
+                           std::uint32_t gameSeed,
+                           const std::function<void(const game::Game&)>& handScored);
 
 /// The generator state of game `game` (0-based) of pair `pair` (0..15).
 std::uint32_t ArenaGameSeed(std::uint32_t seed, int pair, int game);

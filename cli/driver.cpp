@@ -1,8 +1,10 @@
 #include "cli/driver.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
+#include "coach/judge.h"
 #include "expert/expert_player.h"
 #include "keep/kept_file.h"
 
@@ -156,6 +158,36 @@ ordered_json HintJson(const std::optional<PlaySuggestion>& hint) {
     return ordered_json{{"card", hint->card}, {"takes", hint->takes}};
 }
 
+/// A play's floor cards, in the order the floor held them.
+ordered_json TakesJson(const SeatKnowledge& before, CardSet takes) {
+    ordered_json out = ordered_json::array();
+    for (int f = 0; f < before.floorCount; ++f) {
+        if (takes & CardBit(before.floor[f])) out.push_back(before.floor[f]);
+    }
+    return out;
+}
+
+/// A worth to the hundredth of a point: more would only show the search's noise.
+double Hundredths(double worth) {
+    return std::round(worth * 100) / 100;
+}
+
+/// The review of the human's plays, one entry a play.
+ordered_json ReviewJson(const std::vector<HumanPlayRecord>& plays) {
+    ordered_json out = ordered_json::array();
+    for (const HumanPlayRecord& record : plays) {
+        const std::optional<coach::Judgement> j = coach::Judge(record.before, record.play);
+        if (!j) continue;
+        out.push_back(
+            {{"card", j->play.card},
+             {"takes", TakesJson(record.before, j->play.takes)},
+             {"worth", Hundredths(j->worth)},
+             {"best", {{"card", j->best.card}, {"takes", TakesJson(record.before, j->best.takes)}}},
+             {"bestWorth", Hundredths(j->bestWorth)}});
+    }
+    return out;
+}
+
 }  // namespace
 
 void ScriptedOptions::ShowModal() {
@@ -209,6 +241,9 @@ std::optional<std::string> Driver::Execute(std::string_view line) {
             return DumpLine(out);
         }
         if (answer == Answer::Hint) out["hint"] = HintJson(game_.SuggestPlay(hintLevel_));
+        if (answer == Answer::Review)
+            out["review"] =
+                ReviewJson(reviewCurrent_ ? game_.HumanPlays() : game_.FinishedHandPlays());
     } catch (const CommandError& error) {
         out["error"] = error.reason;
         return DumpLine(out);
@@ -310,6 +345,16 @@ Driver::Answer Driver::RunCommand(const std::vector<std::string_view>& words) {
             throw CommandError{"unknown value '" + std::string(words[1]) +
                                "'; usage: arabic on|off"};
         arabic_ = words[1] == "on";
+    } else if (command == "review") {
+        // `review` judges the human's plays of the last hand played out, `review current`
+        // those of the hand under way (or of the last one, once it is over).
+        reviewCurrent_ = words.size() == 2 && words[1] == "current";
+        if (!reviewCurrent_) ExpectArguments(words, 0, "review [current]");
+        const bool ended = !game_.FinishedHandPlays().empty();
+        if (game_.State().HandNumber == 0 && !ended) throw CommandError{"no hand has been dealt"};
+        if (!reviewCurrent_ && !ended)
+            throw CommandError{"no hand has ended yet; review current judges this one"};
+        return Answer::Review;
     } else if (command == "undo") {
         ExpectArguments(words, 0, "undo");
         if (!game_.TakeBack()) throw CommandError{"nothing to take back"};

@@ -84,7 +84,7 @@ class Driver {
     nlohmann::ordered_json StateJson() const;
 
   private:
-    enum class Answer { Events, State, Hint };
+    enum class Answer { Events, State, Hint, Review };
     /// Carries out a parsed command line; throws the reason when it cannot be run.
     Answer RunCommand(const std::vector<std::string_view>& words);
     nlohmann::ordered_json TakeEventsJson();
@@ -92,6 +92,7 @@ class Driver {
     RecordingTable table_;
     Game game_;
     int hintLevel_ = 4;
+    bool reviewCurrent_ = false;
     ScriptedOptions options_;
     // After `arabic on`, every answer also tells its events in Arabic sentences.
     bool arabic_ = false;

@@ -16,7 +16,8 @@ constexpr std::string_view kUsage =
     "usage: tazkova-cli [N] < commands\n"
     "Plays Tazkova without a window: one command a line on standard input (new, click I,\n"
     "drag S T, options KEY=VALUE..., result, delay N, sound, state, hint [expert], undo,\n"
-    "arabic on|off), one JSON line on standard output for each; after `arabic on` each line\n"
+    "save FILE, load FILE, review [current], arabic on|off), one JSON line on standard output\n"
+    "for each; after `arabic on` each line\n"
     "also tells what happened in Arabic. A positive N advances the random generator N draws,\n"
     "a negative one leaves it alone; none, 0 or anything else seeds it from the clock.\n";
 

@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "expert/model.h"
@@ -262,18 +263,24 @@ int ChoiceShortfall(const Knowledge& k, CardSet otherHand) {
     return ChoiceGap(k, world, me);
 }
 
-ExpertChoice ChoosePlay(const Knowledge& k, const SearchSettings& settings) {
+namespace {
+
+/// The plays the seat may make from `k`.
+PlayList Candidates(const Knowledge& k) {
+    PlayList candidates;
+    ListPlays(SeatPosition(k), k.humanSeat ? kHuman : kComputer, candidates, k.firstPlayable - 1,
+              k.lastPlayable - 1);
+    return candidates;
+}
+
+/// The sum over the sampled worlds of each candidate's hand difference, and the worlds'
+/// number.
+std::pair<std::vector<double>, int> WeighCandidates(const Knowledge& k,
+                                                    const SearchSettings& settings,
+                                                    const PlayList& candidates) {
     const int me = k.humanSeat ? kHuman : kComputer;
     const int other = 1 - me;
     const Position root = SeatPosition(k);
-
-    PlayList candidates;
-    ListPlays(root, me, candidates, k.firstPlayable - 1, k.lastPlayable - 1);
-    if (candidates.count == 0) return {};
-    const auto choice = [&](int p) {
-        return ExpertChoice{candidates.plays[p].card, candidates.plays[p].picked};
-    };
-    if (candidates.count == 1) return choice(0);
 
     // What the other side holds and what is still to deal: the cards the seat has not seen.
     const int inRound = PlaysIntoRound(k.playCount);
@@ -331,11 +338,35 @@ ExpertChoice ChoosePlay(const Knowledge& k, const SearchSettings& settings) {
     std::vector<double> total(candidates.count, 0.0);
     for (int p = 0; p < candidates.count; ++p)
         total[p] = AfterPlay(worlds, candidates.plays[p], ctx);
+    return {std::move(total), worldCount};
+}
+
+ExpertChoice ChoiceOf(const PlayList& candidates, int p) {
+    return ExpertChoice{candidates.plays[p].card, candidates.plays[p].picked};
+}
+
+}  // namespace
+
+ExpertChoice ChoosePlay(const Knowledge& k, const SearchSettings& settings) {
+    const PlayList candidates = Candidates(k);
+    if (candidates.count == 0) return {};
+    if (candidates.count == 1) return ChoiceOf(candidates, 0);
+    const std::vector<double> total = WeighCandidates(k, settings, candidates).first;
     int best = 0;
     for (int p = 1; p < candidates.count; ++p) {
         if (total[p] > total[best]) best = p;
     }
-    return choice(best);
+    return ChoiceOf(candidates, best);
+}
+
+std::vector<WeighedPlay> WeighPlays(const Knowledge& k, const SearchSettings& settings) {
+    const PlayList candidates = Candidates(k);
+    std::vector<WeighedPlay> out;
+    if (candidates.count == 0) return out;
+    const auto [total, worldCount] = WeighCandidates(k, settings, candidates);
+    for (int p = 0; p < candidates.count; ++p)
+        out.push_back({ChoiceOf(candidates, p), total[p] / worldCount});
+    return out;
 }
 
 }  // namespace tazkova::expert

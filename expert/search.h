@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "expert/model.h"
 
@@ -36,5 +37,18 @@ int ChoiceShortfall(const Knowledge& knowledge, CardSet otherHand);
 
 /// The seat's best play by the search; card 0 when no hand card may be played.
 ExpertChoice ChoosePlay(const Knowledge& knowledge, const SearchSettings& settings = {});
+
+/// A play with the search's estimate of its worth: the seat's mean hand difference (its
+/// points less the other side's; the other way round in a reverse game) over the worlds.
+struct WeighedPlay {
+    ExpertChoice play;
+    double worth = 0;
+};
+
+/// Every play the seat may make, in the order the game lists them, each weighed over the
+/// same worlds as `ChoosePlay` weighs them (it chooses the first of the best). Even a lone
+/// play is weighed. Empty when no hand card may be played.
+std::vector<WeighedPlay> WeighPlays(const Knowledge& knowledge,
+                                    const SearchSettings& settings = {});
 
 }  // namespace tazkova::expert

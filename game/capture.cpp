@@ -67,6 +67,11 @@ void Game::ReportPlay(const Pile& taker, int card) {
     swept_ = false;
     sweptPoints_ = 0;
     RecordRoundPlay(play);
+    if (play.side == Side::Human) {
+        ChosenPlay made{card, 0};
+        for (const int c : play.taken) made.takes |= CardBit(c);
+        humanPlays_.push_back({humanBefore_, made});
+    }
     listeners_.PlayMade(play);
 }
 

@@ -39,6 +39,7 @@ void Game::NewGame() {
 
 void Game::StartHand() {
     ForgetPlays();
+    humanPlays_.clear();
     SeenRanks.fill(0);
     HumanSeenRanks.fill(0);
     ++HandNumber;

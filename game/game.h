@@ -188,6 +188,11 @@ class Game : private GameState {
     /// Makes the game the one `snapshot` holds (which the caller has checked) and draws the
     /// whole table at once from it: nothing is dealt, heard or told to the listeners.
     void Resume(const GameSnapshot& snapshot);
+    /// The human's plays of this hand so far, each with what the human's seat knew before
+    /// it (kept until the next hand starts; a play taken back leaves it), and those of the
+    /// last hand played to its end: what a review of the human's plays reads.
+    const std::vector<HumanPlayRecord>& HumanPlays() const { return humanPlays_; }
+    const std::vector<HumanPlayRecord>& FinishedHandPlays() const { return finishedHandPlays_; }
 
     // --- End of hand, match and game ------------------------------------------------------
     void EndHand();
@@ -290,6 +295,12 @@ class Game : private GameState {
     GameDialogs& dialogs_;
     GameListeners listeners_;
     const ExpertPlayer* expert_ = nullptr;
+    // What the human's seat knew at the table's last rest, before the play under way, and
+    // the records of the human's plays. Kept beside the state, not in it: a take back drops
+    // the plays it takes back, and a kept play copies no records.
+    SeatKnowledge humanBefore_;
+    std::vector<HumanPlayRecord> humanPlays_;
+    std::vector<HumanPlayRecord> finishedHandPlays_;
     // The sweep the play under way scored, for its report.
     bool swept_ = false;
     int sweptPoints_ = 0;

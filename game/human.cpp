@@ -11,6 +11,7 @@ void Game::HumanPlay(int cardIndex) {
         if (kept_.size() <= static_cast<std::size_t>(keptPlays_)) kept_.emplace_back();
         kept_[keptPlays_] = *this;
         restPoint_ = true;
+        humanBefore_ = KnowledgeOf(false);
     }
     const int playsBefore = PlayCount;
     const std::uint64_t epoch = handEpoch_;
@@ -32,6 +33,8 @@ bool Game::TakeBack() {
     DelayTime = delay;
     SoundOn = sound;
     restPoint_ = false;
+    while (!humanPlays_.empty() && humanPlays_.back().before.playCount >= PlayCount)
+        humanPlays_.pop_back();
     display_.ShowAll();
     return true;
 }

@@ -63,6 +63,7 @@ void Game::GatherRest(Pile& taker, int step) {
 
 void Game::EndHand() {
     ForgetPlays();
+    finishedHandPlays_ = humanPlays_;
     const int meEntry = MePile.Score;
     const int youEntry = YouPile.Score;
     Results.status.clear();

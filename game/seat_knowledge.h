@@ -105,6 +105,14 @@ struct SeatKnowledge {
 struct ChosenPlay {
     int card = 0;
     CardSet takes = 0;
+    bool operator==(const ChosenPlay&) const = default;
+};
+
+/// One of the human's plays of a hand, with what the human's seat knew just before it (its
+/// whole hand playable, as before the play's first click): what a review of the hand reads.
+struct HumanPlayRecord {
+    SeatKnowledge before;
+    ChosenPlay play;
 };
 
 }  // namespace tazkova::game

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <utility>
 
+#include "coach/judge.h"
 #include "expert/expert_player.h"
 #include "sound/sound_switch.h"
 #include "sound/wave_bank.h"
@@ -21,10 +22,12 @@
 #include "ui/decks/table_deck.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/ask_dialog.h"
+#include "ui/dialogs/coach_texts.h"
 #include "ui/dialogs/deck_dialog.h"
 #include "ui/dialogs/help_dialog.h"
 #include "ui/dialogs/kept_texts.h"
 #include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/review_dialog.h"
 #include "ui/dialogs/rules_manual.h"
 #include "ui/dialogs/statistics_dialog.h"
 #include "ui/stats/statistics_keeper.h"
@@ -36,12 +39,14 @@
 #include "ui/table/card_focus.h"
 #include "ui/table/hint_marks.h"
 #include "ui/table/pause_loop.h"
+#include "ui/table/scoreboard.h"
 #include "ui/table/table_view.h"
 #include "ui/table/waiting_marks.h"
 #include "ui/table/window_fit.h"
 #include "ui/window/focus_ring.h"
 #include "ui/window/game_keeper.h"
 #include "ui/window/game_runner.h"
+#include "ui/window/hand_review.h"
 #include "ui/window/table_commands.h"
 #include "ui/window/table_controls.h"
 #include "ui/window/table_dialogs.h"
@@ -138,6 +143,10 @@ void MainWindow::MakeParts() {
     game_->AddListener(*view_);
     game_->AddListener(*statistics_);
     game_->AddListener(*this);
+    scoreboard_ = std::make_unique<Scoreboard>(this, view_->Layout(), *game_);
+    game_->AddListener(*scoreboard_);
+    review_ = std::make_unique<HandReview>(this, *game_);
+    game_->AddListener(*review_);
     runner_ = std::make_unique<GameRunner>(this, *game_, *view_, *pauses_);
     focus_ = std::make_unique<CardFocus>(*game_, *view_);
     drag_ = std::make_unique<CardDrag>(this, *view_, [this](int source, int target) {
@@ -177,6 +186,7 @@ void MainWindow::ConnectGameCommands() {
     run(a.about, [this] { dialogs_->About()->exec(); });
     run(a.decks, [this] { ChooseDeck(); });
     connect(a.hint, &QAction::triggered, this, &MainWindow::HintClicked);
+    connect(a.review, &QAction::triggered, this, &MainWindow::ReviewClicked);
     connect(a.sound, &QAction::triggered, this, &MainWindow::SoundClicked);
     connect(a.quit, &QAction::triggered, this, &QWidget::close);
 }
@@ -217,6 +227,7 @@ void MainWindow::RunGame(const std::function<void()>& action) {
         focus_->KeepOnTheTable(before, focusWidget(), controls_->ResultsButton());
     MarkWaitedForCards(*view_, *game_);
     ExplainCounters(*view_->CountersLabel(), *game_);
+    scoreboard_->Refresh();
     UpdateActions();
 }
 
@@ -229,7 +240,30 @@ void MainWindow::HintClicked() {
     hints_->Clear();
     // The expert's advice, from what the player can know.
     const std::optional<PlaySuggestion> hint = game_->SuggestPlay(5);
-    if (hint) hints_->Show(*hint, game_->State().Input == InputState::PickFloor);
+    if (!hint) return;
+    // Its reasons: the same weighing, read for the next best play, off the window's thread.
+    const SeatKnowledge knowledge = game_->KnowledgeOf(false);
+    std::optional<coach::HintReason> reason;
+    pauses_->Think([&] { reason = coach::ReasonFor(knowledge); });
+    hints_->Show(*hint, game_->State().Input == InputState::PickFloor,
+                 reason ? HintReasonText(*reason, knowledge) : QString());
+}
+
+void MainWindow::ReviewClicked() {
+    ReviewDialog* dialog = dialogs_->Review();
+    const auto fill = [this, dialog] {
+        if (const auto& done = review_->Done())
+            dialog->ShowReview(done->plays, done->review);
+        else if (review_->HaveHand())
+            dialog->ShowWaiting();
+        else
+            dialog->ShowNoHand();
+    };
+    review_->Start();
+    fill();
+    const QMetaObject::Connection ready = connect(review_.get(), &HandReview::Ready, dialog, fill);
+    dialog->exec();
+    disconnect(ready);
 }
 
 void MainWindow::SoundClicked() {

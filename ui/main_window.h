@@ -24,8 +24,10 @@ class DeckDialog;
 class FocusRing;
 class GameKeeper;
 class GameRunner;
+class HandReview;
 class HintMarks;
 class PauseLoop;
+class Scoreboard;
 class StatisticsKeeper;
 class TableCommands;
 class TableControls;
@@ -68,8 +70,11 @@ class MainWindow : public QWidget, public CardTable, public game::GameListener {
     /// Connects the commands of the table itself: its size, motion, speed and menu.
     void ConnectTableCommands();
 
-    /// Marks the play the game would suggest until the player's next input.
+    /// Marks the play the game would suggest until the player's next input, with its worth
+    /// against the next best.
     void HintClicked();
+    /// Opens the review of the last hand played out, filled when it is ready.
+    void ReviewClicked();
     void SoundClicked();
     void SpeedChanged(int position);
     /// Draws the table at `percent` of its design size (100, 150, 200 or 300), remembered.
@@ -113,6 +118,8 @@ class MainWindow : public QWidget, public CardTable, public game::GameListener {
     std::unique_ptr<FocusRing> ring_;
     std::unique_ptr<GameKeeper> keeper_;
     DeckDialog* deckDialog_ = nullptr;  // made at its first use
+    std::unique_ptr<Scoreboard> scoreboard_;
+    std::unique_ptr<HandReview> review_;
 
     bool motion_ = true;        // the player's choice; off at the fastest speed
     bool arabicPlays_ = false;  // the status line tells the plays in Arabic

@@ -22,6 +22,7 @@
 #include "ui/dialogs/message_dialog.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/results_dialog.h"
+#include "ui/dialogs/review_dialog.h"
 #include "ui/dialogs/statistics_dialog.h"
 #include "ui/main_window.h"
 #include "ui/style/ui_texts.h"
@@ -137,7 +138,8 @@ TEST_F(KeyboardTest, AScreenReaderFindsANameForEverythingShown) {
     const std::vector<QDialog*> dialogs = {
         DialogsOf(*window).Results(),       DialogsOf(*window).Options(),
         DialogsOf(*window).Message(),       DialogsOf(*window).Help(),
-        DialogsOf(*window).StatisticsBox(), DialogsOf(*window).About()};
+        DialogsOf(*window).StatisticsBox(), DialogsOf(*window).About(),
+        DialogsOf(*window).Review()};
     for (QDialog* dialog : dialogs) {
         dialog->show();
         EXPECT_EQ(tazkova::testing::UnnamedShowing(dialog), QStringList{})

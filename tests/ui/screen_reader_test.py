@@ -148,9 +148,13 @@ def main(program_name, game_pid):
         plays += ["%s checked" % name for kind, role, name in heard
                   if kind.startswith("object:state-changed:checked") and name == pressed]
         found["plays"] = plays
-        return plays
+        # The scoreboard is read again as the play changes it, you first.
+        found["board"] = [name for kind, role, name in heard
+                          if kind.endswith("accessible-name") and name.startswith("لوحة النتيجة")]
+        return plays and found["board"]
 
     found["plays"] = []
+    found["board"] = []
 
     poll(lambda: bool(named("لعبة جديدة")), deal, "no button named لعبة جديدة")
     pyatspi.Registry.start()
@@ -170,7 +174,14 @@ def main(program_name, game_pid):
     plays = found["plays"]
     print("heard after pressing %s: %s" % (cards[0].name if cards else None, " | ".join(plays[:3])))
 
+    board = found["board"]
+    print("the scoreboard heard: %s" % (board[-1] if board else None))
+
     faults = []
+    if not board:
+        faults.append("the scoreboard was not read as the play changed it")
+    elif board[-1].find("أنت") > board[-1].find("الحاسوب"):
+        faults.append("the scoreboard does not name you first")
     if unnamed:
         faults.append("showing objects without a name")
     if found["drawn"]:

@@ -19,8 +19,14 @@ void HintMarks::WatchInput() {
     qApp->installEventFilter(this);
 }
 
-void HintMarks::Show(const game::PlaySuggestion& hint, bool pickingFloor) {
+void HintMarks::Show(const game::PlaySuggestion& hint, bool pickingFloor, const QString& reason) {
     Clear();
+    if (!reason.isEmpty()) {
+        view_.SetMsg(reason.toStdString());
+        reasonOn_ = hint.card - 1;
+        tooltipBefore_ = view_.Card(reasonOn_)->toolTip();
+        view_.Card(reasonOn_)->setToolTip(reason);
+    }
     hinted_.push_back(hint.card - 1);
     for (const int taken : hint.takes) hinted_.push_back(taken - 1);
     for (const int image : hinted_) view_.Card(image)->SetHinted(true);
@@ -37,6 +43,8 @@ void HintMarks::Show(const game::PlaySuggestion& hint, bool pickingFloor) {
 void HintMarks::Clear() {
     for (const int image : hinted_) view_.Card(image)->SetHinted(false);
     hinted_.clear();
+    if (reasonOn_ >= 0) view_.Card(reasonOn_)->setToolTip(tooltipBefore_);
+    reasonOn_ = -1;
 }
 
 bool HintMarks::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <vector>
 
 #include "game/game.h"
@@ -21,8 +22,10 @@ class HintMarks : public QObject {
     /// From now on the player's next click or key anywhere takes the marks away.
     void WatchInput();
     /// Marks `hint`'s card and what it takes, and focuses the card; while a card waits for
-    /// its floor cards (`pickingFloor`), the next floor card it takes instead.
-    void Show(const game::PlaySuggestion& hint, bool pickingFloor);
+    /// its floor cards (`pickingFloor`), the next floor card it takes instead. The hint's
+    /// `reason`, when given, goes to the status line (which a screen reader reads) and to the
+    /// card's tooltip.
+    void Show(const game::PlaySuggestion& hint, bool pickingFloor, const QString& reason = {});
     void Clear();
 
   protected:
@@ -32,6 +35,8 @@ class HintMarks : public QObject {
     CardTableView& view_;
     const CardFocus& focus_;
     std::vector<int> hinted_;  // the card images marked
+    int reasonOn_ = -1;        // the card image whose tooltip gives the reason
+    QString tooltipBefore_;
 };
 
 }  // namespace tazkova::ui

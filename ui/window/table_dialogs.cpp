@@ -2,13 +2,16 @@
 
 #include <QAction>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/coach_texts.h"
 #include "ui/dialogs/help_dialog.h"
 #include "ui/dialogs/message_dialog.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/results_dialog.h"
+#include "ui/dialogs/review_dialog.h"
 #include "ui/dialogs/rules_manual.h"
 #include "ui/dialogs/statistics_dialog.h"
 #include "ui/stats/statistics_keeper.h"
@@ -41,7 +44,21 @@ Dialog* MadeOnce(Dialog*& dialog, Make&& make) {
 }  // namespace
 
 ResultsDialog* TableDialogs::Results() {
-    return MadeOnce(results_, [this] { return new ResultsDialog(window_); });
+    return MadeOnce(results_, [this] {
+        auto* results = new ResultsDialog(window_);
+        // Below the sheet, the review of the hand it scores.
+        results->setFixedSize(results->width(), results->height() + 34);
+        auto* review = new QPushButton(QString::fromUtf8(kReviewButton), results);
+        review->setObjectName(QStringLiteral("ReviewButton"));
+        review->setGeometry(12, results->height() - 31, results->width() - 24, 26);
+        review->setAutoDefault(false);
+        connect(review, &QPushButton::clicked, actions_.review, &QAction::trigger);
+        return results;
+    });
+}
+
+ReviewDialog* TableDialogs::Review() {
+    return MadeOnce(review_, [this] { return new ReviewDialog(window_); });
 }
 
 OptionsDialog* TableDialogs::Options() {

@@ -21,6 +21,7 @@ class MessageDialog;
 class OptionsDialog;
 class PauseLoop;
 class ResultsDialog;
+class ReviewDialog;
 class RulesManual;
 class StatisticsDialog;
 class StatisticsKeeper;
@@ -40,6 +41,7 @@ class TableDialogs : public QObject, public game::GameDialogs {
     StatisticsDialog* StatisticsBox();
     AboutDialog* About();
     RulesManual* Manual();
+    ReviewDialog* Review();
 
     // game::GameDialogs. While the window closes in the middle of a play, nothing opens (the
     // score sheet still keeps the last hand).
@@ -64,6 +66,7 @@ class TableDialogs : public QObject, public game::GameDialogs {
     HelpDialog* help_ = nullptr;
     AboutDialog* about_ = nullptr;
     RulesManual* manual_ = nullptr;
+    ReviewDialog* review_ = nullptr;
 };
 
 }  // namespace tazkova::ui

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "ui/decks/deck_texts.h"
+#include "ui/dialogs/coach_texts.h"
 #include "ui/style/reading.h"
 #include "ui/style/ui_texts.h"
 #include "ui/table/table_layout.h"
@@ -109,6 +110,7 @@ TableActions MakeTableActions(QWidget* window) {
     a.about = MakeAction(window, kMenuAbout);
     a.quit = MakeAction(window, kMenuQuit, QKeySequence(Qt::CTRL | Qt::Key_Q));
     a.decks = MakeAction(window, kDecksCaption);
+    a.review = MakeAction(window, kReviewCommand, QKeySequence(Qt::CTRL | Qt::Key_E));
     return a;
 }
 
@@ -118,7 +120,7 @@ QMenu* MakeTableMenu(const TableActions& a, QWidget* parent) {
     ReadFromTheRight(menu);
     menu->addActions({a.newGame, a.options, a.results});
     menu->addSeparator();
-    menu->addActions({a.hint, a.takeBack, a.statistics});
+    menu->addActions({a.hint, a.takeBack, a.review, a.statistics});
     menu->addSeparator();
     QMenu* zoom = menu->addMenu(QString::fromUtf8(kMenuZoom));
     ReadFromTheRight(zoom);

@@ -34,7 +34,8 @@ struct TableActions {
     QAction* help = nullptr;
     QAction* about = nullptr;
     QAction* quit = nullptr;
-    QAction* decks = nullptr;  // the choice of card decks
+    QAction* decks = nullptr;   // the choice of card decks
+    QAction* review = nullptr;  // the review of the last hand played out
 };
 
 /// Makes the actions, each with its Arabic text and its key, and adds them to `window` so
