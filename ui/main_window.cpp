@@ -24,6 +24,7 @@
 #include "ui/dialogs/ask_dialog.h"
 #include "ui/dialogs/coach_texts.h"
 #include "ui/dialogs/deck_dialog.h"
+#include "ui/dialogs/hand_story.h"
 #include "ui/dialogs/help_dialog.h"
 #include "ui/dialogs/kept_texts.h"
 #include "ui/dialogs/options_dialog.h"
@@ -147,6 +148,8 @@ void MainWindow::MakeParts() {
     game_->AddListener(*scoreboard_);
     review_ = std::make_unique<HandReview>(this, *game_);
     game_->AddListener(*review_);
+    story_ = std::make_unique<HandStory>(this, *game_);
+    game_->AddListener(*story_);
     runner_ = std::make_unique<GameRunner>(this, *game_, *view_, *pauses_);
     focus_ = std::make_unique<CardFocus>(*game_, *view_);
     drag_ = std::make_unique<CardDrag>(this, *view_, [this](int source, int target) {
@@ -179,12 +182,15 @@ void MainWindow::ConnectGameCommands() {
     run(a.results, [this] { game_->ShowResultsSheet(); });
     run(a.statistics, [this] { dialogs_->StatisticsBox()->ShowModal(); });
     run(a.takeBack, [this] {
-        if (game_->TakeBack()) statistics_->PlayTakenBack();
+        if (!game_->TakeBack()) return;
+        statistics_->PlayTakenBack();
+        story_->TakenBackTo(game_->State().PlayCount);
     });
     run(a.help, [this] { dialogs_->Help()->exec(); });
     run(a.manual, [this] { dialogs_->Manual()->exec(); });
     run(a.about, [this] { dialogs_->About()->exec(); });
     run(a.decks, [this] { ChooseDeck(); });
+    connect(a.story, &QAction::triggered, story_.get(), &HandStory::Open);
     connect(a.hint, &QAction::triggered, this, &MainWindow::HintClicked);
     connect(a.review, &QAction::triggered, this, &MainWindow::ReviewClicked);
     connect(a.sound, &QAction::triggered, this, &MainWindow::SoundClicked);

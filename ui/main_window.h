@@ -25,6 +25,7 @@ class FocusRing;
 class GameKeeper;
 class GameRunner;
 class HandReview;
+class HandStory;
 class HintMarks;
 class PauseLoop;
 class Scoreboard;
@@ -120,6 +121,7 @@ class MainWindow : public QWidget, public CardTable, public game::GameListener {
     DeckDialog* deckDialog_ = nullptr;  // made at its first use
     std::unique_ptr<Scoreboard> scoreboard_;
     std::unique_ptr<HandReview> review_;
+    std::unique_ptr<HandStory> story_;
 
     bool motion_ = true;        // the player's choice; off at the fastest speed
     bool arabicPlays_ = false;  // the status line tells the plays in Arabic

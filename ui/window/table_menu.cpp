@@ -110,6 +110,7 @@ TableActions MakeTableActions(QWidget* window) {
     a.about = MakeAction(window, kMenuAbout);
     a.quit = MakeAction(window, kMenuQuit, QKeySequence(Qt::CTRL | Qt::Key_Q));
     a.decks = MakeAction(window, kDecksCaption);
+    a.story = MakeAction(window, kStoryCaption, QKeySequence(Qt::CTRL | Qt::Key_L));
     a.review = MakeAction(window, kReviewCommand, QKeySequence(Qt::CTRL | Qt::Key_E));
     return a;
 }
@@ -120,7 +121,7 @@ QMenu* MakeTableMenu(const TableActions& a, QWidget* parent) {
     ReadFromTheRight(menu);
     menu->addActions({a.newGame, a.options, a.results});
     menu->addSeparator();
-    menu->addActions({a.hint, a.takeBack, a.review, a.statistics});
+    menu->addActions({a.hint, a.takeBack, a.story, a.review, a.statistics});
     menu->addSeparator();
     QMenu* zoom = menu->addMenu(QString::fromUtf8(kMenuZoom));
     ReadFromTheRight(zoom);

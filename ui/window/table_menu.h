@@ -35,6 +35,7 @@ struct TableActions {
     QAction* about = nullptr;
     QAction* quit = nullptr;
     QAction* decks = nullptr;   // the choice of card decks
+    QAction* story = nullptr;   // the hand's story, told in Arabic
     QAction* review = nullptr;  // the review of the last hand played out
 };
 
