@@ -25,12 +25,6 @@ using namespace tazkova::testing;
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr qint64 kSlowdown = 2;
-#else
-constexpr qint64 kSlowdown = 1;
-#endif
-
 class CoachWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -27,13 +27,6 @@ using namespace tazkova::testing;
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-/// The address sanitizer makes the window's work about twice as slow (the first deal's
-/// longest turn: 6 to 9 ms in the normal build, 11 to 16 ms with the sanitizer).
-constexpr qint64 kSlowdown = 2;
-#else
-constexpr qint64 kSlowdown = 1;
-#endif
 /// The longest a turn of the event loop may take while the game pauses.
 constexpr qint64 kMaxGapMs = 20 * kSlowdown;
 /// Tries of a timed run: a run on a busy machine may lose the processor for a while, which

@@ -7,6 +7,7 @@
 
 #include "ui/dialogs/kept_texts.h"
 #include "ui/style/arabic_style.h"
+#include "ui/style/ui_texts.h"
 
 namespace tazkova::ui {
 
@@ -23,9 +24,9 @@ AskDialog::AskDialog(QWidget* parent) : GameDialog(parent) {
     text_->setAlignment(Qt::AlignCenter);
     column->addWidget(text_);
     auto* row = new QHBoxLayout;
-    yes_ = new QPushButton(QString::fromUtf8(kAskYesCaption), this);
+    yes_ = new QPushButton(QString::fromUtf8(kYes), this);
     yes_->setObjectName(QStringLiteral("YesButton"));
-    no_ = new QPushButton(QString::fromUtf8(kAskNoCaption), this);
+    no_ = new QPushButton(QString::fromUtf8(kNo), this);
     no_->setObjectName(QStringLiteral("NoButton"));
     row->addStretch();
     row->addWidget(yes_);
@@ -39,7 +40,7 @@ AskDialog::AskDialog(QWidget* parent) : GameDialog(parent) {
 bool AskDialog::Ask(const QString& text) {
     text_->setText(text);
     setAccessibleDescription(text);
-    yes_->setText(QString::fromUtf8(kAskYesCaption));
+    yes_->setText(QString::fromUtf8(kYes));
     no_->show();
     no_->setDefault(true);
     no_->setFocus();
@@ -50,7 +51,7 @@ bool AskDialog::Ask(const QString& text) {
 void AskDialog::Tell(const QString& text) {
     text_->setText(text);
     setAccessibleDescription(text);
-    yes_->setText(QString::fromUtf8(kToldOkCaption));
+    yes_->setText(QString::fromUtf8(kOkay));
     no_->hide();
     yes_->setDefault(true);
     yes_->setFocus();

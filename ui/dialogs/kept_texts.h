@@ -5,9 +5,6 @@
 namespace tazkova::ui {
 
 inline constexpr const char* kAskCaption = "تنبيه";
-inline constexpr const char* kAskYesCaption = "نعم";
-inline constexpr const char* kAskNoCaption = "لا";
-inline constexpr const char* kToldOkCaption = "حسناً";
 inline constexpr const char* kOptionsCancelCaption = "إلغاء";
 
 inline constexpr const char* kAskNewGame = "اللعبة الجارية لم تنتهِ بعد. أتتركها وتبدأ لعبة جديدة؟";
